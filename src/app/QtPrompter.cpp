@@ -1,0 +1,109 @@
+#include "app/QtPrompter.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace fw {
+namespace {
+
+    QMessageBox::Icon qtIcon(MessageIcon icon)
+    {
+        switch (icon) {
+        case MessageIcon::Information:
+            return QMessageBox::Information;
+        case MessageIcon::Exclamation:
+            return QMessageBox::Warning;
+        case MessageIcon::Critical:
+            return QMessageBox::Critical;
+        case MessageIcon::Question:
+            return QMessageBox::Question;
+        case MessageIcon::None:
+            break;
+        }
+        return QMessageBox::NoIcon;
+    }
+
+    QMessageBox::StandardButton qtButton(Answer answer)
+    {
+        switch (answer) {
+        case Answer::Yes:
+            return QMessageBox::Yes;
+        case Answer::No:
+            return QMessageBox::No;
+        case Answer::Abort:
+            return QMessageBox::Abort;
+        case Answer::Retry:
+            return QMessageBox::Retry;
+        case Answer::Ignore:
+            return QMessageBox::Ignore;
+        case Answer::Ok:
+            break;
+        }
+        return QMessageBox::Ok;
+    }
+
+} // namespace
+
+QtPrompter::QtPrompter(QWidget* parent)
+    : m_parent(parent)
+{
+}
+
+Answer QtPrompter::show(const MessageBox& box)
+{
+    QMessageBox::StandardButtons buttons = QMessageBox::Ok;
+    if (box.buttons == MessageButtons::YesNo)
+        buttons = QMessageBox::Yes | QMessageBox::No;
+    else if (box.buttons == MessageButtons::AbortRetryIgnore)
+        buttons = QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore;
+    // The trailing blanks of the texts only padded the original boxes; they are kept, harmless.
+    QMessageBox dialog(qtIcon(box.icon), box.title, box.text, buttons, m_parent);
+    dialog.setDefaultButton(qtButton(box.defaultAnswer));
+    switch (dialog.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    case QMessageBox::Abort:
+        return Answer::Abort;
+    case QMessageBox::Retry:
+        return Answer::Retry;
+    case QMessageBox::Ignore:
+        return Answer::Ignore;
+    default:
+        return box.buttons == MessageButtons::YesNo ? Answer::No : Answer::Ok;
+    }
+}
+
+QString qtFilterFromPairs(const QString& pairs)
+{
+    const QStringList items = pairs.split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < items.size(); i += 2) {
+        QString description = items.at(i);
+        const QString pattern = items.at(i + 1);
+        if (!description.contains(pattern))
+            description += QStringLiteral(" (") + QString(pattern).replace(QLatin1Char(';'), QLatin1Char(' ')) + QLatin1Char(')');
+        filters.append(description);
+    }
+    return filters.join(QStringLiteral(";;"));
+}
+
+QString QtPrompter::chooseFile(const FileDialogRequest& request)
+{
+    QFileDialog dialog(m_parent, request.title, request.initialDir, qtFilterFromPairs(request.filter));
+    dialog.setAcceptMode(request.open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    dialog.setFileMode(request.open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    if (!request.defaultExt.isEmpty())
+        dialog.setDefaultSuffix(request.defaultExt);
+    if (!request.fileName.isEmpty())
+        dialog.selectFile(request.fileName);
+    constexpr quint32 kOverwritePrompt = 0x2;
+    if (!request.open && !(request.flags & kOverwritePrompt))
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace fw

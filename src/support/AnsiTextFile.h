@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace fw {
+
+// Composes a text file line by line; every line, blank ones included, ends with CR LF.
+class AnsiTextBuilder {
+public:
+    AnsiTextBuilder& line(const QString& text = {});
+    AnsiTextBuilder& lines(const QStringList& texts);
+    const QStringList& allLines() const { return m_lines; }
+    QByteArray bytes() const;
+
+private:
+    QStringList m_lines;
+};
+
+// Writes Windows-1252 bytes whole: a temporary file renamed over the target, so a failure leaves
+// the previous file as it was. Throws FortwrightError (75 or 76) when the file cannot be written.
+void writeFileWhole(const QString& path, const QByteArray& bytes);
+void writeAnsiLines(const QString& path, const QStringList& lines);
+
+// Reads a whole file as Windows-1252 text. Throws FortwrightError (53) when it cannot be read.
+QString readAnsiFile(const QString& path);
+// Splits text at CR LF, LF or CR line ends; a final line end gives no extra empty line.
+QStringList splitTextLines(const QString& text);
+
+} // namespace fw

@@ -1,0 +1,17 @@
+#include "support/AppContext.h"
+
+#include "support/PathHelpers.h"
+
+namespace fw {
+
+QString AppContext::dataPath(const QString& fileName) const
+{
+    return addSlash(dataDir) + fileName;
+}
+
+QString AppContext::mainFile(const QString& fileName) const
+{
+    return addSlash(addSlash(gamePath) + QStringLiteral("Main")) + fileName;
+}
+
+} // namespace fw

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+namespace fw {
+
+class Clock;
+class ErrorReporter;
+class PlatformServices;
+class Prompter;
+
+// The program-wide values and services, passed to whoever needs them (no singletons).
+struct AppContext {
+    QString dataDir; // the program folder of the original: Default.ini, list files, Main.efr
+    QString gamePath; // the game folder as found or chosen; a trailing separator is not guaranteed
+    QString mainPath; // the game's Main folder, without a trailing separator
+    Prompter& prompter;
+    PlatformServices& services;
+    const Clock& clock;
+    ErrorReporter& errors;
+
+    // The data folder ending in a separator.
+    QString dataPath(const QString& fileName) const;
+    // A file in the game's Main folder.
+    QString mainFile(const QString& fileName) const;
+};
+
+} // namespace fw

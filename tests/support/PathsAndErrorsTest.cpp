@@ -1,0 +1,100 @@
+#include "support/ErrorReporter.h"
+#include "support/PathHelpers.h"
+#include "testkit/TestContext.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+using namespace fw;
+
+TEST(PathHelpers, AddSlashAndSplitRecogniseBothSeparators)
+{
+    QString path = QStringLiteral("/games/mohaa");
+    EXPECT_EQ(gstr_AddSlash(path), QStringLiteral("/games/mohaa") + QDir::separator());
+    EXPECT_EQ(path, QStringLiteral("/games/mohaa") + QDir::separator()) << "the caller's variable changes too";
+    QString windows = QStringLiteral("C:\\Games\\");
+    EXPECT_EQ(gstr_AddSlash(windows), QStringLiteral("C:\\Games\\"));
+
+    EXPECT_EQ(GetPathPart(QStringLiteral("maps\\dm\\stalingrad")), QStringLiteral("maps\\dm\\"));
+    EXPECT_EQ(GetNamePart(QStringLiteral("maps\\dm\\stalingrad")), QStringLiteral("stalingrad"));
+    EXPECT_EQ(GetPathPart(QStringLiteral("maps/dm/stalingrad")), QStringLiteral("maps/dm/"));
+    EXPECT_EQ(GetNamePart(QStringLiteral("a\\b/c")), QStringLiteral("c"));
+    EXPECT_EQ(GetPathPart(QStringLiteral("stalingrad")), QString());
+    EXPECT_EQ(GetNamePart(QStringLiteral("stalingrad")), QStringLiteral("stalingrad"));
+}
+
+TEST(PathHelpers, CheckDirCreatesOneLevelAndReportsWhatItCannotCreate)
+{
+    test::TestContext t;
+    const QString fresh = t.root.filePath(QStringLiteral("fresh"));
+    EXPECT_EQ(gstr_CheckDir(fresh, t.prompter), fresh + QDir::separator());
+    EXPECT_TRUE(QDir(fresh).exists());
+
+    const QString deep = t.root.filePath(QStringLiteral("no/such/parent"));
+    EXPECT_EQ(gstr_CheckDir(deep, t.prompter), deep) << "returned unchanged";
+    ASSERT_EQ(t.prompter.boxes().size(), 1);
+    EXPECT_EQ(t.prompter.boxes()[0].title, QStringLiteral("Error in gstr_CheckDir"));
+    EXPECT_EQ(t.prompter.boxes()[0].icon, MessageIcon::Exclamation);
+}
+
+TEST(PathHelpers, ConfigNameCheckRefusesTheEightCharacters)
+{
+    test::TestContext t;
+    EXPECT_TRUE(gbln_CheckConfigName(QStringLiteral("My Server 2"), t.prompter));
+    EXPECT_TRUE(gbln_CheckConfigName(QString(), t.prompter));
+    EXPECT_TRUE(t.prompter.boxes().isEmpty());
+    for (const QChar c : kForbiddenNameCharacters) {
+        EXPECT_FALSE(gbln_CheckConfigName(QStringLiteral("a") + c + QStringLiteral("b"), t.prompter));
+    }
+    ASSERT_EQ(t.prompter.boxes().size(), 8);
+    EXPECT_EQ(t.prompter.boxes()[0].text,
+        QStringLiteral("Invalid config name, you cannot use \\/:*?<>| in a config name        "));
+
+    EXPECT_EQ(configFileName(QStringLiteral("abc")), QStringLiteral("abc.cfg"));
+    EXPECT_EQ(configFileName(QStringLiteral("server.CFG")), QStringLiteral("server.CFG"));
+    EXPECT_EQ(configFileName(QStringLiteral("cfg")), QStringLiteral("cfg.cfg"));
+    EXPECT_EQ(configFileName(QStringLiteral(".cfg")), QStringLiteral(".cfg"));
+}
+
+TEST(ErrorReporter, StandardCallLogsAnEntryAndShowsTheBox)
+{
+    qputenv("SOURCE_DATE_EPOCH", "1000000000");
+    test::TestContext t;
+    const FortwrightError error(53, QStringLiteral("Fortwright"), QStringLiteral("File not found"));
+    t.errors.report(QStringLiteral("::modFunctions.gbln_MakeBANList(Function)"), error);
+    t.errors.report(QStringLiteral("::modFunctions.gbln_MakeBANList(Function)"), error);
+    qunsetenv("SOURCE_DATE_EPOCH");
+
+    const QString log = t.dataFile(QStringLiteral("Fortwright.log"));
+    EXPECT_EQ(t.errors.lastErrorLog(), log);
+    const QByteArray entry = QByteArray(78, '-') + "\r\n---09/09/2001 01:46:40---\r\n"
+        + "Error 53 in Fortwright::modFunctions.gbln_MakeBANList(Function) (Fortwright):\r\nFile not found\r\n";
+    EXPECT_EQ(test::readBytes(log), entry + entry) << "two reports append, nothing is emptied";
+
+    ASSERT_EQ(t.prompter.boxes().size(), 2);
+    const MessageBox& box = t.prompter.boxes()[0];
+    EXPECT_EQ(box.title, QStringLiteral("Fortwright Error"));
+    EXPECT_EQ(box.icon, MessageIcon::Critical);
+    EXPECT_EQ(box.text,
+        QStringLiteral("Following error occurred in this application:\r\n\r\nFile not found\r\nNumber: 53\r\n"
+                       "Source: Fortwright::modFunctions.gbln_MakeBANList(Function) (Fortwright)"));
+}
+
+TEST(ErrorReporter, PrefixRaiseAgainAndAnUnwritableLog)
+{
+    test::TestContext t;
+    const FortwrightError error(5, QStringLiteral("src"), QStringLiteral("bad"));
+    try {
+        t.errors.ReportError(QStringLiteral("While saving"), QString(), 0, false, true, false, &error, QString());
+        FAIL() << "raise again must throw";
+    } catch (const FortwrightError& e) {
+        EXPECT_EQ(e.description(), QStringLiteral("While saving(bad)"));
+        EXPECT_EQ(e.source(), QStringLiteral("src"));
+        EXPECT_EQ(e.number(), 5);
+    }
+    EXPECT_FALSE(t.errors.WriteErrorLog(QStringLiteral("x"), t.root.filePath(QStringLiteral("no/dir/log.txt")), true,
+        true, false));
+    t.errors.report(QStringLiteral("::Code.CreateMOHAAConfiguration(Function)"), error);
+    EXPECT_EQ(t.prompter.boxes().size(), 1) << "the box is still shown when the log cannot be written";
+}

@@ -1,0 +1,89 @@
+#include "support/AnsiCodec.h"
+#include "support/AnsiTextFile.h"
+#include "support/Clock.h"
+#include "support/FortwrightError.h"
+#include "support/NumericText.h"
+#include "testkit/TestContext.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace fw;
+
+TEST(AnsiCodec, MapsTheHighControlsAndReplacesWhatTheCodePageLacks)
+{
+    EXPECT_EQ(toAnsi(QString::fromUtf8("\u20ac\u2019\u00e9A")), QByteArray("\x80\x92\xe9" "A"));
+    // Two characters outside the code page: an ideograph and a character beyond the BMP.
+    EXPECT_EQ(toAnsi(QString::fromUtf8("a\u4e2db\U0001F600c")), QByteArray("a?b?c"));
+    EXPECT_EQ(fromAnsi(QByteArray("\x80\x9f\xff\x81")), QString::fromUtf8("\u20ac\u0178\u00ff\u0081"));
+    EXPECT_FALSE(isAnsiRepresentable(QString::fromUtf8("\u0416")));
+    EXPECT_TRUE(isAnsiRepresentable(QString::fromUtf8("caf\u00e9 \u2122")));
+    for (int b = 0; b < 256; ++b) {
+        const QByteArray one(1, char(b));
+        EXPECT_EQ(toAnsi(fromAnsi(one)), one) << "byte " << b;
+    }
+}
+
+TEST(AnsiTextFile, EndsEveryLineWithCrLfAndReplacesTheFileWhole)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("out.cfg"));
+    test::writeBytes(path, "old contents that are longer than the new ones\r\n");
+    writeAnsiLines(path, { QStringLiteral("first"), QString(), QString::fromUtf8("caf\u00e9") });
+    EXPECT_EQ(test::readBytes(path), QByteArray("first\r\n\r\ncaf\xe9\r\n"));
+    EXPECT_EQ(splitTextLines(QStringLiteral("a\r\nb\nc\rd\r\n")), QStringList({ "a", "b", "c", "d" }));
+
+    try {
+        writeAnsiLines(dir.filePath(QStringLiteral("missing/out.cfg")), { QStringLiteral("x") });
+        FAIL() << "writing into a missing folder must fail";
+    } catch (const FortwrightError& e) {
+        EXPECT_EQ(e.number(), RuntimeError::PathNotFound);
+    }
+    EXPECT_THROW(readAnsiFile(dir.filePath(QStringLiteral("nothing.txt"))), FortwrightError);
+}
+
+TEST(NumericText, ReadsTheLeadingNumberAndWritesTheShortestDecimal)
+{
+    EXPECT_EQ(leadingNumber(QStringLiteral("56")), 56.0);
+    EXPECT_EQ(leadingNumber(QStringLiteral("  -5abc")), -5.0);
+    EXPECT_EQ(leadingNumber(QStringLiteral("2.5 minutes")), 2.5);
+    EXPECT_EQ(leadingNumber(QStringLiteral(".5")), 0.5);
+    EXPECT_EQ(leadingNumber(QStringLiteral("abc")), 0.0);
+    EXPECT_EQ(leadingNumber(QString()), 0.0);
+    EXPECT_EQ(leadingNumber(QStringLiteral("x12")), 0.0);
+
+    EXPECT_EQ(shortestDecimal(56), QStringLiteral("56"));
+    EXPECT_EQ(shortestDecimal(0.5), QStringLiteral("0.5"));
+    EXPECT_EQ(shortestDecimal(-3), QStringLiteral("-3"));
+    EXPECT_EQ(shortestDecimal(0.1 + 0.2), QStringLiteral("0.30000000000000004"));
+    EXPECT_EQ(shortestDecimal(1e21), QStringLiteral("1000000000000000000000"));
+    EXPECT_EQ(shortestDecimal(-0.0), QStringLiteral("0"));
+}
+
+TEST(NumericText, ConvertsTextToIntegersWithHalvesToEven)
+{
+    EXPECT_EQ(int16HalfEven(QStringLiteral("2.5")), qint16(2));
+    EXPECT_EQ(int16HalfEven(QStringLiteral("3.5")), qint16(4));
+    EXPECT_EQ(int16HalfEven(QStringLiteral("-2.5")), qint16(-2));
+    EXPECT_EQ(int16HalfEven(QStringLiteral(" 12 ")), qint16(12));
+    EXPECT_EQ(int16HalfEven(QStringLiteral("32767")), qint16(32767));
+    EXPECT_EQ(int16HalfEven(QStringLiteral("-32768")), qint16(-32768));
+    EXPECT_FALSE(int16HalfEven(QStringLiteral("32768")));
+    EXPECT_FALSE(int16HalfEven(QStringLiteral("abc")));
+    EXPECT_FALSE(int16HalfEven(QString()));
+    EXPECT_FALSE(int16HalfEven(QStringLiteral("12abc")));
+    EXPECT_EQ(integerHalfEven(QStringLiteral("50000")), qint64(50000));
+}
+
+TEST(Clock, HonoursSourceDateEpoch)
+{
+    qputenv("SOURCE_DATE_EPOCH", "1000000000");
+    const QDateTime now = Clock().now();
+    qunsetenv("SOURCE_DATE_EPOCH");
+    EXPECT_EQ(now.toSecsSinceEpoch(), 1000000000);
+    EXPECT_EQ(slashDateText(now), QStringLiteral("09/09/2001"));
+    EXPECT_EQ(slashStampText(now), QStringLiteral("09/09/2001 01:46:40"));
+    EXPECT_FALSE(timeText(now).contains(QStringLiteral("UTC")));
+    EXPECT_TRUE(timeText(now).contains(QStringLiteral("46:40"))) << timeText(now).toStdString();
+    EXPECT_TRUE(longDateText(now).contains(QStringLiteral("2001")));
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "support/AppContext.h"
+#include "support/Clock.h"
+#include "support/ErrorReporter.h"
+#include "testkit/FakePlatformServices.h"
+#include "testkit/ScriptedPrompter.h"
+
+#include <QByteArray>
+#include <QTemporaryDir>
+
+namespace fw::test {
+
+// A fresh data folder and game folder (with Main) in a temporary directory, the scripted
+// prompter, the recording services and a reporter: everything a workflow needs.
+struct TestContext {
+    TestContext();
+
+    QTemporaryDir root;
+    ScriptedPrompter prompter;
+    FakePlatformServices services;
+    Clock clock;
+    ErrorReporter errors;
+    AppContext context;
+
+    QString dataFile(const QString& name) const { return context.dataPath(name); }
+    QString mainFile(const QString& name) const { return context.mainFile(name); }
+};
+
+QByteArray readBytes(const QString& path);
+void writeBytes(const QString& path, const QByteArray& bytes);
+// CR LF after every line, as every generated file has it.
+QByteArray crlfLines(std::initializer_list<const char*> lines);
+
+} // namespace fw::test
