@@ -6,41 +6,41 @@
 namespace fw {
 namespace {
 
-    QMessageBox::Icon qtIcon(MessageIcon icon)
-    {
-        switch (icon) {
-        case MessageIcon::Information:
-            return QMessageBox::Information;
-        case MessageIcon::Exclamation:
-            return QMessageBox::Warning;
-        case MessageIcon::Critical:
-            return QMessageBox::Critical;
-        case MessageIcon::Question:
-            return QMessageBox::Question;
-        case MessageIcon::None:
-            break;
-        }
-        return QMessageBox::NoIcon;
+QMessageBox::Icon qtIcon(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MessageIcon::Critical:
+        return QMessageBox::Critical;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    case MessageIcon::None:
+        break;
     }
+    return QMessageBox::NoIcon;
+}
 
-    QMessageBox::StandardButton qtButton(Answer answer)
-    {
-        switch (answer) {
-        case Answer::Yes:
-            return QMessageBox::Yes;
-        case Answer::No:
-            return QMessageBox::No;
-        case Answer::Abort:
-            return QMessageBox::Abort;
-        case Answer::Retry:
-            return QMessageBox::Retry;
-        case Answer::Ignore:
-            return QMessageBox::Ignore;
-        case Answer::Ok:
-            break;
-        }
-        return QMessageBox::Ok;
+QMessageBox::StandardButton qtButton(Answer answer)
+{
+    switch (answer) {
+    case Answer::Yes:
+        return QMessageBox::Yes;
+    case Answer::No:
+        return QMessageBox::No;
+    case Answer::Abort:
+        return QMessageBox::Abort;
+    case Answer::Retry:
+        return QMessageBox::Retry;
+    case Answer::Ignore:
+        return QMessageBox::Ignore;
+    case Answer::Ok:
+        break;
     }
+    return QMessageBox::Ok;
+}
 
 } // namespace
 
@@ -83,7 +83,8 @@ QString qtFilterFromPairs(const QString& pairs)
         QString description = items.at(i);
         const QString pattern = items.at(i + 1);
         if (!description.contains(pattern))
-            description += QStringLiteral(" (") + QString(pattern).replace(QLatin1Char(';'), QLatin1Char(' ')) + QLatin1Char(')');
+            description += QStringLiteral(" (") + QString(pattern).replace(QLatin1Char(';'), QLatin1Char(' '))
+                + QLatin1Char(')');
         filters.append(description);
     }
     return filters.join(QStringLiteral(";;"));

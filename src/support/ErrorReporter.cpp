@@ -31,14 +31,16 @@ void ErrorReporter::ReportError(const QString& descriptionPrefix, const QString&
             number = error->number();
     }
     if (writeLog) {
-        WriteErrorLog(QStringLiteral("Error %1 in %2:\r\n%3").arg(number).arg(source, description), logFile, true,
-            true, false);
+        WriteErrorLog(QStringLiteral("Error %1 in %2:\r\n%3").arg(number).arg(source, description), logFile,
+            true, true, false);
     }
     if (showBox) {
-        m_prompter.critical(QStringLiteral("Following error occurred in this application:\r\n\r\n%1\r\nNumber: %2\r\nSource: %3")
-                                .arg(description)
-                                .arg(number)
-                                .arg(source),
+        m_prompter.critical(
+            QStringLiteral(
+                "Following error occurred in this application:\r\n\r\n%1\r\nNumber: %2\r\nSource: %3")
+                .arg(description)
+                .arg(number)
+                .arg(source),
             kExecutableName + QStringLiteral(" Error"));
     }
     if (raiseAgain)
@@ -60,8 +62,8 @@ QString ErrorReporter::defaultLogPath() const
     return addSlash(m_dataDir) + kExecutableName + QStringLiteral(".log");
 }
 
-bool ErrorReporter::WriteErrorLog(const QString& message, const QString& logFile, bool stampLine,
-    bool separatorLine, bool truncate)
+bool ErrorReporter::WriteErrorLog(
+    const QString& message, const QString& logFile, bool stampLine, bool separatorLine, bool truncate)
 {
     try {
         const QString path = !logFile.isEmpty() ? logFile

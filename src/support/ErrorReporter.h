@@ -23,8 +23,8 @@ public:
     void report(const QString& locationText, const std::exception& error);
 
     // Appends one entry; never throws. False when the log could not be written.
-    bool WriteErrorLog(const QString& message, const QString& logFile, bool stampLine, bool separatorLine,
-        bool truncate);
+    bool WriteErrorLog(
+        const QString& message, const QString& logFile, bool stampLine, bool separatorLine, bool truncate);
 
     const QString& lastErrorLog() const { return m_lastErrorLog; }
     QString defaultLogPath() const;

@@ -34,14 +34,14 @@ private:
 
 // Run-time error numbers the application's own routines raise.
 namespace RuntimeError {
-    inline constexpr qint32 OutOfMemory = 7;
-    inline constexpr qint32 SubscriptOutOfRange = 9;
-    inline constexpr qint32 TypeMismatch = 13;
-    inline constexpr qint32 InternalError = 51;
-    inline constexpr qint32 FileNotFound = 53;
-    inline constexpr qint32 PermissionDenied = 70;
-    inline constexpr qint32 PathFileAccess = 75;
-    inline constexpr qint32 PathNotFound = 76;
-}
+inline constexpr qint32 OutOfMemory = 7;
+inline constexpr qint32 SubscriptOutOfRange = 9;
+inline constexpr qint32 TypeMismatch = 13;
+inline constexpr qint32 InternalError = 51;
+inline constexpr qint32 FileNotFound = 53;
+inline constexpr qint32 PermissionDenied = 70;
+inline constexpr qint32 PathFileAccess = 75;
+inline constexpr qint32 PathNotFound = 76;
+} // namespace RuntimeError
 
 } // namespace fw

@@ -6,8 +6,8 @@
 
 namespace fw {
 
-bool SystemPlatformServices::startDetached(const QString& program, const QStringList& arguments,
-    const QString& workingDir, QString* error)
+bool SystemPlatformServices::startDetached(
+    const QString& program, const QStringList& arguments, const QString& workingDir, QString* error)
 {
     QProcess process;
     process.setProgram(program);
@@ -28,7 +28,8 @@ bool SystemPlatformServices::openDocument(const QString& path)
 bool SystemPlatformServices::openUrl(const QString& url)
 {
 #ifdef Q_OS_WIN
-    return QProcess::startDetached(QStringLiteral("cmd"), { QStringLiteral("/c"), QStringLiteral("start"), QString(), url });
+    return QProcess::startDetached(
+        QStringLiteral("cmd"), { QStringLiteral("/c"), QStringLiteral("start"), QString(), url });
 #else
     const QString opener = findExecutable(QStringLiteral("xdg-open"));
     return !opener.isEmpty() && QProcess::startDetached(opener, { url });

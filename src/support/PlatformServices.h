@@ -12,8 +12,8 @@ public:
     virtual ~PlatformServices() = default;
 
     // Starts program without waiting for it. On failure returns false and fills error.
-    virtual bool startDetached(const QString& program, const QStringList& arguments, const QString& workingDir,
-        QString* error)
+    virtual bool startDetached(
+        const QString& program, const QStringList& arguments, const QString& workingDir, QString* error)
         = 0;
     // Opens a local file with the desktop's default application (the editor for text files).
     virtual bool openDocument(const QString& path) = 0;

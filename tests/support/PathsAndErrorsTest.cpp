@@ -12,7 +12,8 @@ TEST(PathHelpers, AddSlashAndSplitRecogniseBothSeparators)
 {
     QString path = QStringLiteral("/games/mohaa");
     EXPECT_EQ(gstr_AddSlash(path), QStringLiteral("/games/mohaa") + QDir::separator());
-    EXPECT_EQ(path, QStringLiteral("/games/mohaa") + QDir::separator()) << "the caller's variable changes too";
+    EXPECT_EQ(path, QStringLiteral("/games/mohaa") + QDir::separator())
+        << "the caller's variable changes too";
     QString windows = QStringLiteral("C:\\Games\\");
     EXPECT_EQ(gstr_AddSlash(windows), QStringLiteral("C:\\Games\\"));
 
@@ -69,7 +70,8 @@ TEST(ErrorReporter, StandardCallLogsAnEntryAndShowsTheBox)
     const QString log = t.dataFile(QStringLiteral("Fortwright.log"));
     EXPECT_EQ(t.errors.lastErrorLog(), log);
     const QByteArray entry = QByteArray(78, '-') + "\r\n---09/09/2001 01:46:40---\r\n"
-        + "Error 53 in Fortwright::modFunctions.gbln_MakeBANList(Function) (Fortwright):\r\nFile not found\r\n";
+        + "Error 53 in Fortwright::modFunctions.gbln_MakeBANList(Function) (Fortwright):\r\nFile not "
+          "found\r\n";
     EXPECT_EQ(test::readBytes(log), entry + entry) << "two reports append, nothing is emptied";
 
     ASSERT_EQ(t.prompter.boxes().size(), 2);
@@ -86,15 +88,16 @@ TEST(ErrorReporter, PrefixRaiseAgainAndAnUnwritableLog)
     test::TestContext t;
     const FortwrightError error(5, QStringLiteral("src"), QStringLiteral("bad"));
     try {
-        t.errors.ReportError(QStringLiteral("While saving"), QString(), 0, false, true, false, &error, QString());
+        t.errors.ReportError(
+            QStringLiteral("While saving"), QString(), 0, false, true, false, &error, QString());
         FAIL() << "raise again must throw";
     } catch (const FortwrightError& e) {
         EXPECT_EQ(e.description(), QStringLiteral("While saving(bad)"));
         EXPECT_EQ(e.source(), QStringLiteral("src"));
         EXPECT_EQ(e.number(), 5);
     }
-    EXPECT_FALSE(t.errors.WriteErrorLog(QStringLiteral("x"), t.root.filePath(QStringLiteral("no/dir/log.txt")), true,
-        true, false));
+    EXPECT_FALSE(t.errors.WriteErrorLog(
+        QStringLiteral("x"), t.root.filePath(QStringLiteral("no/dir/log.txt")), true, true, false));
     t.errors.report(QStringLiteral("::Code.CreateMOHAAConfiguration(Function)"), error);
     EXPECT_EQ(t.prompter.boxes().size(), 1) << "the box is still shown when the log cannot be written";
 }

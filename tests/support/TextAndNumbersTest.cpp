@@ -12,7 +12,9 @@ using namespace fw;
 
 TEST(AnsiCodec, MapsTheHighControlsAndReplacesWhatTheCodePageLacks)
 {
-    EXPECT_EQ(toAnsi(QString::fromUtf8("\u20ac\u2019\u00e9A")), QByteArray("\x80\x92\xe9" "A"));
+    EXPECT_EQ(toAnsi(QString::fromUtf8("\u20ac\u2019\u00e9A")),
+        QByteArray("\x80\x92\xe9"
+                   "A"));
     // Two characters outside the code page: an ideograph and a character beyond the BMP.
     EXPECT_EQ(toAnsi(QString::fromUtf8("a\u4e2db\U0001F600c")), QByteArray("a?b?c"));
     EXPECT_EQ(fromAnsi(QByteArray("\x80\x9f\xff\x81")), QString::fromUtf8("\u20ac\u0178\u00ff\u0081"));

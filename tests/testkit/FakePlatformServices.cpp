@@ -2,8 +2,8 @@
 
 namespace fw::test {
 
-bool FakePlatformServices::startDetached(const QString& program, const QStringList& arguments,
-    const QString& workingDir, QString* error)
+bool FakePlatformServices::startDetached(
+    const QString& program, const QStringList& arguments, const QString& workingDir, QString* error)
 {
     if (failStart) {
         if (error)

@@ -1,0 +1,69 @@
+#include "profile/ServerProfile.h"
+
+namespace fw {
+
+ServerProfile::ServerProfile()
+    : configs(kAdditionalConfigRows)
+{
+    for (const SettingField& f : SettingsCatalogue::fields()) {
+        if (f.kind == FieldKind::Option) {
+            if (f.initial == QLatin1String("1"))
+                m_selection.insert(int(f.group), f.index);
+        } else {
+            m_values.insert(key(f.group, f.index), f.initial);
+        }
+    }
+}
+
+QString ServerProfile::value(SettingGroup group, int index) const
+{
+    if (SettingsCatalogue::group(group).kind == FieldKind::Option)
+        return selected(group) == index && index >= 0 ? QStringLiteral("1") : QStringLiteral("0");
+    return m_values.value(key(group, index));
+}
+
+bool ServerProfile::setValue(SettingGroup group, int index, const QString& value)
+{
+    const SettingField* f = SettingsCatalogue::field(group, index);
+    if (!f || f->kind == FieldKind::Option)
+        return false;
+    m_values.insert(key(group, index), value);
+    return true;
+}
+
+int ServerProfile::checkValue(SettingGroup group, int index) const
+{
+    return value(group, index).toInt();
+}
+
+bool ServerProfile::isOn(SettingGroup group, int index) const
+{
+    return checkValue(group, index) != 0;
+}
+
+int ServerProfile::selected(SettingGroup group) const
+{
+    return m_selection.value(int(group), -1);
+}
+
+bool ServerProfile::select(SettingGroup group, int index)
+{
+    const SettingField* f = SettingsCatalogue::field(group, index);
+    if (!f || f->kind != FieldKind::Option)
+        return false;
+    m_selection.insert(int(group), index);
+    return true;
+}
+
+void ServerProfile::clearSelection(SettingGroup group)
+{
+    m_selection.remove(int(group));
+}
+
+QString ServerProfile::selectedTag(SettingGroup group) const
+{
+    const int index = selected(group);
+    return index < 0 ? QString() : SettingsCatalogue::tag(group, index);
+}
+
+} // namespace fw

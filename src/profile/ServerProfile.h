@@ -1,0 +1,53 @@
+#pragma once
+
+#include "profile/ProfileLists.h"
+#include "profile/SettingsCatalogue.h"
+
+#include <QHash>
+#include <QList>
+#include <QString>
+
+namespace fw {
+
+// Every setting of one server configuration, addressed by group and index as the catalogue
+// lists them, plus the lists the window keeps beside them. A fresh profile holds exactly the
+// catalogue's initial values, an empty rotation, no bans, nine empty configuration rows and an
+// empty message.
+class ServerProfile {
+public:
+    ServerProfile();
+
+    // The value of a text or number field as text; of a check box "0"/"1" (or another stored
+    // check value); of an option member "1" when it is the selected one.
+    QString value(SettingGroup group, int index = -1) const;
+    // Sets a text, number or check field. False (nothing changed) when the group has no such
+    // member, or for an option member (use select).
+    bool setValue(SettingGroup group, int index, const QString& value);
+    bool setValue(SettingGroup group, const QString& value) { return setValue(group, -1, value); }
+
+    QString text(SettingGroup group, int index = -1) const { return value(group, index); }
+    // A check box counts as on for any value but 0 (a grey box too).
+    bool isOn(SettingGroup group, int index = -1) const;
+    int checkValue(SettingGroup group, int index = -1) const;
+
+    // The selected member of an option set, -1 when none is.
+    int selected(SettingGroup group) const;
+    // Selects a member; false (nothing changed) when the set has no such member.
+    bool select(SettingGroup group, int index);
+    void clearSelection(SettingGroup group);
+    // The tag of the selected member, empty when none is selected.
+    QString selectedTag(SettingGroup group) const;
+
+    MapRotation rotation;
+    QList<BanEntry> bans;
+    QList<AdditionalConfig> configs; // always kAdditionalConfigRows rows
+    QString message; // the server-message text, lines separated by CR LF
+
+private:
+    static qint64 key(SettingGroup group, int index) { return (qint64(group) << 32) | quint32(index); }
+
+    QHash<qint64, QString> m_values;
+    QHash<int, int> m_selection;
+};
+
+} // namespace fw
