@@ -1,9 +1,17 @@
+#include "cli/CliApp.h"
+
 #include <QCoreApplication>
 #include <cstdio>
 
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
-    std::fputs("Usage: fortwright-cli [--data-dir DIR] [--game-dir DIR] COMMAND [ARGS...]\n", stderr);
-    return 2;
+    QCoreApplication::setApplicationName(QStringLiteral("Fortwright"));
+    QCoreApplication::setOrganizationName(QStringLiteral("_DezeveRovorare"));
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    const int code = fw::cli::runCli(QCoreApplication::arguments().mid(1), out, err, fw::cli::makeCommands());
+    out.flush();
+    err.flush();
+    return code;
 }

@@ -1,0 +1,38 @@
+#include "cli/CliSession.h"
+
+#include "support/PathHelpers.h"
+
+namespace fw::cli {
+
+CliSession::CliSession(QTextStream& out, QTextStream& err, const QString& dataDir, const QString& gameDir,
+    std::unique_ptr<PlatformServices> services)
+    : m_out(out)
+    , m_err(err)
+    , m_prompter(err)
+    , m_services(std::move(services))
+    , m_errors(dataDir, m_prompter, m_clock)
+    , m_context { dataDir, gameDir,
+        gameDir.isEmpty() ? QString() : addSlash(gameDir) + QStringLiteral("Main"), m_prompter, *m_services,
+        m_clock, m_errors }
+{
+}
+
+AppContext& CliSession::gameContext()
+{
+    if (m_context.gamePath.isEmpty())
+        fail(QStringLiteral("No game folder is known: give one with --game-dir DIR (the folder that holds "
+                            "MOHAA_server.exe and Main)."));
+    return m_context;
+}
+
+void CliSession::fail(const QString& message)
+{
+    throw CliFailure { 1, message };
+}
+
+void CliSession::usage(const QString& message)
+{
+    throw CliFailure { 2, message };
+}
+
+} // namespace fw::cli

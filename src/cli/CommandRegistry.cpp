@@ -1,0 +1,25 @@
+#include "cli/CommandRegistry.h"
+
+namespace fw::cli {
+
+CommandList makeCommands()
+{
+    CommandList commands;
+    return commands;
+}
+
+CliCommand* findCommand(const CommandList& commands, const QStringList& arguments)
+{
+    CliCommand* best = nullptr;
+    qsizetype bestLength = 0;
+    for (const auto& command : commands) {
+        const QStringList words = command->words();
+        if (words.size() > bestLength && arguments.mid(0, words.size()) == words) {
+            best = command.get();
+            bestLength = words.size();
+        }
+    }
+    return best;
+}
+
+} // namespace fw::cli

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "cli/CliCommand.h"
+
+#include <memory>
+#include <vector>
+
+namespace fw::cli {
+
+using CommandList = std::vector<std::unique_ptr<CliCommand>>;
+
+// Every command of the tool, in the order the usage text lists them.
+CommandList makeCommands();
+
+// The command whose words start arguments (the longest match), or nullptr.
+CliCommand* findCommand(const CommandList& commands, const QStringList& arguments);
+
+} // namespace fw::cli

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "support/Prompter.h"
+
+#include <QQueue>
+#include <QTextStream>
+
+namespace fw::cli {
+
+// The command line's stand-in for message boxes and dialogs: a box's text goes to standard
+// error (trailing blanks of each line removed); questions are answered Yes, since a command
+// runs only when the user asked for it; a file dialog returns the path given on the command
+// line (--out) or counts as cancelled.
+class ConsolePrompter : public Prompter {
+public:
+    explicit ConsolePrompter(QTextStream& err);
+
+    void presetFile(const QString& path) { m_files.enqueue(path); }
+    bool anyShown() const { return m_shown > 0; }
+
+    Answer show(const MessageBox& box) override;
+    QString chooseFile(const FileDialogRequest& request) override;
+
+    // Each line of text with its trailing blanks removed.
+    static QString consoleText(const QString& text);
+
+private:
+    QTextStream& m_err;
+    QQueue<QString> m_files;
+    int m_shown = 0;
+};
+
+} // namespace fw::cli
