@@ -28,7 +28,6 @@ GamePage::GamePage(ProfileBinder& binder, QWidget* parent)
     auto* sum = qobject_cast<QLineEdit*>(binder.widget(SettingGroup::txtDMFlags));
     sum->setReadOnly(true);
     sum->setAlignment(Qt::AlignRight);
-    sum->setToolTip(QStringLiteral("The sum of the DM flags that are on"));
     sum->setMaximumWidth(sum->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 16);
     dmFlags->layout()->addWidget(sum);
     // The sum follows the boxes.

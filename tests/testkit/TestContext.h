@@ -4,6 +4,7 @@
 #include "support/Clock.h"
 #include "support/ErrorReporter.h"
 #include "testkit/FakePlatformServices.h"
+#include "testkit/QtPrinters.h"
 #include "testkit/ScriptedPrompter.h"
 
 #include <QByteArray>
