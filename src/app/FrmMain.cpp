@@ -4,6 +4,7 @@
 #include "app/ConfigListPanel.h"
 #include "app/GamePage.h"
 #include "app/InformationPage.h"
+#include "app/MapsPage.h"
 #include "app/MiscOptionsPage.h"
 #include "app/ProfileBinder.h"
 #include "app/ServerPage.h"
@@ -25,6 +26,7 @@ FrmMain::FrmMain(AppContext& context, QWidget* parent)
     , m_tabs(new QTabWidget)
     , m_bans(new BanListPanel(*m_binder, context.clock))
     , m_configs(new ConfigListPanel(*m_binder, context))
+    , m_maps(new MapsPage(*m_binder, context))
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Fortwright"));
@@ -33,7 +35,7 @@ FrmMain::FrmMain(AppContext& context, QWidget* parent)
     m_tabs->setObjectName(QStringLiteral("tabMain"));
     m_tabs->addTab(new ServerPage(*m_binder), QStringLiteral("&Server"));
     m_tabs->addTab(new GamePage(*m_binder), QStringLiteral("&Game"));
-    m_tabs->addTab(new QWidget, QStringLiteral("&Maps"));
+    m_tabs->addTab(m_maps, QStringLiteral("&Maps"));
     m_tabs->addTab(new MiscOptionsPage(*m_binder, m_bans, m_configs), QStringLiteral("Misc. &Options"));
     m_tabs->addTab(new InformationPage, QStringLiteral("&Information"));
 
@@ -73,6 +75,7 @@ void FrmMain::refresh()
     m_binder->refresh();
     m_bans->refresh();
     m_configs->refresh();
+    m_maps->refresh();
 }
 
 QPushButton* FrmMain::button(int index) const

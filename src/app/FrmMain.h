@@ -12,6 +12,7 @@ namespace fw {
 struct AppContext;
 class BanListPanel;
 class ConfigListPanel;
+class MapsPage;
 class ProfileBinder;
 
 // The main window: the five tabs of settings, the second time-out field and the four buttons
@@ -30,6 +31,7 @@ public:
     QPushButton* button(int index) const;
     BanListPanel* banList() const { return m_bans; }
     ConfigListPanel* configList() const { return m_configs; }
+    MapsPage* mapsPage() const { return m_maps; }
 
 private:
     QWidget* makeBottomBar();
@@ -40,6 +42,7 @@ private:
     QTabWidget* m_tabs;
     BanListPanel* m_bans;
     ConfigListPanel* m_configs;
+    MapsPage* m_maps;
     QList<QPushButton*> m_buttons;
 };
 

@@ -1,8 +1,8 @@
+#include "WindowFixture.h"
 #include "app/BanListPanel.h"
 #include "app/ConfigListPanel.h"
 #include "app/FrmMain.h"
 #include "app/SpinField.h"
-#include "testkit/TestContext.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -19,32 +19,7 @@
 using namespace fw;
 using G = SettingGroup;
 
-namespace {
-
-int argc = 1;
-char arg0[] = "test_app";
-char* argv[] = { arg0, nullptr };
-
-class MainWindowTest : public ::testing::Test {
-protected:
-    static void SetUpTestSuite()
-    {
-        if (!QApplication::instance())
-            new QApplication(argc, argv);
-    }
-
-    template <typename T> T* find(const char* name)
-    {
-        T* w = window.findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(w, nullptr) << name;
-        return w;
-    }
-
-    test::TestContext t;
-    FrmMain window { t.context };
-};
-
-} // namespace
+using MainWindowTest = test::WindowFixture;
 
 TEST_F(MainWindowTest, EveryCatalogueFieldHasItsNamedWidgetWithTooltipAndRange)
 {
@@ -74,33 +49,33 @@ TEST_F(MainWindowTest, EveryCatalogueFieldHasItsNamedWidgetWithTooltipAndRange)
             EXPECT_EQ(option->isChecked(), f.initial == QLatin1String("1")) << name.toStdString();
         }
     }
-    EXPECT_EQ(find<QLabel>("lbltxtAdministration_1")->toolTip(),
+    EXPECT_EQ(find<QLabel>(QStringLiteral("lbltxtAdministration_1"))->toolTip(),
         QStringLiteral("The name of this server configuration (required)"));
-    EXPECT_EQ(find<QLineEdit>("txtAdministration_16")->maxLength(), 5);
+    EXPECT_EQ(find<QLineEdit>(QStringLiteral("txtAdministration_16"))->maxLength(), 5);
 }
 
 TEST_F(MainWindowTest, EditsReachTheProfileAndRefreshShowsIt)
 {
-    auto* host = find<QLineEdit>("txtAdministration_2");
+    auto* host = find<QLineEdit>(QStringLiteral("txtAdministration_2"));
     QTest::keyClicks(host, "My Server");
     EXPECT_EQ(window.profile().text(G::txtAdministration, 2), QStringLiteral("My Server"));
 
-    auto* port = find<QLineEdit>("txtAdministration_16");
+    auto* port = find<QLineEdit>(QStringLiteral("txtAdministration_16"));
     port->clear();
     QTest::keyClicks(port, "12a34567");
     EXPECT_EQ(window.profile().text(G::txtAdministration, 16), QStringLiteral("12345")) << "five digits only";
 
-    auto* maxClients = find<SpinField>("txtGameSettings_0");
+    auto* maxClients = find<SpinField>(QStringLiteral("txtGameSettings_0"));
     maxClients->stepBy(100);
     EXPECT_EQ(window.profile().text(G::txtGameSettings, 0), QStringLiteral("64"))
         << "the arrows keep within range";
-    auto* delay = find<SpinField>("txtMsgDelay");
+    auto* delay = find<SpinField>(QStringLiteral("txtMsgDelay"));
     delay->stepBy(-50);
     EXPECT_EQ(window.profile().text(G::txtMsgDelay), QStringLiteral("5"));
 
-    find<QRadioButton>("optGameType_3")->click();
+    find<QRadioButton>(QStringLiteral("optGameType_3"))->click();
     EXPECT_EQ(window.profile().selected(G::optGameType), 3);
-    find<QCheckBox>("chkSOF2Options_8")->click();
+    find<QCheckBox>(QStringLiteral("chkSOF2Options_8"))->click();
     EXPECT_FALSE(window.profile().isOn(G::chkSOF2Options, 8));
 
     ServerProfile& p = window.profile();
@@ -109,32 +84,32 @@ TEST_F(MainWindowTest, EditsReachTheProfileAndRefreshShowsIt)
     p.setValue(G::chkDMFlags, 1, QStringLiteral("2"));
     p.message = QStringLiteral("a\r\nb");
     window.refresh();
-    EXPECT_EQ(find<SpinField>("txtMovement_0")->text(), QStringLiteral("-1"));
+    EXPECT_EQ(find<SpinField>(QStringLiteral("txtMovement_0"))->text(), QStringLiteral("-1"));
     for (int i = 0; i < 3; ++i)
-        EXPECT_FALSE(find<QRadioButton>(qPrintable(QStringLiteral("optServerType_%1").arg(i)))->isChecked());
-    EXPECT_EQ(find<QCheckBox>("chkDMFlags_1")->checkState(), Qt::PartiallyChecked);
+        EXPECT_FALSE(find<QRadioButton>(QStringLiteral("optServerType_%1").arg(i))->isChecked());
+    EXPECT_EQ(find<QCheckBox>(QStringLiteral("chkDMFlags_1"))->checkState(), Qt::PartiallyChecked);
     EXPECT_EQ(p.selected(G::optServerType), -1) << "showing the profile does not change it";
 }
 
 TEST_F(MainWindowTest, DmFlagSumFollowsTheBoxes)
 {
-    auto* sum = find<QLineEdit>("txtDMFlags");
+    auto* sum = find<QLineEdit>(QStringLiteral("txtDMFlags"));
     EXPECT_EQ(sum->text(), QStringLiteral("0"));
-    find<QCheckBox>("chkDMFlags_0")->click();
-    find<QCheckBox>("chkDMFlags_2")->click();
+    find<QCheckBox>(QStringLiteral("chkDMFlags_0"))->click();
+    find<QCheckBox>(QStringLiteral("chkDMFlags_2"))->click();
     EXPECT_EQ(sum->text(), QStringLiteral("40"));
-    find<QCheckBox>("chkDMFlags_1")->click();
+    find<QCheckBox>(QStringLiteral("chkDMFlags_1"))->click();
     EXPECT_EQ(sum->text(), QStringLiteral("56"));
-    for (const char* name : { "chkDMFlags_0", "chkDMFlags_1", "chkDMFlags_2" })
-        find<QCheckBox>(name)->click();
+    for (int i = 0; i < 3; ++i)
+        find<QCheckBox>(QStringLiteral("chkDMFlags_%1").arg(i))->click();
     EXPECT_EQ(sum->text(), QStringLiteral("0"));
 }
 
 TEST_F(MainWindowTest, BansAreAddedTrimmedAndRemoved)
 {
     qputenv("SOURCE_DATE_EPOCH", "1000000000");
-    auto* address = find<QLineEdit>("txtBanIP");
-    auto* add = find<QPushButton>("cmdBanning");
+    auto* address = find<QLineEdit>(QStringLiteral("txtBanIP"));
+    auto* add = find<QPushButton>(QStringLiteral("cmdBanning"));
     QTest::keyClicks(address, "   ");
     add->click();
     EXPECT_TRUE(window.profile().bans.isEmpty());
@@ -149,7 +124,7 @@ TEST_F(MainWindowTest, BansAreAddedTrimmedAndRemoved)
     EXPECT_EQ(
         window.profile().bans[0], (BanEntry { QStringLiteral("09/09/2001"), QStringLiteral("10.0.0.1") }));
     EXPECT_TRUE(address->text().isEmpty());
-    auto* grid = find<QTableWidget>("grdBanned");
+    auto* grid = find<QTableWidget>(QStringLiteral("grdBanned"));
     EXPECT_EQ(grid->rowCount(), 2);
     EXPECT_EQ(grid->item(1, 1)->text(), QStringLiteral("10.0.0.1"));
     grid->setCurrentCell(0, 0);
@@ -183,7 +158,7 @@ TEST_F(MainWindowTest, ConfigurationsAreChosenDescribedAndBlanked)
     window.configList()->chooseConfiguration(5);
     EXPECT_TRUE(window.profile().configs[5].isEmpty()) << "a cancelled dialog changes nothing";
 
-    auto* grid = find<QTableWidget>("grdAdditionalCfg");
+    auto* grid = find<QTableWidget>(QStringLiteral("grdAdditionalCfg"));
     EXPECT_EQ(grid->rowCount(), kAdditionalConfigRows);
     EXPECT_TRUE(grid->isColumnHidden(3));
     QFile::remove(file);
