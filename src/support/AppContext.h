@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/RegistryStore.h"
+
 #include <QString>
 
 namespace fw {
@@ -18,6 +20,8 @@ struct AppContext {
     PlatformServices& services;
     const Clock& clock;
     ErrorReporter& errors;
+    // The file that stands in for the registry (CAppSettings); tests point it into their folder.
+    QString settingsStorePath = defaultSettingsStorePath();
 
     // The data folder ending in a separator.
     QString dataPath(const QString& fileName) const;

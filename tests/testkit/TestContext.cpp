@@ -9,7 +9,8 @@ namespace fw::test {
 TestContext::TestContext()
     : errors(root.path() + QStringLiteral("/data"), prompter, clock)
     , context { root.path() + QStringLiteral("/data"), root.path() + QStringLiteral("/game"),
-        root.path() + QStringLiteral("/game/Main"), prompter, services, clock, errors }
+        root.path() + QStringLiteral("/game/Main"), prompter, services, clock, errors,
+        root.path() + QStringLiteral("/config/registry.json") }
 {
     QDir().mkpath(context.dataDir);
     QDir().mkpath(context.mainPath);

@@ -4,6 +4,7 @@
 #include "support/Clock.h"
 #include "support/ErrorReporter.h"
 #include "testkit/FakePlatformServices.h"
+#include "testkit/QtPrinters.h"
 #include "testkit/ScriptedPrompter.h"
 
 #include <QByteArray>
@@ -11,8 +12,8 @@
 
 namespace fw::test {
 
-// A fresh data folder and game folder (with Main) in a temporary directory, the scripted
-// prompter, the recording services and a reporter: everything a workflow needs.
+// A fresh data folder, game folder (with Main) and settings store path in a temporary directory,
+// the scripted prompter, the recording services and a reporter: everything a workflow needs.
 struct TestContext {
     TestContext();
 

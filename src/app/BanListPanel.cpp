@@ -1,0 +1,83 @@
+#include "app/BanListPanel.h"
+
+#include "app/ProfileBinder.h"
+#include "profile/ListEditing.h"
+#include "support/Clock.h"
+
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+
+namespace fw {
+
+BanListPanel::BanListPanel(ProfileBinder& binder, const Clock& clock, QWidget* parent)
+    : QGroupBox(SettingsCatalogue::group(SettingGroup::txtBanIP).frame, parent)
+    , m_binder(binder)
+    , m_clock(clock)
+    , m_grid(new QTableWidget(0, 2))
+{
+    setObjectName(QStringLiteral("fraBanning"));
+    auto* add = new QPushButton(QStringLiteral("Add"));
+    add->setObjectName(QStringLiteral("cmdBanning"));
+    add->setToolTip(QStringLiteral("Ban the address typed beside"));
+    connect(add, &QPushButton::clicked, this, &BanListPanel::add);
+    auto* address = qobject_cast<QLineEdit*>(binder.widget(SettingGroup::txtBanIP));
+    connect(address, &QLineEdit::returnPressed, this, &BanListPanel::add);
+
+    m_grid->setObjectName(QStringLiteral("grdBanned"));
+    m_grid->setHorizontalHeaderLabels({ QStringLiteral("Added"), QStringLiteral("IP") });
+    m_grid->verticalHeader()->hide();
+    m_grid->horizontalHeader()->setStretchLastSection(true);
+    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_grid, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        if (m_grid->rowCount() > 0)
+            emit popupRequested(m_grid->viewport()->mapToGlobal(pos));
+    });
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(binder.caption(SettingGroup::txtBanIP), 0, 0);
+    layout->addWidget(address, 0, 1);
+    layout->addWidget(add, 0, 2);
+    layout->addWidget(m_grid, 1, 0, 1, 3);
+    layout->setColumnStretch(1, 1);
+    refresh();
+}
+
+void BanListPanel::refresh()
+{
+    const QList<BanEntry>& bans = m_binder.profile().bans;
+    m_grid->setRowCount(int(bans.size()));
+    for (int row = 0; row < bans.size(); ++row) {
+        m_grid->setItem(row, 0, new QTableWidgetItem(bans[row].added));
+        m_grid->setItem(row, 1, new QTableWidgetItem(bans[row].address));
+    }
+    m_grid->resizeColumnToContents(0);
+}
+
+void BanListPanel::add()
+{
+    ServerProfile& profile = m_binder.profile();
+    if (!addBan(profile.bans, profile.text(SettingGroup::txtBanIP), m_clock.now()))
+        return;
+    profile.setValue(SettingGroup::txtBanIP, QString());
+    m_binder.refresh(SettingGroup::txtBanIP);
+    refresh();
+    m_grid->scrollToBottom();
+}
+
+void BanListPanel::removeCurrent()
+{
+    const int row = m_grid->currentRow();
+    QList<BanEntry>& bans = m_binder.profile().bans;
+    if (row < 0 || row >= bans.size())
+        return;
+    bans.removeAt(row);
+    refresh();
+}
+
+} // namespace fw

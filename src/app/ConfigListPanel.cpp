@@ -1,0 +1,137 @@
+#include "app/ConfigListPanel.h"
+
+#include "app/ProfileBinder.h"
+#include "profile/ListEditing.h"
+#include "support/AppContext.h"
+#include "support/ErrorReporter.h"
+#include "support/Prompter.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace fw {
+namespace {
+
+constexpr int kNameColumn = 2;
+constexpr int kPathColumn = 3;
+
+// The dialog's flags: path and file must exist, explorer style, long names.
+constexpr quint32 kChooseConfigFlags = 0x800 | 0x1000 | 0x80000 | 0x200000;
+
+} // namespace
+
+ConfigListPanel::ConfigListPanel(ProfileBinder& binder, AppContext& context, QWidget* parent)
+    : QGroupBox(QStringLiteral("Additional Configurations to Execute:"), parent)
+    , m_binder(binder)
+    , m_context(context)
+    , m_grid(new QTableWidget(kAdditionalConfigRows, 4))
+{
+    setObjectName(QStringLiteral("fraAdditionalCfg"));
+    m_grid->setObjectName(QStringLiteral("grdAdditionalCfg"));
+    m_grid->setHorizontalHeaderLabels({ QStringLiteral("Date Last Modified"), QStringLiteral("Size"),
+        QStringLiteral("Configuration"), QStringLiteral("FullPath") });
+    m_grid->setColumnHidden(kPathColumn, true);
+    m_grid->horizontalHeader()->setStretchLastSection(true);
+    m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 8);
+    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_grid, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        const int row = m_grid->currentRow();
+        const auto& configs = m_binder.profile().configs;
+        if (row >= 0 && row < configs.size() && !configs[row].name.isEmpty())
+            emit popupRequested(m_grid->viewport()->mapToGlobal(pos));
+    });
+    // Editing the Configuration cell means choosing a file; the other cells refuse edits.
+    connect(m_grid, &QTableWidget::cellDoubleClicked, this, [this](int row, int column) {
+        if (column == kNameColumn)
+            chooseConfiguration(row);
+    });
+    for (int row = 0; row < kAdditionalConfigRows; ++row) {
+        auto* holder = new QWidget;
+        auto* button = new QToolButton;
+        button->setText(QStringLiteral("..."));
+        button->setFixedHeight(m_grid->fontMetrics().height() + 4);
+        button->setObjectName(QStringLiteral("cmdChooseConfig_%1").arg(row + 1));
+        button->setToolTip(QStringLiteral("Choose a configuration file to execute"));
+        connect(button, &QToolButton::clicked, this, [this, row] {
+            m_grid->setCurrentCell(row, kNameColumn);
+            chooseConfiguration(row);
+        });
+        auto* line = new QHBoxLayout(holder);
+        line->setContentsMargins(0, 0, 2, 0);
+        line->addStretch();
+        line->addWidget(button);
+        m_grid->setCellWidget(row, kNameColumn, holder);
+    }
+    m_grid->setMinimumHeight(m_grid->horizontalHeader()->sizeHint().height()
+        + kAdditionalConfigRows * m_grid->verticalHeader()->defaultSectionSize() + 4);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_grid);
+    refresh();
+}
+
+void ConfigListPanel::refresh()
+{
+    const QList<AdditionalConfig>& configs = m_binder.profile().configs;
+    for (int row = 0; row < kAdditionalConfigRows; ++row) {
+        const AdditionalConfig config = configs.value(row);
+        const bool missing = isConfigMissing(config);
+        const QStringList cells = { config.modified, config.size, config.name, config.fullPath };
+        for (int column = 0; column < cells.size(); ++column) {
+            auto* item = new QTableWidgetItem(cells[column]);
+            if (missing) {
+                item->setForeground(Qt::red);
+                QFont font = item->font();
+                font.setStrikeOut(true);
+                item->setFont(font);
+                item->setToolTip(QStringLiteral("This file no longer exists"));
+            }
+            m_grid->setItem(row, column, item);
+        }
+    }
+    m_grid->resizeColumnsToContents();
+    m_grid->setColumnWidth(kNameColumn, std::max(m_grid->columnWidth(kNameColumn) + 28, 160));
+}
+
+void ConfigListPanel::chooseConfiguration(int row)
+{
+    FileDialogRequest request;
+    request.open = true;
+    request.title = QStringLiteral("Select Medal of Honor Configuration");
+    request.filter = QStringLiteral("Medal of Honor Configuration (*.cfg)|*.cfg");
+    request.defaultExt = QStringLiteral("dat");
+    request.initialDir = m_context.mainPath;
+    request.flags = kChooseConfigFlags;
+    const QString path = m_context.prompter.chooseFile(request);
+    if (path.isEmpty())
+        return;
+    QList<AdditionalConfig>& configs = m_binder.profile().configs;
+    if (IsConfigLoaded(path, configs)
+        && !m_context.prompter.confirm(
+            QStringLiteral("Configuration has already been loaded, do you wish to continue?") + kEightBlanks))
+        return;
+    try {
+        configs[row] = describeConfiguration(path);
+    } catch (const std::exception& e) {
+        m_context.errors.report(QStringLiteral("::modFunctions.gbln_LoadConfiguration(Function)"), e);
+    }
+    refresh();
+}
+
+void ConfigListPanel::removeCurrent()
+{
+    const int row = m_grid->currentRow();
+    QList<AdditionalConfig>& configs = m_binder.profile().configs;
+    if (row < 0 || row >= configs.size())
+        return;
+    configs[row] = AdditionalConfig();
+    refresh();
+}
+
+} // namespace fw

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "support/PlatformServices.h"
+
+namespace fw {
+
+// The system services with documents and links opened by the desktop.
+class DesktopServices : public SystemPlatformServices {
+public:
+    bool openDocument(const QString& path) override;
+    bool openUrl(const QString& url) override;
+};
+
+} // namespace fw

@@ -1,0 +1,276 @@
+#include "app/MapsPage.h"
+
+#include "app/ProfileBinder.h"
+#include "maps/MapCatalogue.h"
+#include "support/AppContext.h"
+#include "support/PlatformServices.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace fw {
+namespace {
+
+constexpr int kTagRole = Qt::UserRole;
+
+QIcon icon(const char* name)
+{
+    return QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(name)));
+}
+
+QLabel* valueLabel(const char* objectName)
+{
+    auto* label = new QLabel;
+    label->setObjectName(QLatin1String(objectName));
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    label->setMinimumWidth(120);
+    return label;
+}
+
+} // namespace
+
+MapsPage::MapsPage(ProfileBinder& binder, AppContext& context, QWidget* parent)
+    : QWidget(parent)
+    , m_binder(binder)
+    , m_context(context)
+    , m_commands(binder.profile().rotation, context)
+    , m_tree(new QTreeWidget)
+    , m_mapType(valueLabel("lblMapType"))
+    , m_longName(valueLabel("lblLongMapName"))
+    , m_totalMaps(valueLabel("lblTotalAvailMaps"))
+    , m_rotation(new QTableWidget(0, 3))
+    , m_selectedCount(valueLabel("lblMapsSelected"))
+    , m_savedCycle(new QLabel)
+    , m_resetCycle(new QPushButton(QStringLiteral("Reset Cycle")))
+{
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(makeTreePanel(), 2);
+    layout->addWidget(makeRotationPanel(), 3);
+    refresh();
+}
+
+QWidget* MapsPage::makeTreePanel()
+{
+    m_tree->setObjectName(QStringLiteral("trvAvailableMaps"));
+    m_tree->setHeaderHidden(true);
+    m_tree->setIconSize(QSize(16, 16));
+    m_tree->setToolTip(QStringLiteral("Double-click a map to add it to the rotation"));
+    connect(m_tree, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { mapClicked(item); });
+    connect(m_tree, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) { mapClicked(item); });
+    connect(m_tree, &QTreeWidget::itemDoubleClicked, this,
+        [this](QTreeWidgetItem* item) { mapDoubleClicked(item); });
+
+    auto* scan = new QPushButton(QStringLiteral("Map Scan"));
+    scan->setObjectName(QStringLiteral("cmdMapScan"));
+    scan->setToolTip(QStringLiteral("Scan the game's Main folder for maps"));
+    connect(scan, &QPushButton::clicked, this, &MapsPage::scanRequested);
+
+    auto* details = new QGridLayout;
+    details->addWidget(new QLabel(QStringLiteral("Game Types:")), 0, 0);
+    details->addWidget(m_mapType, 0, 1);
+    details->addWidget(new QLabel(QStringLiteral("Long Name:")), 1, 0);
+    details->addWidget(m_longName, 1, 1);
+    details->setColumnStretch(1, 1);
+
+    auto* footer = new QHBoxLayout;
+    footer->addWidget(m_totalMaps, 1);
+    footer->addWidget(scan);
+
+    auto* frame = new QGroupBox(QStringLiteral("Available Maps:"));
+    auto* box = new QVBoxLayout(frame);
+    box->addWidget(m_tree, 1);
+    box->addLayout(details);
+    box->addLayout(footer);
+    return frame;
+}
+
+QWidget* MapsPage::makeRotationPanel()
+{
+    m_rotation->setObjectName(QStringLiteral("lsvMapRotation"));
+    m_rotation->setHorizontalHeaderLabels(
+        { QStringLiteral("Map Name"), QStringLiteral("Game Types"), QStringLiteral("Long Name") });
+    m_rotation->verticalHeader()->hide();
+    m_rotation->horizontalHeader()->setStretchLastSection(true);
+    m_rotation->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_rotation->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_rotation->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_rotation->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_rotation->setToolTip(QStringLiteral("Right-click for the rotation's commands"));
+    connect(m_rotation, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        if (m_rotation->rowCount() > 0)
+            emit popupRequested(m_rotation->viewport()->mapToGlobal(pos));
+    });
+
+    auto* picture = new QLabel;
+    picture->setObjectName(QStringLiteral("picMap"));
+    picture->setPixmap(icon("battlefield").pixmap(QSize(240, 150)));
+    picture->setFixedSize(240, 150);
+
+    m_savedCycle->setObjectName(QStringLiteral("lblPathToSavedMapcycle"));
+    m_savedCycle->setCursor(Qt::PointingHandCursor);
+    m_savedCycle->setToolTip(QStringLiteral("Click to open the saved map cycle"));
+    m_savedCycle->setWordWrap(true);
+    connect(m_savedCycle, &QLabel::linkActivated, this, [this] { openSavedCycle(); });
+
+    auto* open = new QPushButton(QStringLiteral("Open Cycle"));
+    open->setObjectName(QStringLiteral("cmdSelectMap"));
+    connect(open, &QPushButton::clicked, this, [this] {
+        m_commands.openCycle();
+        refresh();
+    });
+    m_resetCycle->setObjectName(QStringLiteral("cmdResetCycle"));
+    connect(m_resetCycle, &QPushButton::clicked, this, [this] {
+        m_commands.resetCycle();
+        refresh();
+    });
+    auto* wizard = new QPushButton(QStringLiteral("Map Wizard"));
+    wizard->setObjectName(QStringLiteral("cmdWizard"));
+    connect(wizard, &QPushButton::clicked, this, &MapsPage::wizardRequested);
+
+    auto* cycleButtons = new QHBoxLayout;
+    cycleButtons->addWidget(open);
+    cycleButtons->addWidget(m_resetCycle);
+    cycleButtons->addWidget(wizard);
+    cycleButtons->addStretch();
+
+    auto* cycle = new QGroupBox(QStringLiteral("Saved Map Cycle:"));
+    auto* cycleBox = new QVBoxLayout(cycle);
+    cycleBox->addWidget(m_savedCycle);
+    cycleBox->addLayout(cycleButtons);
+
+    auto* lower = new QHBoxLayout;
+    lower->addWidget(cycle, 1);
+    lower->addWidget(picture, 0, Qt::AlignBottom);
+
+    auto* frame = new QGroupBox(QStringLiteral("Map Rotation:"));
+    auto* box = new QVBoxLayout(frame);
+    box->addWidget(m_rotation, 1);
+    box->addWidget(m_selectedCount);
+    box->addLayout(lower);
+    return frame;
+}
+
+void MapsPage::showCatalogue(const MapCatalogue& catalogue)
+{
+    m_tree->clear();
+    auto* root = new QTreeWidgetItem(m_tree, { QStringLiteral("Medal of Honor") });
+    root->setIcon(0, icon("game"));
+    QFont bold = root->font(0);
+    bold.setBold(true);
+    root->setFont(0, bold);
+    QIcon mapIcon = icon("map");
+    mapIcon.addFile(QStringLiteral(":/icons/map-selected.svg"), QSize(), QIcon::Selected);
+    for (const ArchiveGroup& group : catalogue.groups()) {
+        auto* archive = new QTreeWidgetItem(root, { group.archive });
+        archive->setIcon(0, icon("archive"));
+        for (const MapEntry& map : group.maps) {
+            auto* node = new QTreeWidgetItem(archive, { map.mapName });
+            node->setIcon(0, mapIcon);
+            node->setData(0, kTagRole, map.tag());
+        }
+    }
+    root->setExpanded(true);
+    m_totalMaps->setText(catalogue.countText());
+    m_binder.profile().rotation.rows.clear();
+    refresh();
+}
+
+void MapsPage::refresh()
+{
+    const MapRotation& rotation = m_binder.profile().rotation;
+    m_rotation->setRowCount(int(rotation.rows.size()));
+    const int marker = m_commands.markerRow();
+    for (int row = 0; row < rotation.rows.size(); ++row) {
+        const RotationRow& r = rotation.rows.at(row);
+        auto* name
+            = new QTableWidgetItem(row == marker ? icon("rotation-start") : icon("rotation-map"), r.mapName);
+        name->setData(kStartingMarkerRole, row == marker);
+        m_rotation->setItem(row, 0, name);
+        m_rotation->setItem(row, 1, new QTableWidgetItem(r.gameTypes));
+        m_rotation->setItem(row, 2, new QTableWidgetItem(r.longName));
+    }
+    m_selectedCount->setText(m_commands.countText());
+    m_savedCycle->setText(rotation.savedCyclePath.isEmpty()
+            ? QStringLiteral("(no saved map cycle)")
+            : QStringLiteral("<a href=\"cycle\">%1</a>").arg(rotation.savedCyclePath.toHtmlEscaped()));
+    m_resetCycle->setEnabled(m_commands.canResetCycle());
+}
+
+int MapsPage::currentRotationRow() const
+{
+    return m_rotation->currentRow();
+}
+
+void MapsPage::mapClicked(QTreeWidgetItem* item)
+{
+    const QStringList tag = item ? item->data(0, kTagRole).toString().split(QLatin1Char(',')) : QStringList();
+    if (tag.size() < 2 && tag.value(0).isEmpty()) {
+        m_mapType->clear();
+        m_longName->clear();
+        emit previewTextChanged(QString());
+        return;
+    }
+    // A tag with fewer items fills the labels as far as it goes.
+    m_mapType->setText(tag.value(2));
+    m_longName->setText(tag.value(1));
+    emit previewTextChanged(tag.value(1));
+}
+
+void MapsPage::mapDoubleClicked(QTreeWidgetItem* item)
+{
+    if (!item || item->data(0, kTagRole).toString().isEmpty()) {
+        m_mapType->clear();
+        m_longName->clear();
+        emit previewTextChanged(QString());
+        return;
+    }
+    m_commands.add(item->text(0), m_mapType->text(), m_longName->text());
+    refresh();
+    m_rotation->scrollToBottom();
+}
+
+void MapsPage::openSavedCycle()
+{
+    const QString path = m_binder.profile().rotation.savedCyclePath.trimmed();
+    if (!path.isEmpty())
+        m_context.services.openDocument(path);
+}
+
+void MapsPage::setStartingMap()
+{
+    m_commands.setStartingMap(currentRotationRow());
+    refresh();
+}
+
+void MapsPage::sortAscending()
+{
+    m_commands.sort(std::max(m_rotation->currentColumn(), 0), true);
+    refresh();
+}
+
+void MapsPage::sortDescending()
+{
+    m_commands.sort(std::max(m_rotation->currentColumn(), 0), false);
+    refresh();
+}
+
+void MapsPage::removeMap()
+{
+    m_commands.removeMap(currentRotationRow());
+    refresh();
+}
+
+void MapsPage::clearList()
+{
+    m_commands.clearList();
+    refresh();
+}
+
+} // namespace fw

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "maps/RotationCommands.h"
+
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+class QTableWidget;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace fw {
+
+struct AppContext;
+class MapCatalogue;
+class ProfileBinder;
+
+// Set on the rotation row whose map name carries the starting-map marker.
+inline constexpr int kStartingMarkerRole = Qt::UserRole + 1;
+
+// The "&Maps" tab: the maps found in the game's archives, the rotation built from them, and the
+// saved map cycle.
+class MapsPage : public QWidget {
+    Q_OBJECT
+public:
+    MapsPage(ProfileBinder& binder, AppContext& context, QWidget* parent = nullptr);
+
+    // Rebuilds the tree from a catalogue; as after every load of the map list, the rotation is
+    // emptied.
+    void showCatalogue(const MapCatalogue& catalogue);
+    // Shows the profile's rotation and saved cycle again.
+    void refresh();
+
+    RotationCommands& commands() { return m_commands; }
+    QTreeWidget* tree() const { return m_tree; }
+    QTableWidget* rotationGrid() const { return m_rotation; }
+    int currentRotationRow() const;
+
+public slots:
+    void setStartingMap();
+    void sortAscending();
+    void sortDescending();
+    void removeMap();
+    void clearList();
+
+signals:
+    // A right click over a rotation that holds at least one map.
+    void popupRequested(const QPoint& globalPos);
+    void wizardRequested();
+    void scanRequested();
+    // The long name of the clicked map, or empty, for the map preview window.
+    void previewTextChanged(const QString& text);
+
+private:
+    void mapClicked(QTreeWidgetItem* item);
+    void mapDoubleClicked(QTreeWidgetItem* item);
+    void openSavedCycle();
+    QWidget* makeTreePanel();
+    QWidget* makeRotationPanel();
+
+    ProfileBinder& m_binder;
+    AppContext& m_context;
+    RotationCommands m_commands;
+    QTreeWidget* m_tree;
+    QLabel* m_mapType;
+    QLabel* m_longName;
+    QLabel* m_totalMaps;
+    QTableWidget* m_rotation;
+    QLabel* m_selectedCount;
+    QLabel* m_savedCycle;
+    QPushButton* m_resetCycle;
+};
+
+} // namespace fw

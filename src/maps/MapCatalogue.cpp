@@ -1,0 +1,26 @@
+#include "maps/MapCatalogue.h"
+
+namespace fw {
+
+MapCatalogue::MapCatalogue(QList<MapEntry> entries)
+    : m_entries(std::move(entries))
+{
+}
+
+QList<ArchiveGroup> MapCatalogue::groups() const
+{
+    QList<ArchiveGroup> out;
+    for (const MapEntry& entry : m_entries) {
+        if (out.isEmpty() || out.last().archive.compare(entry.archive, Qt::CaseInsensitive) != 0)
+            out.append({ entry.archive, {} });
+        out.last().maps.append(entry);
+    }
+    return out;
+}
+
+QString MapCatalogue::countText() const
+{
+    return QString::number(m_entries.size()) + QStringLiteral(" Maps available");
+}
+
+} // namespace fw

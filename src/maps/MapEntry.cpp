@@ -1,0 +1,25 @@
+#include "maps/MapEntry.h"
+
+#include <QStringList>
+
+namespace fw {
+
+QString MapEntry::line() const
+{
+    return QStringList { archive, mapName, mapNameCopy, longName, gameTypes }.join(QLatin1Char(','));
+}
+
+std::optional<MapEntry> MapEntry::fromLine(const QString& line)
+{
+    const QStringList fields = line.split(QLatin1Char(','));
+    if (fields.size() != 5)
+        return std::nullopt;
+    return MapEntry { fields[0], fields[1], fields[2], fields[3], fields[4] };
+}
+
+QString MapEntry::tag() const
+{
+    return QStringList { mapNameCopy, longName, gameTypes }.join(QLatin1Char(','));
+}
+
+} // namespace fw

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+namespace fw {
+
+inline const QString kDeathmatchGameTypes = QStringLiteral("ffa team round");
+inline const QString kObjectiveGameTypes = QStringLiteral("objective");
+
+// One map of the catalogue and one line of the map list file.
+struct MapEntry {
+    QString archive; // the pk3 file name as the folder listing spells it
+    QString mapName;
+    QString mapNameCopy; // the same name again; the tree's tag starts with it
+    QString longName; // empty for the game's own maps
+    QString gameTypes;
+
+    // The five fields joined by single commas, nothing quoted.
+    QString line() const;
+    // A line that does not split into exactly five fields gives nothing.
+    static std::optional<MapEntry> fromLine(const QString& line);
+    // "name,long name,game types", what a map node of the tree carries.
+    QString tag() const;
+
+    bool operator==(const MapEntry&) const = default;
+};
+
+} // namespace fw

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "maps/MapCatalogue.h"
+
+#include <optional>
+
+namespace fw {
+
+struct AppContext;
+
+// The map list in the data folder, rewritten by every scan and read into the available maps.
+inline const QString kMapListFileName = QStringLiteral("Main.efr");
+inline const QString kMapListMissingMessage
+    = QStringLiteral("Unable to locate Fortwright Map List, please run a new Map Scan        ");
+
+// Reads a map list file. A line that does not split into five fields is skipped, and a file that
+// cannot be read gives an empty catalogue: neither is reported.
+MapCatalogue readMapList(const QString& path);
+
+// The catalogue behind the available-maps tree. When the data folder holds no map list, shows
+// the exclamation box asking for a new scan and gives nothing, so the caller keeps what it shows.
+std::optional<MapCatalogue> LoadAvailableMaps(const AppContext& context);
+
+} // namespace fw

@@ -1,0 +1,147 @@
+#include "maps/MapScanner.h"
+
+#include "maps/MapListWriter.h"
+#include "maps/Pk3Archive.h"
+#include "maps/ScanProgress.h"
+#include "maps/ScanRules.h"
+#include "profile/SettingsCatalogue.h"
+#include "support/AppContext.h"
+#include "support/FortwrightError.h"
+#include "support/PathHelpers.h"
+#include "support/Prompter.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <algorithm>
+
+namespace fw {
+
+namespace {
+
+// Raised inside the walk when an archive cannot be opened; the walk stops there.
+struct UnreadableArchive {
+    QString fileName;
+};
+
+// The platform's listing order differs between systems; sorting by name (ignoring case
+// first, as Windows lists a folder) keeps the map list the same everywhere.
+QStringList sortedFiles(const QString& folder)
+{
+    QStringList files = QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Unsorted);
+    std::sort(files.begin(), files.end(), [](const QString& a, const QString& b) {
+        const int folded = a.compare(b, Qt::CaseInsensitive);
+        return folded != 0 ? folded < 0 : a < b;
+    });
+    return files;
+}
+
+} // namespace
+
+MapScanner::MapScanner(const AppContext& context, ScanProgress& progress, AppStateWriter writeState)
+    : m_context(context)
+    , m_progress(progress)
+    , m_writeState(std::move(writeState))
+{
+}
+
+bool MapScanner::gbln_ScanMaps(const QString& baseName)
+{
+    m_progress.show();
+    m_progress.setCurrentFile(QString());
+    try {
+        QString gamePath = m_context.gamePath;
+        const QString folder = gstr_AddSlash(gamePath) + QStringLiteral("Main");
+        const QFileInfo folderInfo(folder);
+        if (!folderInfo.isDir())
+            return mainFolderMissing();
+        if (!folderInfo.isReadable())
+            throw FortwrightError(RuntimeError::PermissionDenied, kExecutableName,
+                QStringLiteral("Permission denied: %1").arg(QDir::toNativeSeparators(folder)));
+        const QStringList files = sortedFiles(folder);
+        m_progress.setMaximum(static_cast<int>(files.size()));
+
+        MapListWriter writer(m_context.dataPath(baseName + QStringLiteral(".efr")));
+        m_progress.setValue(1);
+        try {
+            scanFiles(folder, files, writer);
+        } catch (const UnreadableArchive& unreadable) {
+            writer.close();
+            return archiveUnreadable(unreadable.fileName);
+        }
+        writer.close();
+        m_progress.setValue(0);
+        return true;
+    } catch (const std::exception& e) {
+        return otherFailure(FortwrightError::fromStd(e));
+    }
+}
+
+void MapScanner::scanFiles(const QString& folder, const QStringList& files, MapListWriter& writer)
+{
+    int counter = 0;
+    for (const QString& file : files) {
+        m_progress.setValue(++counter);
+        if (!isPk3Name(file))
+            continue;
+        m_progress.setCurrentFile(QStringLiteral("Scanning ") + file + QStringLiteral(" ...."));
+        const std::optional<QList<MapEntry>> maps = mapsOf(addSlash(folder) + file, file);
+        if (!maps)
+            throw UnreadableArchive { file };
+        for (const MapEntry& map : *maps)
+            writer.write(map);
+    }
+}
+
+std::optional<QList<MapEntry>> MapScanner::mapsOf(const QString& path, const QString& fileName)
+{
+    if (std::optional<QList<MapEntry>> stock = stockArchiveMaps(fileName))
+        return stock;
+    try {
+        const Pk3Archive archive(path);
+        return customArchiveMaps(archive, fileName);
+    } catch (const FortwrightError& error) {
+        if (error.number() != RuntimeError::FileNotFound)
+            throw;
+        return std::nullopt;
+    }
+}
+
+bool MapScanner::mainFolderMissing()
+{
+    m_context.prompter.critical(messageLines({
+        QStringLiteral("Fortwright was unable to locate any pk3 files in your base folder"),
+        QStringLiteral("This might be because the path to MOHAA is inncorrect"),
+        QStringLiteral("Fortwright will now close and reset the selected path to MOHAA"),
+        QStringLiteral("Restart Fortwright and make sure you select the correct path to MOHAA"),
+        QStringLiteral("If this problem continues please contact ") + kContactAddress,
+    }));
+    m_writeState(kGameFolderValue, QString());
+    m_writeState(kFirstTimeValue, QStringLiteral("0"));
+    m_progress.hide();
+    return failed();
+}
+
+bool MapScanner::archiveUnreadable(const QString& fileName)
+{
+    m_context.prompter.warn(QStringLiteral("The following pk3 ") + fileName
+        + QStringLiteral(" file does not contain an arena file, Fortwright is unable to process this file\r\n"
+                         "it is recomended that you remove this pk3 file from your MOHAA Main folder and run "
+                         "this map scan again")
+        + kEightBlanks);
+    m_progress.hide();
+    return failed();
+}
+
+bool MapScanner::otherFailure(const FortwrightError& error)
+{
+    m_context.prompter.warn(error.description(), error.source());
+    return failed();
+}
+
+bool MapScanner::failed()
+{
+    m_progress.setValue(0);
+    return false;
+}
+
+} // namespace fw

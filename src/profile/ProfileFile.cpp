@@ -1,0 +1,170 @@
+#include "profile/ProfileFile.h"
+
+#include "profile/FieldValueRules.h"
+#include "profile/ProfileLayout.h"
+#include "profile/ProfileTextCodec.h"
+#include "profile/ServerProfile.h"
+#include "support/CIniFile.h"
+#include "support/FortwrightError.h"
+#include "support/NumericText.h"
+#include "support/ProfileReads.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+#include <filesystem>
+#include <limits>
+
+namespace fw {
+namespace {
+
+// A stored integer. Values beyond 16 bits were saved as plain decimal text, which the numeric
+// read refuses, so they are read again as text.
+qint64 readInteger(const CIniFile& ini, const ProfileKey& k)
+{
+    try {
+        return ini.GetNumericValue(k.section, k.key);
+    } catch (const FortwrightError& e) {
+        if (e.number() != IniFileError::ComponentFailure)
+            throw;
+        return profileInteger(ini.GetStringValue(k.section, k.key));
+    }
+}
+
+void applyKey(const CIniFile& ini, const ProfileKey& k, ServerProfile& profile, bool& cycleKept)
+{
+    if (!k.group) {
+        const QString path = ini.GetStringValue(k.section, k.key);
+        cycleKept = !path.isEmpty() && QFileInfo(path).isFile();
+        profile.rotation.savedCyclePath = cycleKept ? path : QString();
+        return;
+    }
+    switch (k.encoding) {
+    case ProfileEncoding::AdminText:
+    case ProfileEncoding::MasterText:
+        profile.setValue(*k.group, k.index, decodeStoredText(ini.GetStringValue(k.section, k.key)));
+        return;
+    case ProfileEncoding::PlainText:
+        profile.setValue(*k.group, k.index, ini.GetStringValue(k.section, k.key));
+        return;
+    case ProfileEncoding::OptionIndex:
+        profile.select(*k.group, ini.GetNumericValue(k.section, k.key));
+        return;
+    case ProfileEncoding::Integer:
+    case ProfileEncoding::CheckValue: {
+        const qint64 value = readInteger(ini, k);
+        const SettingField* field = SettingsCatalogue::field(*k.group, k.index);
+        if (field && fieldAcceptsNumber(*field, value))
+            profile.setValue(*k.group, k.index, QString::number(value));
+        return;
+    }
+    case ProfileEncoding::None:
+        return;
+    }
+}
+
+void writeInteger(CIniFile& ini, const ProfileKey& k, const QString& text)
+{
+    const std::optional<qint64> value = integerHalfEven(text);
+    if (!value)
+        return;
+    if (*value >= std::numeric_limits<qint16>::min() && *value <= std::numeric_limits<qint16>::max())
+        ini.SaveNumericValue(k.section, k.key, qint16(*value));
+    else
+        ini.SaveStringValue(k.section, k.key, QString::number(*value));
+}
+
+void writeKey(CIniFile& ini, const ProfileKey& k, const ServerProfile& profile)
+{
+    if (!k.group) {
+        ini.SaveStringValue(k.section, k.key, profile.rotation.savedCyclePath);
+        return;
+    }
+    switch (k.encoding) {
+    case ProfileEncoding::AdminText:
+        ini.SaveStringValue(k.section, k.key, encodeAdminText(profile.text(*k.group, k.index)));
+        return;
+    case ProfileEncoding::MasterText:
+    case ProfileEncoding::PlainText:
+        ini.SaveStringValue(k.section, k.key, profile.text(*k.group, k.index));
+        return;
+    case ProfileEncoding::OptionIndex:
+        if (profile.selected(*k.group) >= 0)
+            ini.SaveNumericValue(k.section, k.key, qint16(profile.selected(*k.group)));
+        return;
+    case ProfileEncoding::Integer:
+    case ProfileEncoding::CheckValue:
+        writeInteger(ini, k, profile.value(*k.group, k.index));
+        return;
+    case ProfileEncoding::None:
+        return;
+    }
+}
+
+// An empty file beside the target, left for the caller to fill and rename.
+QString makeSiblingFile(const QString& target, QString* error)
+{
+    QTemporaryFile file(QFileInfo(target).absoluteDir().filePath(QStringLiteral(".profile-XXXXXX")));
+    file.setAutoRemove(false);
+    if (!file.open()) {
+        if (error)
+            *error = file.errorString();
+        return {};
+    }
+    // A temporary file is private to its owner; the profile gets the old file's permissions or
+    // those of an ordinary file.
+    const QFileInfo old(target);
+    file.setPermissions(old.exists() ? old.permissions()
+                                     : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser
+                | QFile::WriteUser | QFile::ReadGroup | QFile::ReadOther);
+    return file.fileName();
+}
+
+} // namespace
+
+ProfileReadResult ProfileFile::read(const QString& path, ServerProfile& profile)
+{
+    ProfileReadResult result;
+    if (path.isEmpty() || !QFileInfo(path).isFile())
+        return result;
+    CIniFile ini;
+    ini.Init(path);
+    result.fileRead = true;
+    for (const ProfileKey& k : profileKeys()) {
+        try {
+            applyKey(ini, k, profile, result.resetCycleAvailable);
+        } catch (const FortwrightError&) {
+            // A key that cannot be read leaves its field; the next key goes on.
+        }
+    }
+    return result;
+}
+
+bool ProfileFile::write(const QString& path, const ServerProfile& profile, QString* error)
+{
+    const QString building = makeSiblingFile(path, error);
+    if (building.isEmpty())
+        return false;
+    CIniFile ini;
+    ini.Init(building);
+    for (const ProfileKey& k : profileKeys()) {
+        try {
+            writeKey(ini, k, profile);
+        } catch (const FortwrightError&) {
+            // A key that cannot be written is left out; the next key goes on.
+        }
+    }
+    std::error_code failure;
+    std::filesystem::rename(
+        QFile::encodeName(building).toStdString(), QFile::encodeName(path).toStdString(), failure);
+    if (failure) {
+        QFile::remove(building);
+        if (error)
+            *error = QString::fromStdString(failure.message());
+        return false;
+    }
+    return true;
+}
+
+} // namespace fw

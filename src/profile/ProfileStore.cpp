@@ -1,0 +1,51 @@
+#include "profile/ProfileStore.h"
+
+#include "profile/ProfileFile.h"
+#include "support/AppContext.h"
+#include "support/PathHelpers.h"
+#include "support/Prompter.h"
+
+namespace fw {
+namespace {
+
+QString chooseProfile(const AppContext& context, bool useDefault, bool open)
+{
+    if (useDefault)
+        return defaultProfilePath(context);
+    FileDialogRequest request;
+    request.open = open;
+    request.title = open ? kOpenProfileTitle : kSaveProfileTitle;
+    request.filter = kProfileFilter;
+    request.defaultExt = QStringLiteral("ini");
+    request.flags = open ? kOpenProfileFlags : kSaveProfileFlags;
+    request.initialDir = gstr_CheckDir(context.dataDir, context.prompter) + kProfileFolderName;
+    return context.prompter.chooseFile(request);
+}
+
+} // namespace
+
+QString defaultProfilePath(const AppContext& context)
+{
+    return gstr_CheckDir(context.dataDir, context.prompter) + kDefaultProfileName;
+}
+
+ProfileLoadOutcome LoadProfile(ServerProfile& profile, const AppContext& context, bool useDefault)
+{
+    ProfileLoadOutcome outcome;
+    outcome.path = chooseProfile(context, useDefault, true);
+    const ProfileReadResult read = ProfileFile::read(outcome.path, profile);
+    outcome.fileRead = read.fileRead;
+    outcome.resetCycleAvailable = read.resetCycleAvailable;
+    return outcome;
+}
+
+ProfileSaveOutcome SaveProfile(const ServerProfile& profile, const AppContext& context, bool useDefault)
+{
+    ProfileSaveOutcome outcome;
+    outcome.path = chooseProfile(context, useDefault, false);
+    if (!outcome.path.isEmpty())
+        outcome.written = ProfileFile::write(outcome.path, profile, &outcome.error);
+    return outcome;
+}
+
+} // namespace fw

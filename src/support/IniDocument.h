@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace fw {
+
+// One INI file held as its bytes, read the way the Windows profile functions read it: section
+// and key names compared without case and without surrounding blanks, values trimmed, the first
+// of two equal sections or keys wins, lines end at CR LF, LF or CR, and lines before the first
+// section belong to none. Edits splice the bytes, so whatever they do not touch stays byte for
+// byte; a line they add ends with CR LF. The text is Windows-1252, or UTF-8 behind a byte-order
+// mark.
+class IniDocument {
+public:
+    IniDocument() = default;
+    explicit IniDocument(QByteArray bytes);
+
+    const QByteArray& bytes() const { return m_bytes; }
+
+    // The key's value, trimmed, quotes still on; empty when the section or key is missing or the
+    // key's line has no "=".
+    std::optional<QString> value(const QString& section, const QString& key) const;
+    // The section's key names in file order; comment lines (";") and lines without "=" are left
+    // out, keys with an empty name are kept. Empty when the section is missing.
+    QStringList keyNames(const QString& section) const;
+    // Every section name in file order; sections with an empty name are left out.
+    QStringList sectionNames() const;
+
+    // Replaces the key's value in place, or appends the key at the end of its section, or appends
+    // the section at the end of the file. Line breaks in the texts become blanks, so a value can
+    // never start a line of its own.
+    void setValue(const QString& section, const QString& key, const QString& value);
+    // False when there was nothing to remove.
+    bool removeKey(const QString& section, const QString& key);
+    bool removeSection(const QString& section);
+
+private:
+    enum class Kind { Blank, Header, Entry };
+    struct Line {
+        qsizetype begin = 0; // first byte
+        qsizetype end = 0; // one past the last byte before the line end
+        qsizetype next = 0; // first byte of the following line
+        Kind kind = Kind::Blank;
+        qsizetype nameBegin = 0; // the header's or key's name, trimmed
+        qsizetype nameEnd = 0;
+        qsizetype valueBegin = -1; // the trimmed value; -1 when the line has no "="
+        qsizetype valueEnd = -1;
+    };
+    // Line indexes: the header, and one past the section's last line.
+    struct Section {
+        qsizetype header;
+        qsizetype stop;
+    };
+
+    void parse();
+    Line parseLine(qsizetype begin, qsizetype end, qsizetype next) const;
+    QString decode(qsizetype begin, qsizetype end) const;
+    QByteArray encode(const QString& text) const;
+    bool nameIs(const Line& line, const QString& trimmedName) const;
+    std::optional<Section> findSection(const QString& name) const;
+    qsizetype findKey(const Section& section, const QString& key) const;
+    void splice(qsizetype begin, qsizetype end, const QByteArray& replacement);
+
+    QByteArray m_bytes;
+    QList<Line> m_lines;
+    bool m_utf8 = false;
+};
+
+// Blanks as the profile functions see them around names and values: space, tab, the line-end
+// characters, vertical tab, form feed and the DOS end-of-file mark.
+bool isIniBlank(QChar c);
+QString trimIniBlanks(const QString& text);
+
+} // namespace fw

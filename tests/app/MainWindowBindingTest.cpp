@@ -1,0 +1,171 @@
+#include "WindowFixture.h"
+#include "app/BanListPanel.h"
+#include "app/ConfigListPanel.h"
+#include "app/FrmMain.h"
+#include "app/SpinField.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace fw;
+using G = SettingGroup;
+
+using MainWindowTest = test::WindowFixture;
+
+TEST_F(MainWindowTest, EveryCatalogueFieldHasItsNamedWidgetWithTooltipAndRange)
+{
+    const QStringList tabs = { "&Server", "&Game", "&Maps", "Misc. &Options", "&Information" };
+    ASSERT_EQ(window.tabs()->count(), tabs.size());
+    for (int i = 0; i < tabs.size(); ++i)
+        EXPECT_EQ(window.tabs()->tabText(i), tabs[i]);
+    const QStringList buttons = { "E&xit", "&Run", "R&eset", "&Default" };
+    for (int i = 0; i < buttons.size(); ++i)
+        EXPECT_EQ(window.button(i)->text(), buttons[i]);
+
+    for (const SettingField& f : SettingsCatalogue::fields()) {
+        const QString name = SettingsCatalogue::group(f.group).name
+            + (f.index < 0 ? QString() : QStringLiteral("_%1").arg(f.index));
+        QWidget* w = window.findChild<QWidget*>(name);
+        ASSERT_NE(w, nullptr) << name.toStdString();
+        EXPECT_EQ(w->toolTip(), f.tooltip) << name.toStdString();
+        if (auto* spin = qobject_cast<SpinField*>(w)) {
+            EXPECT_EQ(spin->minimum(), f.minimum) << name.toStdString();
+            EXPECT_EQ(spin->maximum(), f.maximum) << name.toStdString();
+            EXPECT_EQ(spin->text(), f.initial) << name.toStdString();
+        } else if (auto* box = qobject_cast<QCheckBox*>(w)) {
+            EXPECT_EQ(box->text(), f.caption);
+            EXPECT_EQ(box->isChecked(), f.initial == QLatin1String("1")) << name.toStdString();
+        } else if (auto* option = qobject_cast<QRadioButton*>(w)) {
+            EXPECT_EQ(option->text(), f.caption);
+            EXPECT_EQ(option->isChecked(), f.initial == QLatin1String("1")) << name.toStdString();
+        }
+    }
+    EXPECT_EQ(find<QLabel>(QStringLiteral("lbltxtAdministration_1"))->toolTip(),
+        QStringLiteral("The name of this server configuration (required)"));
+    EXPECT_EQ(find<QLineEdit>(QStringLiteral("txtAdministration_16"))->maxLength(), 5);
+}
+
+TEST_F(MainWindowTest, EditsReachTheProfileAndRefreshShowsIt)
+{
+    auto* host = find<QLineEdit>(QStringLiteral("txtAdministration_2"));
+    QTest::keyClicks(host, "My Server");
+    EXPECT_EQ(window.profile().text(G::txtAdministration, 2), QStringLiteral("My Server"));
+
+    auto* port = find<QLineEdit>(QStringLiteral("txtAdministration_16"));
+    port->clear();
+    QTest::keyClicks(port, "12a34567");
+    EXPECT_EQ(window.profile().text(G::txtAdministration, 16), QStringLiteral("12345")) << "five digits only";
+
+    auto* maxClients = find<SpinField>(QStringLiteral("txtGameSettings_0"));
+    maxClients->stepBy(100);
+    EXPECT_EQ(window.profile().text(G::txtGameSettings, 0), QStringLiteral("64"))
+        << "the arrows keep within range";
+    auto* delay = find<SpinField>(QStringLiteral("txtMsgDelay"));
+    delay->stepBy(-50);
+    EXPECT_EQ(window.profile().text(G::txtMsgDelay), QStringLiteral("5"));
+
+    find<QRadioButton>(QStringLiteral("optGameType_3"))->click();
+    EXPECT_EQ(window.profile().selected(G::optGameType), 3);
+    find<QCheckBox>(QStringLiteral("chkSOF2Options_8"))->click();
+    EXPECT_FALSE(window.profile().isOn(G::chkSOF2Options, 8));
+
+    ServerProfile& p = window.profile();
+    p.setValue(G::txtMovement, 0, QStringLiteral("-1"));
+    p.clearSelection(G::optServerType);
+    p.setValue(G::chkDMFlags, 1, QStringLiteral("2"));
+    p.message = QStringLiteral("a\r\nb");
+    window.refresh();
+    EXPECT_EQ(find<SpinField>(QStringLiteral("txtMovement_0"))->text(), QStringLiteral("-1"));
+    for (int i = 0; i < 3; ++i)
+        EXPECT_FALSE(find<QRadioButton>(QStringLiteral("optServerType_%1").arg(i))->isChecked());
+    EXPECT_EQ(find<QCheckBox>(QStringLiteral("chkDMFlags_1"))->checkState(), Qt::PartiallyChecked);
+    EXPECT_EQ(p.selected(G::optServerType), -1) << "showing the profile does not change it";
+}
+
+TEST_F(MainWindowTest, DmFlagSumFollowsTheBoxes)
+{
+    auto* sum = find<QLineEdit>(QStringLiteral("txtDMFlags"));
+    EXPECT_EQ(sum->text(), QStringLiteral("0"));
+    find<QCheckBox>(QStringLiteral("chkDMFlags_0"))->click();
+    find<QCheckBox>(QStringLiteral("chkDMFlags_2"))->click();
+    EXPECT_EQ(sum->text(), QStringLiteral("40"));
+    find<QCheckBox>(QStringLiteral("chkDMFlags_1"))->click();
+    EXPECT_EQ(sum->text(), QStringLiteral("56"));
+    for (int i = 0; i < 3; ++i)
+        find<QCheckBox>(QStringLiteral("chkDMFlags_%1").arg(i))->click();
+    EXPECT_EQ(sum->text(), QStringLiteral("0"));
+}
+
+TEST_F(MainWindowTest, BansAreAddedTrimmedAndRemoved)
+{
+    qputenv("SOURCE_DATE_EPOCH", "1000000000");
+    auto* address = find<QLineEdit>(QStringLiteral("txtBanIP"));
+    auto* add = find<QPushButton>(QStringLiteral("cmdBanning"));
+    QTest::keyClicks(address, "   ");
+    add->click();
+    EXPECT_TRUE(window.profile().bans.isEmpty());
+    EXPECT_EQ(address->text(), QStringLiteral("   "))
+        << "only blanks: nothing added, the field keeps its text";
+    address->setText(QStringLiteral("  10.0.0.1 "));
+    add->click();
+    address->setText(QStringLiteral("10.0.0.1"));
+    add->click();
+    qunsetenv("SOURCE_DATE_EPOCH");
+    ASSERT_EQ(window.profile().bans.size(), 2);
+    EXPECT_EQ(
+        window.profile().bans[0], (BanEntry { QStringLiteral("09/09/2001"), QStringLiteral("10.0.0.1") }));
+    EXPECT_TRUE(address->text().isEmpty());
+    auto* grid = find<QTableWidget>(QStringLiteral("grdBanned"));
+    EXPECT_EQ(grid->rowCount(), 2);
+    EXPECT_EQ(grid->item(1, 1)->text(), QStringLiteral("10.0.0.1"));
+    grid->setCurrentCell(0, 0);
+    window.banList()->removeCurrent();
+    EXPECT_EQ(window.profile().bans.size(), 1);
+    EXPECT_EQ(grid->rowCount(), 1);
+}
+
+TEST_F(MainWindowTest, ConfigurationsAreChosenDescribedAndBlanked)
+{
+    const QString file = t.mainFile(QStringLiteral("extra.cfg"));
+    test::writeBytes(file, QByteArray(2048, 'x'));
+    t.prompter.choose(file);
+    window.configList()->chooseConfiguration(3);
+    ASSERT_EQ(t.prompter.dialogs().size(), 1);
+    EXPECT_EQ(t.prompter.dialogs()[0].title, QStringLiteral("Select Medal of Honor Configuration"));
+    EXPECT_EQ(t.prompter.dialogs()[0].filter, QStringLiteral("Medal of Honor Configuration (*.cfg)|*.cfg"));
+    const AdditionalConfig& row = window.profile().configs[3];
+    EXPECT_EQ(row.name, QStringLiteral("extra.cfg"));
+    EXPECT_EQ(row.size, QLocale::system().toString(2.05, 'f', 2));
+    EXPECT_FALSE(row.modified.isEmpty());
+
+    // The same file again asks first; No leaves the row alone.
+    t.prompter.choose(file).answer(Answer::No);
+    window.configList()->chooseConfiguration(5);
+    EXPECT_EQ(t.prompter.boxes().last().text,
+        QStringLiteral("Configuration has already been loaded, do you wish to continue?        "));
+    EXPECT_TRUE(window.profile().configs[5].isEmpty());
+
+    t.prompter.choose(QString());
+    window.configList()->chooseConfiguration(5);
+    EXPECT_TRUE(window.profile().configs[5].isEmpty()) << "a cancelled dialog changes nothing";
+
+    auto* grid = find<QTableWidget>(QStringLiteral("grdAdditionalCfg"));
+    EXPECT_EQ(grid->rowCount(), kAdditionalConfigRows);
+    EXPECT_TRUE(grid->isColumnHidden(3));
+    QFile::remove(file);
+    window.configList()->refresh();
+    EXPECT_TRUE(grid->item(3, 2)->font().strikeOut()) << "a file that is gone is struck through";
+    grid->setCurrentCell(3, 2);
+    window.configList()->removeCurrent();
+    EXPECT_TRUE(window.profile().configs[3].isEmpty());
+    EXPECT_EQ(window.profile().configs.size(), kAdditionalConfigRows);
+}

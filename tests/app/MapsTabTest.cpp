@@ -1,0 +1,147 @@
+#include "WindowFixture.h"
+#include "app/MapsPage.h"
+#include "maps/MapCatalogue.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+#include <QTreeWidget>
+
+using namespace fw;
+
+namespace {
+
+class MapsTabTest : public test::WindowFixture {
+protected:
+    void SetUp() override
+    {
+        MapCatalogue catalogue;
+        catalogue.append({ "Pak5.pk3", "obj_team1", "obj_team1", "", "objective" });
+        catalogue.append({ "Pak5.pk3", "mohdm1", "mohdm1", "", "ffa team round" });
+        catalogue.append({ "Maps1.pk3", "bunker", "bunker", "bunker", "ffa team round" });
+        catalogue.append({ "maps1.pk3", "bridge", "bridge", "bridge", "objective" });
+        page()->showCatalogue(catalogue);
+        window.show();
+        window.tabs()->setCurrentWidget(page());
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+
+    MapsPage* page() { return window.mapsPage(); }
+    QTreeWidget* tree() { return page()->tree(); }
+    QTableWidget* grid() { return page()->rotationGrid(); }
+    QString label(const char* name) { return find<QLabel>(QString::fromLatin1(name))->text(); }
+
+    QTreeWidgetItem* node(const QString& text)
+    {
+        const auto found = tree()->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
+        EXPECT_EQ(found.size(), 1) << text.toStdString();
+        return found.value(0);
+    }
+
+    // A click followed by a double-click, as the mouse delivers them.
+    void doubleClick(QTreeWidgetItem* item)
+    {
+        for (QTreeWidgetItem* parent = item->parent(); parent; parent = parent->parent())
+            parent->setExpanded(true);
+        tree()->scrollToItem(item);
+        const QRect rect = tree()->visualItemRect(item);
+        QTest::mouseClick(tree()->viewport(), Qt::LeftButton, {}, rect.center());
+        QTest::mouseDClick(tree()->viewport(), Qt::LeftButton, {}, rect.center());
+    }
+};
+
+} // namespace
+
+TEST_F(MapsTabTest, TreeGroupsArchivesIgnoringCaseAndCountsMaps)
+{
+    ASSERT_EQ(tree()->topLevelItemCount(), 1);
+    QTreeWidgetItem* root = tree()->topLevelItem(0);
+    EXPECT_EQ(root->text(0), QStringLiteral("Medal of Honor"));
+    EXPECT_TRUE(root->font(0).bold());
+    EXPECT_TRUE(root->isExpanded());
+    ASSERT_EQ(root->childCount(), 2) << "Maps1.pk3 and maps1.pk3 share one archive node";
+    EXPECT_EQ(root->child(1)->text(0), QStringLiteral("Maps1.pk3"));
+    EXPECT_EQ(root->child(1)->childCount(), 2);
+    EXPECT_EQ(label("lblTotalAvailMaps"), QStringLiteral("4 Maps available"));
+}
+
+TEST_F(MapsTabTest, ClickShowsTheMapAndDoubleClickAddsIt)
+{
+    doubleClick(node(QStringLiteral("bunker")));
+    EXPECT_EQ(label("lblMapType"), QStringLiteral("ffa team round"));
+    EXPECT_EQ(label("lblLongMapName"), QStringLiteral("bunker"));
+    ASSERT_EQ(grid()->rowCount(), 1);
+    EXPECT_EQ(grid()->item(0, 0)->text(), QStringLiteral("bunker"));
+    EXPECT_EQ(grid()->item(0, 1)->text(), QStringLiteral("ffa team round"));
+    EXPECT_EQ(grid()->item(0, 2)->text(), QStringLiteral("bunker"));
+    EXPECT_EQ(label("lblMapsSelected"), QStringLiteral("1 Selected Maps"));
+
+    doubleClick(node(QStringLiteral("bunker")));
+    EXPECT_EQ(grid()->rowCount(), 2) << "the same map twice gives two rows";
+
+    doubleClick(node(QStringLiteral("Maps1.pk3")));
+    EXPECT_EQ(grid()->rowCount(), 2) << "an archive node adds nothing";
+    EXPECT_TRUE(label("lblMapType").isEmpty());
+    EXPECT_TRUE(label("lblLongMapName").isEmpty());
+    doubleClick(node(QStringLiteral("Medal of Honor")));
+    EXPECT_EQ(grid()->rowCount(), 2);
+
+    doubleClick(node(QStringLiteral("obj_team1")));
+    EXPECT_EQ(window.profile().rotation.rows.last(), (RotationRow { "obj_team1", "objective", "" }));
+}
+
+TEST_F(MapsTabTest, StartingMapMarkerSortRemoveAndClear)
+{
+    for (const char* name : { "mohdm1", "obj_team1", "bunker" })
+        doubleClick(node(QString::fromLatin1(name)));
+    auto marked = [this](int row) { return grid()->item(row, 0)->data(kStartingMarkerRole).toBool(); };
+    grid()->setCurrentCell(2, 0);
+    page()->setStartingMap();
+    grid()->setCurrentCell(1, 0);
+    page()->setStartingMap();
+    EXPECT_EQ(window.profile().rotation.startingMap, QStringLiteral("Map obj/obj_team1"));
+    EXPECT_EQ(page()->commands().markerRow(), 1);
+    EXPECT_FALSE(marked(2)) << "setting row 2 then row 1 leaves only row 1 marked";
+    EXPECT_TRUE(marked(1));
+    EXPECT_FALSE(marked(0));
+    EXPECT_TRUE(
+        t.prompter.texts().contains(QStringLiteral("obj_team1 has been set as the starting map        ")));
+
+    grid()->setCurrentCell(0, 0);
+    page()->sortAscending();
+    QStringList names;
+    for (int row = 0; row < grid()->rowCount(); ++row)
+        names.append(grid()->item(row, 0)->text());
+    EXPECT_EQ(names, QStringList({ "bunker", "mohdm1", "obj_team1" }));
+
+    t.prompter.answer(Answer::Yes);
+    grid()->setCurrentCell(0, 0);
+    page()->removeMap();
+    EXPECT_EQ(grid()->rowCount(), 2);
+    EXPECT_EQ(label("lblMapsSelected"), QStringLiteral("2 Maps Selected"));
+
+    t.prompter.answer(Answer::Yes);
+    page()->clearList();
+    EXPECT_EQ(grid()->rowCount(), 0);
+    EXPECT_EQ(label("lblMapsSelected"), QStringLiteral("0 Maps Selected"));
+    EXPECT_TRUE(window.profile().rotation.startingMap.isEmpty());
+}
+
+TEST_F(MapsTabTest, SavedCycleButtonsAndLabel)
+{
+    auto* reset = find<QPushButton>(QStringLiteral("cmdResetCycle"));
+    EXPECT_FALSE(reset->isEnabled());
+    const QString cycle = t.mainFile(QStringLiteral("cycle.txt"));
+    test::writeBytes(cycle, "x");
+    t.prompter.choose(cycle);
+    find<QPushButton>(QStringLiteral("cmdSelectMap"))->click();
+    EXPECT_EQ(window.profile().rotation.savedCyclePath, cycle);
+    EXPECT_TRUE(reset->isEnabled());
+    EXPECT_TRUE(label("lblPathToSavedMapcycle").contains(QStringLiteral("cycle.txt")));
+    t.prompter.answer(Answer::Yes);
+    reset->click();
+    EXPECT_TRUE(window.profile().rotation.savedCyclePath.isEmpty());
+    EXPECT_FALSE(reset->isEnabled());
+}

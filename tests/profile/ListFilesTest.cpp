@@ -1,0 +1,196 @@
+#include "profile/ListFiles.h"
+#include "profile/AdditionalConfigFile.h"
+#include "profile/GridFile.h"
+#include "profile/ServerProfile.h"
+#include "support/FortwrightError.h"
+#include "testkit/TestContext.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+using namespace fw;
+using test::crlfLines;
+using test::readBytes;
+using test::writeBytes;
+
+namespace {
+
+struct ListFilesTest : ::testing::Test {
+    test::TestContext t;
+    QString file(const QString& name) const { return t.dataFile(name); }
+    bool exists(const QString& name) const { return QFileInfo::exists(file(name)); }
+};
+
+} // namespace
+
+TEST_F(ListFilesTest, GridRowsArePaddedCutAndReadWithAnyLineEnd)
+{
+    const QString path = file(QStringLiteral("grid.txt"));
+    EXPECT_TRUE(GridFile::read(path, 3).isEmpty()) << "a missing file has no rows";
+    writeBytes(path, "a\tb\tc\td\ne\n\tf\r\n\r\ng\th\ti");
+    const GridRows rows = GridFile::read(path, 3);
+    ASSERT_EQ(rows.size(), 5);
+    EXPECT_EQ(rows[0], QStringList({ "a", "b", "c" }));
+    EXPECT_EQ(rows[1], QStringList({ "e", "", "" }));
+    EXPECT_EQ(rows[2], QStringList({ "", "f", "" }));
+    EXPECT_EQ(rows[3], QStringList({ "", "", "" }));
+    EXPECT_EQ(rows[4], QStringList({ "g", "h", "i" }));
+
+    GridFile::write(path, { { "x\ty", "line\r\nbreak", "\u00e9\u263a" } });
+    EXPECT_EQ(readBytes(path), QByteArray("x y\tline  break\t\xe9?\r\n"));
+}
+
+TEST_F(ListFilesTest, BansHaveTheirHeaderRow)
+{
+    const QString path = file(kBannedListFile);
+    ListFiles::writeBans(path, {});
+    EXPECT_EQ(readBytes(path), crlfLines({ "Added\tIP" }));
+    EXPECT_TRUE(ListFiles::readBans(path).isEmpty());
+
+    const QList<BanEntry> bans = { { "01/02/2026", "10.0.0.1" }, { "03/04/2026", "10.0.0.1" } };
+    ListFiles::writeBans(path, bans);
+    EXPECT_EQ(readBytes(path), crlfLines({ "Added\tIP", "01/02/2026\t10.0.0.1", "03/04/2026\t10.0.0.1" }));
+    EXPECT_EQ(ListFiles::readBans(path), bans);
+
+    writeBytes(path, "05/06/2026\t1.2.3.4\textra\n\n07/08/2026\n");
+    EXPECT_EQ(
+        ListFiles::readBans(path), QList<BanEntry>({ { "05/06/2026", "1.2.3.4" }, { "07/08/2026", "" } }))
+        << "a file without its header row holds entries only";
+}
+
+TEST_F(ListFilesTest, ConfigurationsAlwaysHaveNineRows)
+{
+    const QString path = file(kConfigListFile);
+    QList<AdditionalConfig> configs(kAdditionalConfigRows);
+    ListFiles::writeConfigs(path, configs);
+    QByteArray expected = crlfLines({ "Date Last Modified\tSize\tConfiguration\tFullPath" });
+    for (int i = 0; i < kAdditionalConfigRows; ++i)
+        expected += "\t\t\t\r\n";
+    EXPECT_EQ(readBytes(path), expected);
+
+    configs[3] = { "1/2/26 10:00:00", "2.05", "clan.cfg", "/srv/clan.cfg" };
+    ListFiles::writeConfigs(path, configs);
+    EXPECT_EQ(ListFiles::readConfigs(path), configs) << "empty rows keep their places";
+
+    QByteArray many = crlfLines({ "Date Last Modified\tSize\tConfiguration\tFullPath", "d\ts\tshort.cfg" });
+    for (int i = 0; i < 12; ++i)
+        many += "d\ts\tn.cfg\t/p\r\n";
+    writeBytes(path, many);
+    const QList<AdditionalConfig> read = ListFiles::readConfigs(path);
+    ASSERT_EQ(read.size(), kAdditionalConfigRows);
+    EXPECT_EQ(read[0], (AdditionalConfig { "d", "s", "short.cfg", "" }));
+    EXPECT_EQ(read[8].name, QStringLiteral("n.cfg"));
+
+    EXPECT_EQ(ListFiles::readConfigs(file(QStringLiteral("none.dat"))).size(), kAdditionalConfigRows);
+}
+
+TEST_F(ListFilesTest, MissingConfigurationFilesAreFlagged)
+{
+    const QString present = t.mainFile(QStringLiteral("present.cfg"));
+    writeBytes(present, "set x 1\r\n");
+    const QList<AdditionalConfig> configs = { { "d", "s", "present.cfg", present },
+        { "d", "s", "gone.cfg", t.mainFile(QStringLiteral("gone.cfg")) }, {}, { "", "", "named.cfg", "" },
+        { "", "", "", t.context.mainPath } };
+    EXPECT_EQ(ListFiles::missingConfigFiles(configs), QList<bool>({ false, true, false, false, true }));
+}
+
+TEST_F(ListFilesTest, RotationFilesHoldNoHeader)
+{
+    const QList<RotationRow> rows
+        = { { "mohdm1", "ffa team round", "" }, { "obj_team2", "objective", "" }, { "mymap", "", "mymap" } };
+    for (const QString& name : { kRotationListFile, kWizardGridFile }) {
+        ListFiles::writeRotation(file(name), rows);
+        EXPECT_EQ(readBytes(file(name)),
+            crlfLines({ "mohdm1\tffa team round\t", "obj_team2\tobjective\t", "mymap\t\tmymap" }));
+        EXPECT_EQ(ListFiles::readRotation(file(name)), rows);
+    }
+    writeBytes(file(kRotationListFile), "solo\nm2\tobjective\tLong\tx\ty\n\n");
+    EXPECT_EQ(ListFiles::readRotation(file(kRotationListFile)),
+        QList<RotationRow>({ { "solo", "", "" }, { "m2", "objective", "Long" } }));
+}
+
+TEST_F(ListFilesTest, TheMessageIsStoredWithALineEndAndReadWhole)
+{
+    const QString path = file(kMessageFile);
+    EXPECT_EQ(ListFiles::readMessage(path), QString());
+    ListFiles::writeMessage(path, QStringLiteral("Welcome"));
+    EXPECT_EQ(readBytes(path), QByteArray("Welcome\r\n"));
+    EXPECT_EQ(ListFiles::readMessage(path), QStringLiteral("Welcome\r\n"));
+    ListFiles::writeMessage(path, QStringLiteral("one\r\ntwo \u20ac \u2603"));
+    EXPECT_EQ(readBytes(path), QByteArray("one\r\ntwo \x80 ?\r\n"));
+}
+
+TEST_F(ListFilesTest, FirstStartAndClosingFollowTheWritingRules)
+{
+    ServerProfile p;
+    ListFiles::loadAll(p, t.context);
+    EXPECT_TRUE(p.bans.isEmpty());
+    EXPECT_TRUE(p.rotation.rows.isEmpty());
+    EXPECT_EQ(p.configs.size(), kAdditionalConfigRows);
+    EXPECT_EQ(p.message, QString());
+
+    ListFiles::saveAll(p, t.context);
+    EXPECT_EQ(readBytes(file(kBannedListFile)), crlfLines({ "Added\tIP" }));
+    EXPECT_TRUE(exists(kConfigListFile));
+    EXPECT_EQ(readBytes(file(kMessageFile)), QByteArray("\r\n"));
+    EXPECT_FALSE(exists(kRotationListFile)) << "no rotation, no Maps.dat";
+
+    p.rotation.rows = { { "mohdm1", "ffa team round", "" } };
+    p.bans = { { "01/01/2026", "1.1.1.1" } };
+    p.configs[0] = { "d", "1", "a.cfg", "/nowhere/a.cfg" };
+    p.message = QStringLiteral("hi");
+    ListFiles::saveAll(p, t.context);
+
+    ServerProfile emptied = p;
+    emptied.rotation.rows.clear();
+    ListFiles::saveAll(emptied, t.context);
+    ServerProfile next;
+    ListFiles::loadAll(next, t.context);
+    EXPECT_EQ(next.rotation.rows, p.rotation.rows) << "an emptied rotation leaves the old Maps.dat";
+    EXPECT_EQ(next.bans, p.bans);
+    EXPECT_EQ(next.configs, p.configs);
+    EXPECT_EQ(next.message, QStringLiteral("hi\r\n"));
+}
+
+TEST_F(ListFilesTest, AnUnwritableDataFolderFailsEveryFileButReportsOnce)
+{
+    test::TestContext other;
+    other.context.dataDir = t.dataFile(QStringLiteral("missing"));
+    ServerProfile p;
+    p.rotation.rows = { { "m", "", "" } };
+    try {
+        ListFiles::saveAll(p, other.context);
+        FAIL() << "the save must fail";
+    } catch (const FortwrightError& e) {
+        EXPECT_EQ(e.number(), RuntimeError::PathNotFound);
+    }
+    EXPECT_FALSE(QFileInfo::exists(other.context.dataDir));
+
+    // Only the file that cannot be written fails; the others are still written.
+    QDir().mkpath(file(kConfigListFile) + QStringLiteral("/blocked"));
+    p.message = QStringLiteral("kept");
+    EXPECT_THROW(ListFiles::saveAll(p, t.context), FortwrightError);
+    EXPECT_EQ(readBytes(file(kMessageFile)), QByteArray("kept\r\n"));
+    EXPECT_TRUE(exists(kBannedListFile));
+    EXPECT_TRUE(exists(kRotationListFile));
+}
+
+TEST_F(ListFilesTest, ADescribedConfigurationCarriesSizeNameAndPath)
+{
+    const QString path = t.mainFile(QStringLiteral("server.cfg"));
+    writeBytes(path, QByteArray(2048, 'x'));
+    const AdditionalConfig c = describeConfigFile(path, QLocale::c());
+    EXPECT_EQ(c.size, QStringLiteral("2.05"));
+    EXPECT_EQ(c.name, QStringLiteral("server.cfg"));
+    EXPECT_EQ(c.fullPath, QDir::toNativeSeparators(path));
+    EXPECT_FALSE(c.modified.isEmpty());
+
+    writeBytes(path, QByteArray());
+    EXPECT_EQ(describeConfigFile(path, QLocale::c()).size, QStringLiteral("0"));
+    writeBytes(path, QByteArray(2045, 'x'));
+    EXPECT_EQ(describeConfigFile(path, QLocale::c()).size, QStringLiteral("2.04")) << "halves to even";
+    writeBytes(path, QByteArray(1500, 'x'));
+    EXPECT_EQ(describeConfigFile(path, QLocale(QLocale::German)).size, QStringLiteral("1,5"));
+    EXPECT_THROW(describeConfigFile(t.mainFile(QStringLiteral("none.cfg"))), FortwrightError);
+}

@@ -1,0 +1,96 @@
+#include "profile/ProfileStore.h"
+#include "profile/ServerProfile.h"
+#include "support/PathHelpers.h"
+#include "testkit/TestContext.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+using namespace fw;
+using G = SettingGroup;
+
+TEST(ProfileStore, TheDefaultProfileNeedsNoDialog)
+{
+    test::TestContext t;
+    ServerProfile fresh;
+    const ProfileLoadOutcome none = LoadProfile(fresh, t.context, true);
+    EXPECT_FALSE(none.fileRead) << "no Default.ini yet";
+    EXPECT_EQ(none.path, t.dataFile(QStringLiteral("Default.ini")));
+    EXPECT_EQ(fresh.text(G::txtAdministration, 16), QStringLiteral("12203"));
+
+    ServerProfile p;
+    p.setValue(G::txtAdministration, 1, QStringLiteral("public"));
+    const ProfileSaveOutcome saved = SaveProfile(p, t.context, true);
+    EXPECT_TRUE(saved.written) << saved.error.toStdString();
+    EXPECT_EQ(saved.path, t.dataFile(QStringLiteral("Default.ini")));
+    ServerProfile q;
+    EXPECT_TRUE(LoadProfile(q, t.context, true).fileRead);
+    EXPECT_EQ(q.text(G::txtAdministration, 1), QStringLiteral("public"));
+    EXPECT_TRUE(t.prompter.dialogs().isEmpty());
+    EXPECT_TRUE(t.prompter.boxes().isEmpty());
+}
+
+TEST(ProfileStore, NamedProfilesGoThroughTheDialogs)
+{
+    test::TestContext t;
+    const QString folder = addSlash(t.context.dataDir) + QStringLiteral("Fortwright Configs");
+    const QString chosen = t.dataFile(QStringLiteral("clan.ini"));
+    ServerProfile p;
+    p.select(G::optGameType, 2);
+    t.prompter.choose(chosen);
+    EXPECT_TRUE(SaveProfile(p, t.context, false).written);
+    ASSERT_EQ(t.prompter.dialogs().size(), 1);
+    const FileDialogRequest save = t.prompter.dialogs().first();
+    EXPECT_FALSE(save.open);
+    EXPECT_EQ(save.title, QStringLiteral("Save Fortwright configuration file"));
+    EXPECT_EQ(save.filter, QStringLiteral("Fortwright Configuration (*.ini)|*.ini"));
+    EXPECT_EQ(save.defaultExt, QStringLiteral("ini"));
+    EXPECT_EQ(save.flags, 0x82002u);
+    EXPECT_EQ(save.initialDir, folder);
+    EXPECT_FALSE(QFileInfo::exists(folder)) << "the folder is not created";
+
+    ServerProfile q;
+    t.prompter.choose(chosen);
+    const ProfileLoadOutcome loaded = LoadProfile(q, t.context, false);
+    EXPECT_TRUE(loaded.fileRead);
+    EXPECT_EQ(q.selected(G::optGameType), 2);
+    const FileDialogRequest open = t.prompter.dialogs().last();
+    EXPECT_TRUE(open.open);
+    EXPECT_EQ(open.flags, 0x81000u);
+    EXPECT_EQ(open.title, QStringLiteral("Open Fortwright configuration file"));
+    EXPECT_EQ(open.initialDir, folder);
+}
+
+TEST(ProfileStore, CancellingReadsAndWritesNothing)
+{
+    test::TestContext t;
+    ServerProfile p;
+    p.setValue(G::txtMovement, 1, QStringLiteral("200"));
+    t.prompter.choose(QString());
+    const ProfileSaveOutcome saved = SaveProfile(p, t.context, false);
+    EXPECT_FALSE(saved.written);
+    EXPECT_TRUE(saved.path.isEmpty());
+    EXPECT_TRUE(QDir(t.context.dataDir).isEmpty());
+
+    t.prompter.choose(QString());
+    EXPECT_FALSE(LoadProfile(p, t.context, false).fileRead);
+    EXPECT_EQ(p.text(G::txtMovement, 1), QStringLiteral("200"));
+}
+
+TEST(ProfileStore, AMissingDataFolderIsMadeWhenItsParentExists)
+{
+    test::TestContext t;
+    const QString fresh = t.dataFile(QStringLiteral("fresh"));
+    const QString nowhere = t.dataFile(QStringLiteral("no/such/folder"));
+    t.context.dataDir = fresh;
+    EXPECT_TRUE(SaveProfile(ServerProfile(), t.context, true).written);
+    EXPECT_TRUE(QFileInfo::exists(fresh + QStringLiteral("/Default.ini")));
+
+    t.context.dataDir = nowhere;
+    const ProfileSaveOutcome failed = SaveProfile(ServerProfile(), t.context, true);
+    EXPECT_FALSE(failed.written);
+    EXPECT_FALSE(failed.error.isEmpty());
+    ASSERT_FALSE(t.prompter.boxes().isEmpty());
+    EXPECT_EQ(t.prompter.boxes().first().title, QStringLiteral("Error in gstr_CheckDir"));
+}
