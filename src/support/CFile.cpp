@@ -37,14 +37,6 @@ QString trimBlanks(const QString& text)
     return text.mid(begin, end - begin);
 }
 
-QString requireTarget(const QString& newFileName)
-{
-    const QString target = trimBlanks(newFileName);
-    if (target.isEmpty())
-        throw error(FileError::InvalidFileName, "Invalid file name");
-    return target;
-}
-
 bool sameBlocks(QFile& a, QFile& b, qint64 length)
 {
     std::array<char, kBlock> left {};
@@ -167,13 +159,21 @@ qint32 CFile::Size() const
     });
 }
 
+std::pair<QString, QString> CFile::sourceAndTarget(const QString& newFileName) const
+{
+    const QString source = trimBlanks(path());
+    const QString target = trimBlanks(newFileName);
+    if (target.isEmpty())
+        throw error(FileError::InvalidFileName, "Invalid file name");
+    if (!QFileInfo::exists(source))
+        throw error(FileError::FileNotFound, "File not found");
+    return { source, target };
+}
+
 void CFile::Copy(const QString& newFileName) const
 {
     kErrors.guard([&] {
-        const QString target = requireTarget(newFileName);
-        const QString source = trimBlanks(path());
-        if (!QFileInfo::exists(source))
-            throw error(FileError::FileNotFound, "File not found");
+        const auto [source, target] = sourceAndTarget(newFileName);
         std::error_code failure;
         std::filesystem::copy_file(source.toStdU16String(), target.toStdU16String(),
             std::filesystem::copy_options::overwrite_existing, failure);
@@ -185,10 +185,7 @@ void CFile::Copy(const QString& newFileName) const
 void CFile::Move(const QString& newFileName) const
 {
     kErrors.guard([&] {
-        const QString target = requireTarget(newFileName);
-        const QString source = trimBlanks(path());
-        if (!QFileInfo::exists(source))
-            throw error(FileError::FileNotFound, "File not found");
+        const auto [source, target] = sourceAndTarget(newFileName);
         if (!QFile::rename(source, target))
             throw error(FileError::MoveFailed, "File move failed");
     });
