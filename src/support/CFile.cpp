@@ -14,16 +14,11 @@
 namespace fw {
 namespace {
 
-const QString kSource = FortwrightError::componentSource(QStringLiteral("CFile"));
 const ComponentErrors kErrors { FileError::NotInitialized, FileError::DeleteFailed,
-    FileError::ComponentFailure, kSource, QStringLiteral("CFile component failure") };
+    FileError::ComponentFailure, FortwrightError::componentSource(QStringLiteral("CFile")),
+    QStringLiteral("CFile component failure") };
 
 constexpr qint64 kBlock = 16384;
-
-FortwrightError error(qint32 number, const char* description)
-{
-    return { number, kSource, QString::fromLatin1(description) };
-}
 
 // Blanks only, as the path arguments are trimmed.
 QString trimBlanks(const QString& text)
@@ -57,7 +52,7 @@ bool sameBlocks(QFile& a, QFile& b, qint64 length)
 void CFile::Init(const QString& pathFileName)
 {
     if (pathFileName.isEmpty())
-        throw error(FileError::InvalidFileName, "Invalid file name");
+        throw kErrors.error(FileError::InvalidFileName, "Invalid file name");
     m_path = pathFileName;
 }
 
@@ -69,7 +64,7 @@ void CFile::setPathFileName(const QString& pathFileName)
 const QString& CFile::path() const
 {
     if (m_path.isEmpty())
-        throw error(FileError::NotInitialized,
+        throw kErrors.error(FileError::NotInitialized,
             "Object not properly initialized. Set the PathFileName property to a non-empty value first");
     return m_path;
 }
@@ -77,7 +72,7 @@ const QString& CFile::path() const
 void CFile::requireExisting() const
 {
     if (!QFileInfo::exists(path()))
-        throw error(FileError::FileNotFound, "File not found");
+        throw kErrors.error(FileError::FileNotFound, "File not found");
 }
 
 QString CFile::PathFileName() const
@@ -164,9 +159,9 @@ std::pair<QString, QString> CFile::sourceAndTarget(const QString& newFileName) c
     const QString source = trimBlanks(path());
     const QString target = trimBlanks(newFileName);
     if (target.isEmpty())
-        throw error(FileError::InvalidFileName, "Invalid file name");
+        throw kErrors.error(FileError::InvalidFileName, "Invalid file name");
     if (!QFileInfo::exists(source))
-        throw error(FileError::FileNotFound, "File not found");
+        throw kErrors.error(FileError::FileNotFound, "File not found");
     return { source, target };
 }
 
@@ -178,7 +173,7 @@ void CFile::Copy(const QString& newFileName) const
         std::filesystem::copy_file(source.toStdU16String(), target.toStdU16String(),
             std::filesystem::copy_options::overwrite_existing, failure);
         if (failure)
-            throw error(FileError::CopyFailed, "File copy failed");
+            throw kErrors.error(FileError::CopyFailed, "File copy failed");
     });
 }
 
@@ -187,7 +182,7 @@ void CFile::Move(const QString& newFileName) const
     kErrors.guard([&] {
         const auto [source, target] = sourceAndTarget(newFileName);
         if (!QFile::rename(source, target))
-            throw error(FileError::MoveFailed, "File move failed");
+            throw kErrors.error(FileError::MoveFailed, "File move failed");
     });
 }
 
@@ -196,7 +191,7 @@ void CFile::Delete() const
     kErrors.guard([&] {
         requireExisting();
         if (!QFile::remove(m_path))
-            throw error(FileError::DeleteFailed, "File delete failed");
+            throw kErrors.error(FileError::DeleteFailed, "File delete failed");
     });
 }
 
@@ -210,7 +205,7 @@ bool CFile::IdenticalWith(const QString& referenceFileName) const
     return kErrors.guard([&] {
         requireExisting();
         if (!QFileInfo::exists(referenceFileName))
-            throw error(FileError::FileNotFound, "File not found");
+            throw kErrors.error(FileError::FileNotFound, "File not found");
         QFile mine(m_path);
         QFile reference(referenceFileName);
         if (!mine.open(QIODevice::ReadOnly) || !reference.open(QIODevice::ReadOnly))
