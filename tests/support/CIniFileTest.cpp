@@ -1,5 +1,6 @@
 #include "support/CIniFile.h"
 #include "support/FortwrightError.h"
+#include "testkit/Raised.h"
 #include "testkit/TestContext.h"
 
 #include <QFileInfo>
@@ -23,16 +24,9 @@ struct IniFixture : ::testing::Test {
     QByteArray bytes() const { return readBytes(path); }
 };
 
-// The number of the FortwrightError the call raises, 0 when it raises nothing.
 qint32 raised(const std::function<void()>& call)
 {
-    try {
-        call();
-    } catch (const FortwrightError& e) {
-        EXPECT_EQ(e.source(), QStringLiteral("Fortwright.CIniFile"));
-        return e.number();
-    }
-    return 0;
+    return test::raisedNumber(QStringLiteral("Fortwright.CIniFile"), call);
 }
 
 } // namespace
