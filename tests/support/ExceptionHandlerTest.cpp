@@ -26,15 +26,10 @@ TEST(ExceptionNames, NameCodesFromTheTableAndSpellOutTheRest)
     EXPECT_EQ(error.description(), QStringLiteral("Integer Divide By Zero"));
 
 #ifdef Q_OS_UNIX
-    EXPECT_EQ(exceptionName(posixFaultCode(SIGSEGV, SEGV_MAPERR)), QStringLiteral("Access Violation"));
-    EXPECT_EQ(exceptionName(posixFaultCode(SIGFPE, FPE_FLTDIV)), QStringLiteral("Divide By Zero"));
-    EXPECT_EQ(exceptionName(posixFaultCode(SIGFPE, FPE_INTOVF)), QStringLiteral("Integer Overflow"));
+    // Signals the child processes below do not raise.
     EXPECT_EQ(exceptionName(posixFaultCode(SIGBUS, BUS_ADRALN)), QStringLiteral("Data Type Misalignment"));
-    EXPECT_EQ(exceptionName(posixFaultCode(SIGBUS, BUS_ADRERR)), QStringLiteral("In Page Error"));
     EXPECT_EQ(exceptionName(posixFaultCode(SIGILL, ILL_PRVOPC)), QStringLiteral("Privileged Instruction"));
-    EXPECT_EQ(exceptionName(posixFaultCode(SIGILL, ILL_ILLOPC)), QStringLiteral("Illegal Instruction"));
-    EXPECT_EQ(exceptionName(posixFaultCode(SIGTRAP, TRAP_TRACE)), QStringLiteral("Single Step"));
-    EXPECT_EQ(exceptionName(posixFaultCode(SIGTRAP, SI_USER)), QStringLiteral("Breakpoint"));
+    EXPECT_EQ(exceptionName(posixFaultCode(SIGFPE, FPE_FLTDIV)), QStringLiteral("Divide By Zero"));
 #endif
 }
 
