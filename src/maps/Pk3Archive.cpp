@@ -47,6 +47,14 @@ Pk3Archive::Pk3Archive(const QString& path)
 
 Pk3Archive::~Pk3Archive() = default;
 
+void Pk3Archive::cacheLocalTimeZone()
+{
+#ifndef Q_OS_WIN
+    if (!qEnvironmentVariableIsSet("TZ") && QFileInfo::exists(QStringLiteral("/etc/localtime")))
+        qputenv("TZ", ":/etc/localtime");
+#endif
+}
+
 void Pk3Archive::Closer::operator()(zip* archive) const
 {
     zip_discard(archive);

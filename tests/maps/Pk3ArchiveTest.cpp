@@ -3,6 +3,9 @@
 #include "testkit/TestContext.h"
 #include "testkit/ZipFixture.h"
 
+#include <QDateTime>
+#include <QFileInfo>
+#include <QTimeZone>
 #include <gtest/gtest.h>
 
 using namespace fw;
@@ -87,4 +90,27 @@ TEST(Pk3Archive, AnythingThatIsNoArchiveIsFileNotFound)
     EXPECT_EQ(errorFor("bad-offset.pk3", pointsPastEnd), RuntimeError::FileNotFound);
     EXPECT_EQ(openError(t.root.filePath(QStringLiteral("missing.pk3"))), RuntimeError::FileNotFound);
     EXPECT_EQ(openError(t.root.path()), RuntimeError::FileNotFound) << "a folder";
+}
+
+TEST(Pk3Archive, CachingTheTimeZoneNamesTheSystemZoneOnlyWhenNoneIsSet)
+{
+    const bool wasSet = qEnvironmentVariableIsSet("TZ");
+    const QByteArray saved = qgetenv("TZ");
+    qunsetenv("TZ");
+    const QByteArray systemZone = QTimeZone::systemTimeZoneId();
+    const int offset = QDateTime::fromSecsSinceEpoch(1700000000).offsetFromUtc();
+
+    Pk3Archive::cacheLocalTimeZone();
+    EXPECT_EQ(qgetenv("TZ"), QFileInfo::exists(QStringLiteral("/etc/localtime")) ? ":/etc/localtime" : "");
+    EXPECT_EQ(QTimeZone::systemTimeZoneId(), systemZone) << "the same zone, only read once";
+    EXPECT_EQ(QDateTime::fromSecsSinceEpoch(1700000000).offsetFromUtc(), offset);
+
+    qputenv("TZ", "America/New_York");
+    Pk3Archive::cacheLocalTimeZone();
+    EXPECT_EQ(qgetenv("TZ"), "America/New_York") << "a zone the user chose stays";
+
+    if (wasSet)
+        qputenv("TZ", saved);
+    else
+        qunsetenv("TZ");
 }
