@@ -30,7 +30,7 @@ Pk3Entry Pk3Entry::fromPath(const QString& entryPath)
 Pk3Archive::Pk3Archive(const QString& path)
     : m_path(path)
 {
-    // libzip takes an empty file for a new, empty archive; here it is simply not an archive.
+    // Some libzip versions open an empty file as a new, empty archive; here it is simply no archive.
     if (const QFileInfo info(path); info.exists() && info.size() == 0)
         throwNotFound(path, QStringLiteral("empty file"));
     int error = 0;
@@ -46,6 +46,14 @@ Pk3Archive::Pk3Archive(const QString& path)
 }
 
 Pk3Archive::~Pk3Archive() = default;
+
+void Pk3Archive::cacheLocalTimeZone()
+{
+#ifndef Q_OS_WIN
+    if (!qEnvironmentVariableIsSet("TZ") && QFileInfo::exists(QStringLiteral("/etc/localtime")))
+        qputenv("TZ", ":/etc/localtime");
+#endif
+}
 
 void Pk3Archive::Closer::operator()(zip* archive) const
 {

@@ -1,0 +1,51 @@
+#include "maps/MapListFile.h"
+#include "testkit/QtPrinters.h"
+#include "testkit/TestContext.h"
+
+#include <gtest/gtest.h>
+
+using namespace fw;
+
+TEST(MapListFile, GroupsConsecutiveArchivesIgnoringCaseAndSkipsMalformedLines)
+{
+    test::TestContext t;
+    test::writeBytes(t.dataFile(QStringLiteral("Main.efr")),
+        "Maps1.pk3,a1,a1,a1,ffa team round\r\n"
+        "maps1.pk3,b1,b1,b1,objective\r\n"
+        "\r\n"
+        "maps1.pk3,two,fields\r\n"
+        "my,maps.pk3,six,six,six,\r\n"
+        "Pak5.pk3,mohdm6,mohdm6,,ffa team round\r\n"
+        "PAK6.PK3,mohdm6,mohdm6,,ffa team round\n"
+        "MAPS1.PK3,c1,c1,c1,\r\n"
+        "caf\xe9.pk3,d1,d1,Long d,ffa team round");
+
+    const std::optional<MapCatalogue> catalogue = LoadAvailableMaps(t.context);
+    ASSERT_TRUE(catalogue.has_value());
+    QStringList groups;
+    for (const ArchiveGroup& group : catalogue->groups()) {
+        groups.append(group.archive + QLatin1Char(':'));
+        for (const MapEntry& map : group.maps)
+            groups.last() += QLatin1Char(' ') + map.mapName + QLatin1Char('=') + map.tag();
+    }
+    EXPECT_EQ(groups,
+        QStringList({ "Maps1.pk3: a1=a1,a1,ffa team round b1=b1,b1,objective",
+            "Pak5.pk3: mohdm6=mohdm6,,ffa team round", "PAK6.PK3: mohdm6=mohdm6,,ffa team round",
+            "MAPS1.PK3: c1=c1,c1,", QStringLiteral("café.pk3: d1=d1,Long d,ffa team round") }));
+    EXPECT_EQ(catalogue->countText(), QStringLiteral("6 Maps available"));
+    EXPECT_TRUE(t.prompter.boxes().isEmpty());
+}
+
+TEST(MapListFile, AMissingListAsksForANewScan)
+{
+    test::TestContext t;
+    EXPECT_FALSE(LoadAvailableMaps(t.context).has_value());
+    ASSERT_EQ(t.prompter.boxes().size(), 1);
+    EXPECT_EQ(t.prompter.boxes()[0].text,
+        QStringLiteral("Unable to locate Fortwright Map List, please run a new Map Scan        "));
+    EXPECT_EQ(t.prompter.boxes()[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(t.prompter.boxes()[0].title, QStringLiteral("Fortwright"));
+
+    test::writeBytes(t.dataFile(QStringLiteral("Main.efr")), {});
+    EXPECT_EQ(LoadAvailableMaps(t.context)->countText(), QStringLiteral("0 Maps available"));
+}

@@ -1,0 +1,146 @@
+#include "maps/MapScanner.h"
+#include "maps/MapListFile.h"
+#include "profile/SettingsCatalogue.h"
+#include "support/FortwrightError.h"
+#include "testkit/QtPrinters.h"
+#include "testkit/RecordingScanProgress.h"
+#include "testkit/TestContext.h"
+#include "testkit/ZipFixture.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+using namespace fw;
+
+namespace {
+
+struct ScanFixture {
+    test::TestContext t;
+    test::RecordingScanProgress progress;
+    QStringList stateWrites;
+    std::function<void()> failStateWrite = [] {};
+
+    bool scan()
+    {
+        MapScanner scanner(t.context, progress, [this](const QString& name, const QString& value) {
+            failStateWrite();
+            stateWrites.append(name + QLatin1Char('=') + value);
+        });
+        return scanner.gbln_ScanMaps(QStringLiteral("Main"));
+    }
+    QString main(const char* name) const { return t.mainFile(QString::fromUtf8(name)); }
+    QByteArray mapList() const { return test::readBytes(t.dataFile(QStringLiteral("Main.efr"))); }
+    const MessageBox& onlyBox() const
+    {
+        EXPECT_EQ(t.prompter.boxes().size(), 1);
+        return t.prompter.boxes().constFirst();
+    }
+};
+
+const QByteArray kGarbage = "not an archive";
+
+} // namespace
+
+TEST(MapScanner, ListsStockAndCustomMapsInNameOrderAndCountsEveryFile)
+{
+    ScanFixture f;
+    // Only the names of the game's own archives matter: they are never opened, nor are non-archives.
+    for (const char* garbage : { "pak1.PK3", "Pak5.pk3", "PAK6.PK3", "readme.txt", "PK3", "a.pk" })
+        test::writeBytes(f.main(garbage), kGarbage);
+    test::writeZip(f.main("maps1.pk3"), { "maps/dm/mymap.bsp", "maps/obj/obj1.bsp", "textures/x.jpg" });
+    test::writeZip(f.main("abc.PK3"), { "maps/dm/abc1.bsp" });
+    test::writeZip(f.main("café.pk3"), { "maps/obj/cafe1.bsp" });
+    QDir(f.t.context.mainPath).mkdir(QStringLiteral("folder.pk3"));
+    test::writeBytes(f.t.dataFile(QStringLiteral("Main.efr")), test::crlfLines({ "old.pk3,old,old,old," }));
+
+    ASSERT_TRUE(f.scan());
+    const QByteArray expected = test::crlfLines(
+        { "abc.PK3,abc1,abc1,abc1,ffa team round", "caf\xe9.pk3,cafe1,cafe1,cafe1,objective",
+            "maps1.pk3,mymap,mymap,mymap,ffa team round", "maps1.pk3,obj1,obj1,obj1,objective",
+            "Pak5.pk3,obj_team1,obj_team1,,objective", "Pak5.pk3,obj_team2,obj_team2,,objective",
+            "Pak5.pk3,obj_team3,obj_team3,,objective", "Pak5.pk3,obj_team4,obj_team4,,objective",
+            "Pak5.pk3,mohdm1,mohdm1,,ffa team round", "Pak5.pk3,mohdm2,mohdm2,,ffa team round",
+            "Pak5.pk3,mohdm3,mohdm3,,ffa team round", "Pak5.pk3,mohdm4,mohdm4,,ffa team round",
+            "Pak5.pk3,mohdm5,mohdm5,,ffa team round", "Pak5.pk3,mohdm6,mohdm6,,ffa team round",
+            "Pak5.pk3,mohdm7,mohdm7,,ffa team round", "PAK6.PK3,mohdm6,mohdm6,,ffa team round" });
+    EXPECT_EQ(f.mapList(), expected);
+    EXPECT_TRUE(f.t.prompter.boxes().isEmpty());
+    EXPECT_EQ(f.progress.calls,
+        QStringList(
+            { "show", "file ", "maximum 9", "value 1", "value 1", "value 2", "file Scanning abc.PK3 ....",
+                "value 3", "file Scanning café.pk3 ....", "value 4", "file Scanning maps1.pk3 ....",
+                "value 5", "file Scanning pak1.PK3 ....", "value 6", "file Scanning Pak5.pk3 ....", "value 7",
+                "file Scanning PAK6.PK3 ....", "value 8", "value 9", "value 0" }));
+}
+
+TEST(MapScanner, AMissingMainFolderResetsTheStoredGameFolderAndKeepsTheOldList)
+{
+    const QByteArray oldList = test::crlfLines({ "old.pk3,old,old,old," });
+    for (const bool mainIsAFile : { false, true }) {
+        ScanFixture f;
+        QDir(f.t.context.mainPath).removeRecursively();
+        if (mainIsAFile)
+            test::writeBytes(f.t.context.mainPath, kGarbage);
+        test::writeBytes(f.t.dataFile(QStringLiteral("Main.efr")), oldList);
+
+        EXPECT_FALSE(f.scan());
+        EXPECT_EQ(f.onlyBox().text,
+            QStringLiteral("Fortwright was unable to locate any pk3 files in your base folder        \r\n"
+                           "This might be because the path to MOHAA is inncorrect        \r\n"
+                           "Fortwright will now close and reset the selected path to MOHAA        \r\n"
+                           "Restart Fortwright and make sure you select the correct path to MOHAA        \r\n"
+                           "If this problem continues please contact %1        ")
+                .arg(kContactAddress));
+        EXPECT_EQ(f.onlyBox().icon, MessageIcon::Critical);
+        EXPECT_EQ(f.stateWrites, QStringList({ "MOHAA=", "FirstTime=0" }));
+        EXPECT_EQ(f.progress.calls, QStringList({ "show", "file ", "hide", "value 0" }));
+        EXPECT_EQ(f.mapList(), oldList);
+    }
+}
+
+TEST(MapScanner, AnUnreadableArchiveStopsTheScanKeepingTheLinesBeforeIt)
+{
+    test::TestContext scratch;
+    test::writeZip(scratch.mainFile(QStringLiteral("x.pk3")), { "maps/dm/anything.bsp" });
+    const QByteArray zip = test::readBytes(scratch.mainFile(QStringLiteral("x.pk3")));
+    for (const QByteArray& bad : { kGarbage, QByteArray(), zip.left(zip.size() - 10) }) {
+        ScanFixture f;
+        test::writeZip(f.main("a.pk3"), { "maps/dm/first.bsp" });
+        test::writeBytes(f.main("b.pk3"), bad);
+        test::writeZip(f.main("c.pk3"), { "maps/dm/third.bsp" });
+        test::writeBytes(f.main("pak5.pk3"), kGarbage);
+
+        EXPECT_FALSE(f.scan());
+        EXPECT_EQ(f.mapList(), test::crlfLines({ "a.pk3,first,first,first,ffa team round" }));
+        EXPECT_EQ(f.onlyBox().text,
+            QStringLiteral(
+                "The following pk3 b.pk3 file does not contain an arena file, Fortwright is unable to "
+                "process this file\r\nit is recomended that you remove this pk3 file from your MOHAA "
+                "Main folder and run this map scan again        "));
+        EXPECT_EQ(f.onlyBox().icon, MessageIcon::Exclamation);
+        EXPECT_EQ(f.progress.calls.mid(f.progress.calls.size() - 3),
+            QStringList({ "file Scanning b.pk3 ....", "hide", "value 0" }));
+    }
+}
+
+TEST(MapScanner, OtherFailuresShowTheirDescriptionUnderTheirSource)
+{
+    ScanFixture noData;
+    QDir(noData.t.context.dataDir).removeRecursively();
+    EXPECT_FALSE(noData.scan());
+    EXPECT_TRUE(noData.onlyBox().text.startsWith(QStringLiteral("Path not found: ")));
+    EXPECT_EQ(noData.onlyBox().title, QStringLiteral("Fortwright"));
+    EXPECT_EQ(noData.onlyBox().icon, MessageIcon::Exclamation);
+    EXPECT_EQ(noData.progress.calls.last(), QStringLiteral("value 0"));
+
+    ScanFixture noStore;
+    QDir(noStore.t.context.mainPath).removeRecursively();
+    noStore.failStateWrite = [] {
+        throw FortwrightError(1, QStringLiteral("Fortwright.CAppSettings"), QStringLiteral("Cannot store"));
+    };
+    EXPECT_FALSE(noStore.scan());
+    ASSERT_EQ(noStore.t.prompter.boxes().size(), 2) << "the missing folder, then the failed reset";
+    EXPECT_EQ(noStore.t.prompter.boxes()[1].text, QStringLiteral("Cannot store"));
+    EXPECT_EQ(noStore.t.prompter.boxes()[1].title, QStringLiteral("Fortwright.CAppSettings"));
+    EXPECT_EQ(noStore.t.prompter.boxes()[1].icon, MessageIcon::Exclamation);
+}
