@@ -14,21 +14,16 @@
 namespace fw {
 namespace {
 
-const QString kSource = FortwrightError::componentSource(QStringLiteral("CAppSettings"));
 const QString kOperationSource = FortwrightError::componentSource(QStringLiteral("CAppSetting"));
 const ComponentErrors kErrors { AppSettingsError::InvalidAppName, AppSettingsError::GetAllKeysFailed,
-    AppSettingsError::ComponentFailure, kSource, QStringLiteral("CAppSettings component failure") };
+    AppSettingsError::ComponentFailure, FortwrightError::componentSource(QStringLiteral("CAppSettings")),
+    QStringLiteral("CAppSettings component failure") };
 
 // Status codes of the registry functions.
 constexpr qint32 kFileNotFound = 2;
 constexpr qint32 kInvalidHandle = 6;
 
 const QChar kNul(u'\0');
-
-FortwrightError invalid(qint32 number, const char* description)
-{
-    return { number, kSource, QString::fromLatin1(description) };
-}
 
 // An operation failure; the store's own explanation, naming its file, follows the fixed text.
 FortwrightError operationFailed(qint32 number, const char* description, const QString& detail = QString())
@@ -117,28 +112,28 @@ void CAppSettings::Init(const QString& companyName, const QString& appName)
 void CAppSettings::setAppName(const QString& name)
 {
     if (name.isEmpty())
-        throw invalid(AppSettingsError::InvalidAppName, "Invalid AppName value");
+        throw kErrors.error(AppSettingsError::InvalidAppName, "Invalid AppName value");
     m_appName = name;
 }
 
 void CAppSettings::setCompanyName(const QString& name)
 {
     if (name.isEmpty())
-        throw invalid(AppSettingsError::InvalidCompanyName, "Invalid CompanyName value");
+        throw kErrors.error(AppSettingsError::InvalidCompanyName, "Invalid CompanyName value");
     m_companyName = name;
 }
 
 void CAppSettings::setMainBranch(const QString& branch)
 {
     if (branch.isEmpty())
-        throw invalid(AppSettingsError::InvalidMainBranch, "Invalid MainBranch value");
+        throw kErrors.error(AppSettingsError::InvalidMainBranch, "Invalid MainBranch value");
     m_mainBranch = branch;
 }
 
 void CAppSettings::setRootKey(quint32 root)
 {
     if (root != RegistryRoot::CurrentUser && root != RegistryRoot::LocalMachine)
-        throw invalid(AppSettingsError::InvalidRootKey, "Invalid root key value");
+        throw kErrors.error(AppSettingsError::InvalidRootKey, "Invalid root key value");
     m_rootKey = root;
 }
 

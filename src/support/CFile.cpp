@@ -14,16 +14,11 @@
 namespace fw {
 namespace {
 
-const QString kSource = FortwrightError::componentSource(QStringLiteral("CFile"));
 const ComponentErrors kErrors { FileError::NotInitialized, FileError::DeleteFailed,
-    FileError::ComponentFailure, kSource, QStringLiteral("CFile component failure") };
+    FileError::ComponentFailure, FortwrightError::componentSource(QStringLiteral("CFile")),
+    QStringLiteral("CFile component failure") };
 
 constexpr qint64 kBlock = 16384;
-
-FortwrightError error(qint32 number, const char* description)
-{
-    return { number, kSource, QString::fromLatin1(description) };
-}
 
 // Blanks only, as the path arguments are trimmed.
 QString trimBlanks(const QString& text)
@@ -35,14 +30,6 @@ QString trimBlanks(const QString& text)
     while (end > begin && text.at(end - 1) == u' ')
         --end;
     return text.mid(begin, end - begin);
-}
-
-QString requireTarget(const QString& newFileName)
-{
-    const QString target = trimBlanks(newFileName);
-    if (target.isEmpty())
-        throw error(FileError::InvalidFileName, "Invalid file name");
-    return target;
 }
 
 bool sameBlocks(QFile& a, QFile& b, qint64 length)
@@ -65,7 +52,7 @@ bool sameBlocks(QFile& a, QFile& b, qint64 length)
 void CFile::Init(const QString& pathFileName)
 {
     if (pathFileName.isEmpty())
-        throw error(FileError::InvalidFileName, "Invalid file name");
+        throw kErrors.error(FileError::InvalidFileName, "Invalid file name");
     m_path = pathFileName;
 }
 
@@ -77,7 +64,7 @@ void CFile::setPathFileName(const QString& pathFileName)
 const QString& CFile::path() const
 {
     if (m_path.isEmpty())
-        throw error(FileError::NotInitialized,
+        throw kErrors.error(FileError::NotInitialized,
             "Object not properly initialized. Set the PathFileName property to a non-empty value first");
     return m_path;
 }
@@ -85,7 +72,7 @@ const QString& CFile::path() const
 void CFile::requireExisting() const
 {
     if (!QFileInfo::exists(path()))
-        throw error(FileError::FileNotFound, "File not found");
+        throw kErrors.error(FileError::FileNotFound, "File not found");
 }
 
 QString CFile::PathFileName() const
@@ -167,30 +154,35 @@ qint32 CFile::Size() const
     });
 }
 
+std::pair<QString, QString> CFile::sourceAndTarget(const QString& newFileName) const
+{
+    const QString source = trimBlanks(path());
+    const QString target = trimBlanks(newFileName);
+    if (target.isEmpty())
+        throw kErrors.error(FileError::InvalidFileName, "Invalid file name");
+    if (!QFileInfo::exists(source))
+        throw kErrors.error(FileError::FileNotFound, "File not found");
+    return { source, target };
+}
+
 void CFile::Copy(const QString& newFileName) const
 {
     kErrors.guard([&] {
-        const QString target = requireTarget(newFileName);
-        const QString source = trimBlanks(path());
-        if (!QFileInfo::exists(source))
-            throw error(FileError::FileNotFound, "File not found");
+        const auto [source, target] = sourceAndTarget(newFileName);
         std::error_code failure;
         std::filesystem::copy_file(source.toStdU16String(), target.toStdU16String(),
             std::filesystem::copy_options::overwrite_existing, failure);
         if (failure)
-            throw error(FileError::CopyFailed, "File copy failed");
+            throw kErrors.error(FileError::CopyFailed, "File copy failed");
     });
 }
 
 void CFile::Move(const QString& newFileName) const
 {
     kErrors.guard([&] {
-        const QString target = requireTarget(newFileName);
-        const QString source = trimBlanks(path());
-        if (!QFileInfo::exists(source))
-            throw error(FileError::FileNotFound, "File not found");
+        const auto [source, target] = sourceAndTarget(newFileName);
         if (!QFile::rename(source, target))
-            throw error(FileError::MoveFailed, "File move failed");
+            throw kErrors.error(FileError::MoveFailed, "File move failed");
     });
 }
 
@@ -199,7 +191,7 @@ void CFile::Delete() const
     kErrors.guard([&] {
         requireExisting();
         if (!QFile::remove(m_path))
-            throw error(FileError::DeleteFailed, "File delete failed");
+            throw kErrors.error(FileError::DeleteFailed, "File delete failed");
     });
 }
 
@@ -213,7 +205,7 @@ bool CFile::IdenticalWith(const QString& referenceFileName) const
     return kErrors.guard([&] {
         requireExisting();
         if (!QFileInfo::exists(referenceFileName))
-            throw error(FileError::FileNotFound, "File not found");
+            throw kErrors.error(FileError::FileNotFound, "File not found");
         QFile mine(m_path);
         QFile reference(referenceFileName);
         if (!mine.open(QIODevice::ReadOnly) || !reference.open(QIODevice::ReadOnly))

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <utility>
 
 namespace fw {
 
@@ -61,6 +62,8 @@ public:
 private:
     const QString& path() const;
     void requireExisting() const;
+    // The trimmed source and target of a copy or move, checked.
+    std::pair<QString, QString> sourceAndTarget(const QString& newFileName) const;
 
     QString m_path;
 };

@@ -12,29 +12,24 @@
 namespace fw {
 namespace {
 
-const QString kSource = FortwrightError::componentSource(QStringLiteral("CIniFile"));
 const ComponentErrors kErrors { IniFileError::InvalidFileName, IniFileError::InvalidKey,
-    IniFileError::ComponentFailure, kSource, QStringLiteral("CIniFile component failure") };
+    IniFileError::ComponentFailure, FortwrightError::componentSource(QStringLiteral("CIniFile")),
+    QStringLiteral("CIniFile component failure") };
 
 // Buffer sizes of the reads: a value keeps 254 characters, a listing 8192.
 constexpr qint32 kValueBuffer = 255;
 constexpr qint32 kListBuffer = 8192;
 
-FortwrightError error(qint32 number, const char* description)
-{
-    return { number, kSource, QString::fromLatin1(description) };
-}
-
 void requireSection(const QString& section)
 {
     if (section.isEmpty())
-        throw error(IniFileError::InvalidSection, "Invalid section");
+        throw kErrors.error(IniFileError::InvalidSection, "Invalid section");
 }
 
 void requireKey(const QString& key)
 {
     if (key.isEmpty())
-        throw error(IniFileError::InvalidKey, "Invalid key");
+        throw kErrors.error(IniFileError::InvalidKey, "Invalid key");
 }
 
 qint32 splitNames(const ProfileBuffer& read, QStringList& names)
@@ -53,7 +48,7 @@ CIniFile::CIniFile(const QString& programFolder)
 void CIniFile::Init(const QString& fileName)
 {
     if (fileName.isEmpty())
-        throw error(IniFileError::InvalidFileName, "Invalid file name");
+        throw kErrors.error(IniFileError::InvalidFileName, "Invalid file name");
     m_fileName = fileName;
 }
 
@@ -70,14 +65,14 @@ QString CIniFile::FileName() const
 void CIniFile::requireName() const
 {
     if (m_fileName.isEmpty())
-        throw error(IniFileError::NotInitialized, "Object not properly initialized");
+        throw kErrors.error(IniFileError::NotInitialized, "Object not properly initialized");
 }
 
 void CIniFile::requireFile() const
 {
     requireName();
     if (!FileExists())
-        throw error(IniFileError::FileNotFound, "File not found");
+        throw kErrors.error(IniFileError::FileNotFound, "File not found");
 }
 
 bool CIniFile::FileExists() const
@@ -97,6 +92,10 @@ IniDocument CIniFile::load() const
 
 void CIniFile::store(const IniDocument& document) const
 {
+    // The file is replaced by a rename, which a read-only file would not stop on its own.
+    const QFileInfo info(m_fileName);
+    if (info.exists() && !info.permission(QFile::WriteOwner))
+        throw kErrors.failure();
     writeFileWhole(m_fileName, document.bytes());
 }
 

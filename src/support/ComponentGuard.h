@@ -12,14 +12,19 @@ struct ComponentErrors {
     qint32 firstOwn;
     qint32 lastOwn;
     qint32 failureNumber;
-    QString failureSource;
+    QString source;
     QString failureDescription;
 
     bool owns(const FortwrightError& error) const
     {
         return error.number() >= firstOwn && error.number() <= lastOwn;
     }
-    FortwrightError failure() const { return { failureNumber, failureSource, failureDescription }; }
+    FortwrightError failure() const { return { failureNumber, source, failureDescription }; }
+    // One of the component's own errors.
+    FortwrightError error(qint32 number, const char* description) const
+    {
+        return { number, source, QString::fromLatin1(description) };
+    }
 
     template <typename Body> auto guard(Body&& body) const -> decltype(body())
     {

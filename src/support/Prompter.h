@@ -30,6 +30,7 @@ struct FileDialogRequest {
     QString fileName;
     QString defaultExt;
     quint32 flags = 0;
+    int filterIndex = 0; // the pair selected at start, 1 for the first; 0 leaves the choice to the dialog
 };
 
 // Every message box and file dialog of the program goes through this interface, so workflows run

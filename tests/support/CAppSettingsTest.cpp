@@ -1,5 +1,6 @@
 #include "support/CAppSettings.h"
 #include "support/FortwrightError.h"
+#include "testkit/Raised.h"
 #include "testkit/TestContext.h"
 
 #include <QDate>
@@ -25,12 +26,7 @@ struct SettingsFixture : ::testing::Test {
 
 std::optional<FortwrightError> raised(const std::function<void()>& call)
 {
-    try {
-        call();
-    } catch (const FortwrightError& e) {
-        return e;
-    }
-    return std::nullopt;
+    return test::raisedBy(call);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "support/CFile.h"
 #include "support/FortwrightError.h"
+#include "testkit/Raised.h"
 #include "testkit/TestContext.h"
 
 #include <QDir>
@@ -17,13 +18,7 @@ namespace {
 
 qint32 raised(const std::function<void()>& call)
 {
-    try {
-        call();
-    } catch (const FortwrightError& e) {
-        EXPECT_EQ(e.source(), QStringLiteral("Fortwright.CFile"));
-        return e.number();
-    }
-    return 0;
+    return test::raisedNumber(QStringLiteral("Fortwright.CFile"), call);
 }
 
 CFile fileAt(const QString& path)
