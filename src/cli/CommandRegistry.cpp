@@ -2,6 +2,7 @@
 
 #include "cli/BanListCommands.h"
 #include "cli/ConfigListCommands.h"
+#include "cli/GenerateCommands.h"
 #include "cli/MessageCommands.h"
 #include "cli/ProfileCommands.h"
 #include "cli/RotationListCommands.h"
@@ -16,6 +17,7 @@ CommandList makeCommands()
     addBanCommands(commands);
     addConfigCommands(commands);
     addMessageCommands(commands);
+    addGenerateCommands(commands);
     return commands;
 }
 

@@ -1,4 +1,4 @@
-#include "cli/CliApp.h"
+#include "CliRun.h"
 #include "profile/ListFiles.h"
 #include "profile/SettingsCatalogue.h"
 #include "testkit/TestContext.h"
@@ -10,18 +10,12 @@
 
 using namespace fw;
 using namespace fw::cli;
+using test::CliResult;
 using test::crlfLines;
 using test::readBytes;
 using test::writeBytes;
 
 namespace {
-
-struct CliResult {
-    int code;
-    QString out;
-    QString err;
-    QStringList lines() const { return out.split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
-};
 
 struct CommandsTest : ::testing::Test {
     QTemporaryDir dir;
@@ -34,14 +28,7 @@ struct CommandsTest : ::testing::Test {
     {
         arguments.prepend(data);
         arguments.prepend(QStringLiteral("--data-dir"));
-        QString out;
-        QString err;
-        QTextStream outStream(&out);
-        QTextStream errStream(&err);
-        const int code = runCli(arguments, outStream, errStream, makeCommands());
-        outStream.flush();
-        errStream.flush();
-        return { code, out, err };
+        return test::runTool(arguments);
     }
 };
 
