@@ -1,10 +1,23 @@
 #include "cli/CommandRegistry.h"
 
+#include "cli/BanListCommands.h"
+#include "cli/ConfigListCommands.h"
+#include "cli/GenerateCommands.h"
+#include "cli/MessageCommands.h"
+#include "cli/ProfileCommands.h"
+#include "cli/RotationListCommands.h"
+
 namespace fw::cli {
 
 CommandList makeCommands()
 {
     CommandList commands;
+    addProfileCommands(commands);
+    addRotationCommands(commands);
+    addBanCommands(commands);
+    addConfigCommands(commands);
+    addMessageCommands(commands);
+    addGenerateCommands(commands);
     return commands;
 }
 
