@@ -48,8 +48,8 @@ public:
     void critical(const QString& text, const QString& title = kAppTitle);
     void plain(const QString& text, const QString& title = kAppTitle);
     // A Yes/No question; true only on Yes.
-    bool confirm(const QString& text, const QString& title = kAppTitle, MessageIcon icon = MessageIcon::Question,
-        Answer defaultAnswer = Answer::Yes);
+    bool confirm(const QString& text, const QString& title = kAppTitle,
+        MessageIcon icon = MessageIcon::Question, Answer defaultAnswer = Answer::Yes);
     Answer abortRetryIgnore(const QString& text, const QString& title = kAppTitle);
 };
 
