@@ -5,12 +5,6 @@
 #include "support/Prompter.h"
 
 namespace fw {
-namespace {
-
-// The run-time error of a text that cannot be padded to the buffer's size.
-constexpr qint32 kInvalidProcedureCall = 5;
-
-} // namespace
 
 QString TrimNulls(const QString& text)
 {
@@ -27,8 +21,8 @@ CFileDialog::CFileDialog(Prompter& prompter)
 QString CFileDialog::buffer(const QString& text) const
 {
     if (text.size() > m_maxFileSize)
-        throw FortwrightError(
-            kInvalidProcedureCall, kExecutableName, QStringLiteral("Invalid procedure call or argument"));
+        throw FortwrightError(RuntimeError::InvalidProcedureCall, kExecutableName,
+            QStringLiteral("Invalid procedure call or argument"));
     return text + QString(m_maxFileSize - text.size(), QChar(u'\0'));
 }
 

@@ -34,6 +34,7 @@ private:
 
 // Run-time error numbers the application's own routines raise.
 namespace RuntimeError {
+    inline constexpr qint32 InvalidProcedureCall = 5;
     inline constexpr qint32 OutOfMemory = 7;
     inline constexpr qint32 SubscriptOutOfRange = 9;
     inline constexpr qint32 TypeMismatch = 13;
