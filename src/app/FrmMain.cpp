@@ -2,13 +2,27 @@
 
 #include "app/BanListPanel.h"
 #include "app/ConfigListPanel.h"
+#include "app/FrmMapPreview.h"
 #include "app/GamePage.h"
 #include "app/InformationPage.h"
+#include "app/MapScanCommand.h"
 #include "app/MapsPage.h"
 #include "app/MiscOptionsPage.h"
 #include "app/ProfileBinder.h"
 #include "app/ServerPage.h"
+#include "maps/MapListFile.h"
+#include "profile/AppState.h"
+#include "profile/ListFiles.h"
+#include "profile/ProfileStore.h"
+#include "support/AnsiTextFile.h"
 #include "support/AppContext.h"
+#include "support/ErrorReporter.h"
+#include "support/Prompter.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QScreen>
 
 #include <QHBoxLayout>
 #include <QIcon>
@@ -32,6 +46,8 @@ FrmMain::FrmMain(AppContext& context, QWidget* parent)
     setWindowTitle(QStringLiteral("Fortwright"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/fortwright.svg")));
 
+    // The window is left through Exit, which saves its lists.
+    setWindowFlag(Qt::WindowCloseButtonHint, false);
     m_tabs->setObjectName(QStringLiteral("tabMain"));
     m_tabs->addTab(new ServerPage(*m_binder), QStringLiteral("&Server"));
     m_tabs->addTab(new GamePage(*m_binder), QStringLiteral("&Game"));
@@ -62,8 +78,10 @@ QWidget* FrmMain::makeBottomBar()
     int index = 0;
     for (const char* caption : { "E&xit", "&Run", "R&eset", "&Default" }) {
         auto* button = new QPushButton(QString::fromLatin1(caption));
-        button->setObjectName(QStringLiteral("cmdZarirEvevav_%1").arg(index++));
+        button->setObjectName(QStringLiteral("cmdZarirEvevav_%1").arg(index));
         button->setMinimumWidth(96);
+        connect(button, &QPushButton::clicked, this, [this, index] { cmdZarirEvevav_Click(index); });
+        ++index;
         m_buttons.append(button);
         row->addWidget(button);
     }
@@ -76,6 +94,150 @@ void FrmMain::refresh()
     m_bans->refresh();
     m_configs->refresh();
     m_maps->refresh();
+}
+
+void FrmMain::Form_Load()
+{
+    m_isLoading = true;
+    try {
+        const ProfileLoadOutcome loaded = LoadProfile(m_profile, m_context, true);
+        Q_UNUSED(loaded);
+        const QString layout = m_context.dataPath(QStringLiteral("MOHAALib.atb"));
+        if (QFileInfo::exists(layout)) {
+            QFile file(layout);
+            if (file.open(QIODevice::ReadOnly))
+                restoreState(file.readAll());
+        }
+        loadLists();
+        if (QFileInfo::exists(m_context.dataPath(kMapListFileName)))
+            loadAvailableMaps();
+        else
+            cmdMapScan_Click();
+        m_profile.rotation.rows = ListFiles::readRotation(m_context.dataPath(kRotationListFile));
+        refresh();
+        centre();
+    } catch (const std::exception& e) {
+        refresh();
+        m_context.errors.report(QStringLiteral("frmMain::Form_Load(Sub)"), e);
+    }
+    m_isLoading = false;
+    m_preview = new FrmMapPreview(this);
+    m_preview->hide();
+    connect(m_maps, &MapsPage::previewTextChanged, m_preview, &FrmMapPreview::setMapText);
+}
+
+void FrmMain::loadLists()
+{
+    const QString configs = m_context.dataPath(kConfigListFile);
+    if (QFileInfo::exists(configs))
+        m_profile.configs = ListFiles::readConfigs(configs);
+    const QString bans = m_context.dataPath(kBannedListFile);
+    if (QFileInfo::exists(bans))
+        m_profile.bans = ListFiles::readBans(bans);
+    const QString message = m_context.dataPath(kMessageFile);
+    if (QFileInfo::exists(message))
+        m_profile.message = ListFiles::readMessage(message);
+}
+
+void FrmMain::loadAvailableMaps()
+{
+    if (const auto catalogue = LoadAvailableMaps(m_context))
+        m_maps->showCatalogue(*catalogue);
+}
+
+void FrmMain::cmdMapScan_Click()
+{
+    if (m_isLoading)
+        return;
+    switch (runMapScan(m_context, this, true)) {
+    case ScanOutcome::Declined:
+        break;
+    case ScanOutcome::Completed:
+        loadAvailableMaps();
+        m_context.prompter.inform(QStringLiteral("Map Scan complete.") + kEightBlanks);
+        break;
+    case ScanOutcome::Failed:
+        emit programEndRequested();
+        break;
+    }
+}
+
+void FrmMain::centre()
+{
+    if (const QScreen* screen = this->screen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.x() + (area.width() - frameGeometry().width()) / 2,
+            area.y() + (area.height() - frameGeometry().height()) / 2);
+    }
+}
+
+void FrmMain::Form_Unload()
+{
+    m_unloading = true;
+    try {
+        writeFileWhole(m_context.dataPath(QStringLiteral("MOHAALib.atb")), saveState());
+        ListFiles::saveAll(m_profile, m_context);
+        // Twips, the unit the position has always been kept in: 15 per pixel at 96 dots per inch.
+        AppState(m_context.settingsStorePath).setWindowPosition(x() * 15.0, y() * 15.0);
+    } catch (const std::exception& e) {
+        m_context.errors.report(QStringLiteral("::frmMain.form_unload(sub)"), e);
+    }
+    if (m_preview)
+        m_preview->unload();
+}
+
+void FrmMain::unloadAll()
+{
+    if (m_preview)
+        m_preview->unload();
+}
+
+void FrmMain::cmdZarirEvevav_Click(int index)
+{
+    try {
+        switch (index) {
+        case 0:
+            unloadAll();
+            emit exitRequested();
+            break;
+        case 2:
+            if (!m_context.prompter.confirm(
+                    QStringLiteral("WARNING - All Fortwright settings will be lost. It is") + kEightBlanks
+                        + QStringLiteral("\r\nrecommended that you backup your configuration first.")
+                        + kEightBlanks + QStringLiteral("\r\n\r\n") + QString(16, QLatin1Char(' '))
+                        + QStringLiteral("Do you wish to continue?") + kEightBlanks,
+                    kAppTitle, MessageIcon::Exclamation, Answer::No))
+                break;
+            {
+                // Read-only or not, the default profile goes; a failure is ignored.
+                QFile profile(defaultProfilePath(m_context));
+                profile.setPermissions(
+                    profile.permissions() | QFileDevice::WriteOwner | QFileDevice::WriteUser);
+                profile.remove();
+            }
+            m_context.prompter.inform(QStringLiteral("Fortwright will now restart") + kEightBlanks);
+            emit restartRequested();
+            break;
+        case 3:
+            if (!m_context.prompter.confirm(
+                    QStringLiteral("Set current settings as default?") + kEightBlanks))
+                break;
+            SaveProfile(m_profile, m_context, true);
+            m_context.prompter.inform(QStringLiteral("Settings have been saved") + kEightBlanks);
+            break;
+        default:
+            break;
+        }
+    } catch (const std::exception& e) {
+        m_context.errors.report(QStringLiteral("::frmMain.cmdZarirEvevav_Click(Function)"), e);
+    }
+}
+
+void FrmMain::closeEvent(QCloseEvent* event)
+{
+    // Only Exit closes the window; the close box is disabled.
+    if (!m_unloading)
+        event->ignore();
 }
 
 QPushButton* FrmMain::button(int index) const

@@ -12,6 +12,7 @@ namespace fw {
 struct AppContext;
 class BanListPanel;
 class ConfigListPanel;
+class FrmMapPreview;
 class MapsPage;
 class ProfileBinder;
 
@@ -24,6 +25,22 @@ public:
     ~FrmMain() override;
 
     ServerProfile& profile() { return m_profile; }
+
+    // The window's load: the default profile, the list files, the map catalogue and the
+    // rotation, in that order; the window is centred. Failures are reported once and the window
+    // opens with what was applied.
+    void Form_Load();
+    // The window's unload: the toolbar layout, the list files and the window position.
+    void Form_Unload();
+    bool isLoading() const { return m_isLoading; }
+
+    // The four buttons along the bottom: 0 Exit, 1 Run, 2 Reset, 3 Default.
+    void cmdZarirEvevav_Click(int index);
+    // The map scan command: asks, scans, and reads the new map list.
+    void cmdMapScan_Click();
+    // Reads Main.efr into the tree (which empties the rotation).
+    void loadAvailableMaps();
+    FrmMapPreview* mapPreview() const { return m_preview; }
     // Shows the profile again after it was changed behind the window's back.
     void refresh();
 
@@ -33,8 +50,20 @@ public:
     ConfigListPanel* configList() const { return m_configs; }
     MapsPage* mapsPage() const { return m_maps; }
 
+signals:
+    void exitRequested();
+    void restartRequested();
+    // A map scan failed: the program ends.
+    void programEndRequested();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     QWidget* makeBottomBar();
+    void loadLists();
+    void centre();
+    void unloadAll();
 
     AppContext& m_context;
     ServerProfile m_profile;
@@ -44,6 +73,9 @@ private:
     ConfigListPanel* m_configs;
     MapsPage* m_maps;
     QList<QPushButton*> m_buttons;
+    FrmMapPreview* m_preview = nullptr;
+    bool m_isLoading = false;
+    bool m_unloading = false;
 };
 
 } // namespace fw

@@ -1,5 +1,7 @@
 #include "WindowFixture.h"
 
+#include "app/Resources.h"
+
 namespace fw::test {
 namespace {
 int argc = 1;
@@ -11,6 +13,7 @@ void WindowFixture::SetUpTestSuite()
 {
     if (!QApplication::instance())
         new QApplication(argc, argv);
+    initResources();
 }
 
 } // namespace fw::test

@@ -1,0 +1,111 @@
+#include "app/FortwrightApp.h"
+
+#include "app/FrmMain.h"
+#include "app/MapScanCommand.h"
+#include "app/Resources.h"
+#include "profile/AppState.h"
+#include "support/CFile.h"
+#include "support/DataFolder.h"
+#include "support/PathHelpers.h"
+
+#include <QApplication>
+#include <QFileInfo>
+
+namespace fw {
+
+FortwrightApp::FortwrightApp(
+    const QString& dataDir, const QString& gameDirOverride, Prompter* prompter, PlatformServices* services)
+    : m_gameDirOverride(gameDirOverride)
+    , m_errors(std::make_unique<ErrorReporter>(dataDir, prompter ? *prompter : m_qtPrompter, m_clock))
+    , m_context { dataDir, QString(), QString(), prompter ? *prompter : m_qtPrompter,
+        services ? *services : m_desktop, m_clock, *m_errors }
+{
+    initResources();
+}
+
+FortwrightApp::~FortwrightApp() = default;
+
+bool FortwrightApp::Main()
+{
+    if (!locateGameFolder())
+        return false;
+    if (!firstRunScan())
+        return false;
+    m_window = std::make_unique<FrmMain>(m_context);
+    m_qtPrompter.setParent(m_window.get());
+    connect(m_window.get(), &FrmMain::exitRequested, this, [this] {
+        m_window->Form_Unload();
+        m_window.release()->deleteLater();
+        emit ended(0);
+    });
+    connect(m_window.get(), &FrmMain::restartRequested, this, &FortwrightApp::Restart, Qt::QueuedConnection);
+    connect(m_window.get(), &FrmMain::programEndRequested, this, [this] { emit ended(1); });
+    m_window->Form_Load();
+    m_window->show();
+    QApplication::processEvents();
+    return true;
+}
+
+void FortwrightApp::Restart()
+{
+    if (m_window) {
+        m_window->Form_Unload();
+        m_window.reset();
+    }
+    QApplication::processEvents();
+    if (!Main())
+        emit ended(1);
+    QApplication::processEvents();
+}
+
+bool FortwrightApp::locateGameFolder()
+{
+    AppState state(m_context.settingsStorePath);
+    QString gamePath = m_gameDirOverride.isEmpty() ? state.gameFolder() : m_gameDirOverride;
+    // No installation record of the game exists outside Windows; the default folder comes next.
+    if (gamePath.isEmpty())
+        gamePath = defaultGameFolder();
+    gamePath = gamePath.trimmed();
+    if (gamePath.endsWith(QChar(0)))
+        gamePath.chop(1);
+
+    const QString folder = gstr_CheckDir(gamePath, m_context.prompter);
+    if (!QFileInfo::exists(folder + QStringLiteral("MOHAA_server.exe"))) {
+        m_context.prompter.inform(
+            QStringLiteral("Please select MOHAA_server.exe executable, this will be located ") + kEightBlanks
+            + QStringLiteral("\r\nin your Medal of Honor folder.") + kEightBlanks
+            + QStringLiteral("\r\nFortwright will then scan for installed maps, please be patient"));
+        FileDialogRequest request;
+        request.open = true;
+        request.title = QStringLiteral("Select Medal of Honor (MOHAA_server.exe)");
+        request.defaultExt = QStringLiteral("exe");
+        request.filter = QStringLiteral("Medal of Honor (*.exe)|*.exe");
+        request.initialDir = folder;
+        const QString chosen = m_context.prompter.chooseFile(request);
+        if (chosen.isEmpty()) {
+            m_context.prompter.warn(QStringLiteral("User cancelled!") + kEightBlanks);
+            return false;
+        }
+        CFile file;
+        file.Init(chosen);
+        gamePath = addSlash(file.FilePath());
+        state.setGameFolder(gamePath);
+    }
+    m_context.gamePath = gamePath;
+    m_context.mainPath = gstr_CheckDir(gamePath, m_context.prompter) + QStringLiteral("Main");
+    return true;
+}
+
+bool FortwrightApp::firstRunScan()
+{
+    AppState state(m_context.settingsStorePath);
+    if (state.firstScanDone())
+        return true;
+    if (runMapScan(m_context, nullptr, false) != ScanOutcome::Completed)
+        return false;
+    state.setFirstTime(true);
+    m_context.prompter.inform(QStringLiteral("Map Scan complete.") + kEightBlanks);
+    return true;
+}
+
+} // namespace fw

@@ -1,0 +1,32 @@
+#include "app/MapScanCommand.h"
+
+#include "app/FrmScanner.h"
+#include "app/WaitCursor.h"
+#include "maps/MapScanner.h"
+#include "profile/AppState.h"
+#include "support/AppContext.h"
+#include "support/Prompter.h"
+
+namespace fw {
+
+ScanOutcome runMapScan(AppContext& context, QWidget* parent, bool ask)
+{
+    if (ask && !context.prompter.confirm(QStringLiteral("Do you wish to scan for new maps?") + kEightBlanks))
+        return ScanOutcome::Declined;
+    bool scanned = false;
+    {
+        WaitCursor wait;
+        FrmScanner scanner(parent);
+        AppState state(context.settingsStorePath);
+        MapScanner scan(context, scanner, [&state](const QString& name, const QString& value) {
+            if (name == kGameFolderValue)
+                state.setGameFolder(value);
+            else if (name == kFirstTimeValue)
+                state.setFirstTime(value == QLatin1String("1"));
+        });
+        scanned = scan.gbln_ScanMaps(QStringLiteral("Main"));
+    }
+    return scanned ? ScanOutcome::Completed : ScanOutcome::Failed;
+}
+
+} // namespace fw

@@ -1,0 +1,46 @@
+#include "generate/LaunchValues.h"
+
+#include "profile/ServerProfile.h"
+#include "support/FortwrightError.h"
+#include "support/NumericText.h"
+
+#include <limits>
+
+namespace fw {
+
+namespace {
+
+qint32 launchPort(const QString& text)
+{
+    if (text.isEmpty())
+        return kDefaultLaunchPort;
+    const std::optional<qint64> port = integerHalfEven(text);
+    if (!port)
+        throw FortwrightError(RuntimeError::TypeMismatch, kExecutableName, QStringLiteral("Type mismatch"));
+    if (*port < std::numeric_limits<qint32>::min() || *port > std::numeric_limits<qint32>::max())
+        throw FortwrightError(6, kExecutableName, QStringLiteral("Overflow"));
+    return qint32(*port);
+}
+
+} // namespace
+
+QString pureFragment(const ServerProfile& profile)
+{
+    return QStringLiteral("+set ") + SettingsCatalogue::tag(SettingGroup::chkSOF2Options, 8)
+        + (profile.isOn(SettingGroup::chkSOF2Options, 8) ? QStringLiteral(" 1") : QStringLiteral(" 0"));
+}
+
+LaunchValues gatherLaunchValues(const ServerProfile& profile)
+{
+    using G = SettingGroup;
+    LaunchValues values;
+    values.zone = leadingNumber(profile.text(G::txtGameSettings, 12));
+    values.hunk = leadingNumber(profile.text(G::txtGameSettings, 10));
+    values.sound = leadingNumber(profile.text(G::txtGameSettings, 11));
+    values.ip = profile.text(G::txtAdministration, 15);
+    values.port = launchPort(profile.text(G::txtAdministration, 16));
+    values.pure = pureFragment(profile);
+    return values;
+}
+
+} // namespace fw

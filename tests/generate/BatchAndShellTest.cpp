@@ -1,0 +1,173 @@
+#include "GenerateFixture.h"
+#include "generate/BatchFileWriter.h"
+#include "generate/ShellScriptWriter.h"
+
+#include <QDir>
+#include <QFile>
+
+using namespace fw;
+using namespace fw::test;
+using G = SettingGroup;
+
+namespace {
+
+const QString kBatchHeader = QStringLiteral(R"(###############################################################
+##                    Server Batch File                      ##
+###############################################################
+## File Created by: Fortwright [fortwright@example.org]
+## File Created On: @CREATED@
+###############################################################
+#
+# DO NOT USE the net_IP OR net_Port on your command line unless you're on a multi-homed system
+
+)");
+
+QString shellFile(const QString& scriptName, const QString& commandLine)
+{
+    return QStringLiteral(R"(#!/bin/sh
+#############################################################
+# File Created by: Fortwright ver: 0.1.2 October 21 2002
+# File Created On: @CREATED@
+# fortwright@example.org
+#############################################################
+# Remember to change the path below to point to your main folder
+# To run this file, open a terminal window and cd to the folder
+# you copied this file to and type;
+# sh %1
+#############################################################
+# DO NOT USE the net_IP OR net_Port on your command line unless you're on a multi-homed system
+cd /mohaa/main
+%2
+)")
+        .arg(scriptName, commandLine);
+}
+
+class BatchAndShell : public GenerateFixture {
+protected:
+    BatchAndShell() { profile.setValue(G::txtAdministration, 1, QStringLiteral("my server")); }
+    QString target(const QString& name) { return t.root.filePath(name); }
+};
+
+} // namespace
+
+TEST_F(BatchAndShell, BatchFileWithInitialSettings)
+{
+    profile.select(G::optServerType, 0); // the batch file ignores the server type
+    t.prompter.choose(target(QStringLiteral("start.bat")));
+    ASSERT_TRUE(gbln_MakeBatchFile(profile, t.context));
+    EXPECT_EQ(readBytes(target(QStringLiteral("start.bat"))),
+        expectedFile(kBatchHeader
+            + "\"MOHAA_server.exe\"+set sv_pure 1 +set com_zoneMegs 16 +set com_hunkMegs 56 +set "
+              "com_soundmegs 16 "
+              "+set vm_game 0 +set dedicated 2 +set net_port 12203 +exec my server.cfg\n"));
+    ASSERT_EQ(t.prompter.dialogs().size(), 1);
+    const FileDialogRequest& dialog = t.prompter.dialogs()[0];
+    EXPECT_FALSE(dialog.open);
+    EXPECT_EQ(dialog.title, QStringLiteral("Save Batch File"));
+    EXPECT_EQ(dialog.filter, QStringLiteral("Batch File (*.bat)|*.bat"));
+    EXPECT_EQ(dialog.initialDir, t.context.gamePath) << "the game folder itself, not Main";
+    EXPECT_EQ(dialog.flags, 0x80002u);
+    ASSERT_EQ(t.prompter.boxes().size(), 1);
+    EXPECT_EQ(
+        t.prompter.boxes()[0].text, "'" + target(QStringLiteral("start.bat")) + "' has been Saved        ");
+    EXPECT_EQ(t.prompter.boxes()[0].icon, MessageIcon::Information);
+    EXPECT_EQ(t.services.openedDocuments, QStringList({ target(QStringLiteral("start.bat")) }));
+}
+
+TEST_F(BatchAndShell, BatchFileAddressDefaultPortAndShortName)
+{
+    profile.setValue(G::txtAdministration, 1, QStringLiteral("abc"));
+    profile.setValue(G::txtAdministration, 15, QStringLiteral("10.0.0.5"));
+    profile.setValue(G::txtAdministration, 16, QString());
+    profile.setValue(G::txtGameSettings, 11, QStringLiteral("8.50"));
+    profile.setValue(G::chkSOF2Options, 8, QStringLiteral("0"));
+    t.prompter.choose(target(QStringLiteral("a.bat")));
+    ASSERT_TRUE(gbln_MakeBatchFile(profile, t.context, ShowWritten::No));
+    EXPECT_EQ(readBytes(target(QStringLiteral("a.bat"))),
+        expectedFile(kBatchHeader
+            + "\"MOHAA_server.exe\"+set sv_pure 0 +set com_zoneMegs 16 +set com_hunkMegs 56 +set "
+              "com_soundmegs 8.5 "
+              "+set vm_game 0 +set dedicated 2 +set net_port 27960 +set net_ip 10.0.0.5 +exec abc.cfg\n"));
+    EXPECT_TRUE(t.services.openedDocuments.isEmpty());
+
+    // A port that reads as 0 also takes the default; a name ending in .CFG is used as typed.
+    profile.setValue(G::txtAdministration, 16, QStringLiteral("0"));
+    profile.setValue(G::txtAdministration, 1, QStringLiteral("Tour.CFG"));
+    t.prompter.choose(target(QStringLiteral("a.bat")));
+    ASSERT_TRUE(gbln_MakeBatchFile(profile, t.context, ShowWritten::No));
+    EXPECT_TRUE(lines(readBytes(target(QStringLiteral("a.bat"))))
+                    .endsWith("+set net_port 27960 +set net_ip 10.0.0.5 +exec Tour.CFG\r\n"));
+}
+
+TEST_F(BatchAndShell, ShellScriptWithItsOwnDefaultPort)
+{
+    profile.setValue(G::txtAdministration, 16, QString());
+    profile.setValue(G::txtAdministration, 15, QStringLiteral("10.0.0.5")); // the script carries no address
+    const QString script = target(QStringLiteral("run server.sh"));
+    t.prompter.choose(script);
+    ASSERT_TRUE(gbln_MakeLinuxFile(profile, t.context));
+    EXPECT_EQ(readBytes(script),
+        expectedFile(shellFile(QStringLiteral("run server.sh"),
+            QStringLiteral(
+                "screen ./mohaa_lnxded +set fs_basepath ./ +set com_zoneMegs 16 +set sv_pure 1 +set "
+                "com_hunkMegs 56 +set com_soundmegs 16 +set vm_game 2 +set vm_cgame 2 +set vm_ui 2 +set "
+                "dedicated 2 +set ttycon 0 +set net_port 20101 +exec my server.cfg"))));
+    ASSERT_EQ(t.prompter.boxes().size(), 2);
+    EXPECT_EQ(t.prompter.boxes()[0].text,
+        QStringLiteral(
+            "The following shell script is a guide and will need paths adjusted to point to your Medal of "
+            "Honor folder        \r\n"
+            "Place this file in the folder that contains the mohaa_lnxded executable and execute it from "
+            "there.        \r\n"
+            "Don't forget to include the my server.cfg file, place that in your main folder        "));
+    EXPECT_EQ(t.prompter.boxes()[0].icon, MessageIcon::Information);
+    EXPECT_EQ(t.prompter.boxes()[1].text, QStringLiteral("Shell script has been Saved        "));
+    EXPECT_EQ(t.prompter.boxes()[1].title, QStringLiteral("Linux Shell Script"));
+    ASSERT_EQ(t.prompter.dialogs().size(), 1);
+    EXPECT_EQ(t.prompter.dialogs()[0].title, QStringLiteral("Save Linux Shell Script"));
+    EXPECT_EQ(t.prompter.dialogs()[0].filter, QStringLiteral("Linux Shell Script (*.sh)|*.sh"));
+    EXPECT_EQ(
+        t.prompter.dialogs()[0].initialDir, t.context.gamePath + QDir::separator() + QStringLiteral("Main"));
+    EXPECT_EQ(t.prompter.dialogs()[0].flags, 0x80002u);
+    EXPECT_EQ(t.services.openedDocuments, QStringList({ script }));
+}
+
+TEST_F(BatchAndShell, RefusedNamesAndCancelledDialogsWriteNothing)
+{
+    profile.setValue(G::txtAdministration, 1, QString());
+    EXPECT_FALSE(gbln_MakeBatchFile(profile, t.context));
+    EXPECT_FALSE(gbln_MakeLinuxFile(profile, t.context));
+    EXPECT_EQ(t.prompter.texts(),
+        QStringList({ "A config name is required        ", "A config name is required        " }));
+    EXPECT_EQ(t.prompter.boxes()[0].icon, MessageIcon::Exclamation);
+
+    t.prompter.clear();
+    profile.setValue(G::txtAdministration, 1, QStringLiteral("my<server"));
+    EXPECT_FALSE(gbln_MakeBatchFile(profile, t.context));
+    EXPECT_FALSE(gbln_MakeLinuxFile(profile, t.context));
+    EXPECT_EQ(t.prompter.boxes().size(), 2);
+    EXPECT_TRUE(t.prompter.boxes()[0].text.startsWith("Invalid config name"));
+    EXPECT_TRUE(t.prompter.dialogs().isEmpty());
+
+    t.prompter.clear();
+    profile.setValue(G::txtAdministration, 1, QStringLiteral("ok"));
+    t.prompter.choose(QString()).choose(QString());
+    EXPECT_FALSE(gbln_MakeBatchFile(profile, t.context));
+    EXPECT_FALSE(gbln_MakeLinuxFile(profile, t.context));
+    EXPECT_EQ(t.prompter.boxes().size(), 1) << "only the shell script's note before its dialog";
+    EXPECT_TRUE(t.services.openedDocuments.isEmpty());
+    EXPECT_EQ(QDir(t.root.path()).entryList(QDir::Files), QStringList());
+}
+
+TEST_F(BatchAndShell, UnwritableTargetIsReportedWithTheRoutinesLocation)
+{
+    const QString missing = target(QStringLiteral("no/such/folder/x.bat"));
+    t.prompter.choose(missing).choose(missing);
+    EXPECT_FALSE(gbln_MakeBatchFile(profile, t.context));
+    EXPECT_FALSE(gbln_MakeLinuxFile(profile, t.context));
+    const QStringList texts = t.prompter.texts();
+    ASSERT_EQ(texts.size(), 3);
+    EXPECT_TRUE(texts[0].contains("Fortwright::frmMain.gbln_MakeBatchFile(Function)"));
+    EXPECT_TRUE(texts[2].contains("Fortwright::modFunctions.gbln_MakeLinuxFile(Function)"));
+    EXPECT_TRUE(t.services.openedDocuments.isEmpty());
+}

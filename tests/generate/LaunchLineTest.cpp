@@ -1,0 +1,99 @@
+#include "generate/LaunchLine.h"
+#include "generate/LaunchValues.h"
+#include "profile/ServerProfile.h"
+#include "support/FortwrightError.h"
+
+#include <gtest/gtest.h>
+
+using namespace fw;
+using G = SettingGroup;
+
+namespace {
+
+QString lineOf(const ServerProfile& profile, const QString& configName = QStringLiteral("x.cfg"))
+{
+    const std::optional<LaunchLine> line = buildLaunchLine(gatherLaunchValues(profile), profile, configName);
+    return line ? line->line : QStringLiteral("<none>");
+}
+
+} // namespace
+
+TEST(LaunchLine, InternetServerWithPortOnlyAndObjectiveGameType)
+{
+    ServerProfile profile;
+    profile.select(G::optGameType, 3);
+    const std::optional<LaunchLine> line
+        = buildLaunchLine(gatherLaunchValues(profile), profile, QStringLiteral("myserver.cfg"));
+    ASSERT_TRUE(line);
+    EXPECT_EQ(line->line,
+        QStringLiteral("MOHAA_server.exe +set dedicated 2 +set net_port 12203 +set sv_pure 1 +set vm_game 0 "
+                       "+set com_hunkmegs 56 +set com_zonemegs 16 +set g_gametype 4 +exec myserver.cfg"));
+    EXPECT_EQ(line->program(), QStringLiteral("MOHAA_server.exe"));
+    EXPECT_EQ(line->arguments(),
+        QStringList({ "+set", "dedicated", "2", "+set", "net_port", "12203", "+set", "sv_pure", "1", "+set",
+            "vm_game", "0", "+set", "com_hunkmegs", "56", "+set", "com_zonemegs", "16", "+set", "g_gametype",
+            "4", "+exec", "myserver.cfg" }));
+}
+
+TEST(LaunchLine, TheFourFormsByAddressAndPort)
+{
+    ServerProfile profile;
+    profile.setValue(G::txtAdministration, 15, QStringLiteral("10.0.0.5"));
+    profile.select(G::optServerType, 0); // LAN
+    EXPECT_EQ(lineOf(profile),
+        QStringLiteral(
+            "MOHAA_server.exe +set dedicated 1 +set net_ip 10.0.0.5 +set sv_pure 1 +set vm_game 0 "
+            "+set net_port 12203 +set com_hunkmegs 56 +set com_zonemegs 16 +set g_gametype 1 +exec x.cfg"));
+
+    profile.setValue(G::txtAdministration, 16, QStringLiteral("0"));
+    profile.select(G::optServerType, 2); // Listen
+    profile.setValue(G::chkSOF2Options, 8, QStringLiteral("0"));
+    profile.clearSelection(G::optGameType);
+    EXPECT_EQ(lineOf(profile),
+        QStringLiteral("MOHAA_server.exe +set dedicated 0 +set net_ip 10.0.0.5 +set sv_pure 0 +set vm_game 0 "
+                       "+set com_hunkmegs 56 +set com_zonemegs 16 +exec x.cfg"));
+
+    profile.setValue(G::txtAdministration, 15, QString());
+    profile.select(G::optServerType, 1);
+    profile.setValue(G::txtGameSettings, 10, QStringLiteral("64.5"));
+    EXPECT_EQ(lineOf(profile),
+        QStringLiteral(
+            "MOHAA_server.exe +set dedicated 2 +set com_hunkmegs 64.5 +set sv_pure 0 +set vm_game 0 "
+            "+set com_zonemegs 16 +exec x.cfg"));
+
+    profile.setValue(G::txtAdministration, 16, QString()); // empty port: the default port
+    EXPECT_EQ(lineOf(profile),
+        QStringLiteral("MOHAA_server.exe +set dedicated 2 +set net_port 27960 +set sv_pure 0 +set vm_game 0 "
+                       "+set com_hunkmegs 64.5 +set com_zonemegs 16 +exec x.cfg"));
+
+    profile.setValue(G::txtAdministration, 16, QStringLiteral("-3"));
+    EXPECT_TRUE(lineOf(profile).startsWith("MOHAA_server.exe +set dedicated 2 +set com_hunkmegs 64.5 "))
+        << "a negative port takes the form without a port";
+}
+
+TEST(LaunchLine, NoServerTypeMeansNoLine)
+{
+    ServerProfile profile;
+    profile.clearSelection(G::optServerType);
+    EXPECT_EQ(lineOf(profile), QStringLiteral("<none>"));
+}
+
+TEST(LaunchValues, ReadingsOfTheFieldsAndAPortThatIsNoNumber)
+{
+    ServerProfile profile;
+    profile.setValue(G::txtGameSettings, 12, QStringLiteral(" 12abc"));
+    profile.setValue(G::txtGameSettings, 11, QStringLiteral("none"));
+    profile.setValue(G::txtAdministration, 16, QStringLiteral(" 28000 "));
+    LaunchValues values = gatherLaunchValues(profile);
+    EXPECT_EQ(values.zone, 12);
+    EXPECT_EQ(values.sound, 0);
+    EXPECT_EQ(values.port, 28000);
+
+    profile.setValue(G::txtAdministration, 16, QStringLiteral("port"));
+    try {
+        gatherLaunchValues(profile);
+        ADD_FAILURE() << "a port text that is no number must fail";
+    } catch (const FortwrightError& e) {
+        EXPECT_EQ(e.number(), 13);
+    }
+}

@@ -1,0 +1,169 @@
+#include "GenerateFixture.h"
+#include "generate/AdvancedCycleWriter.h"
+#include "generate/MapList.h"
+#include "profile/AdvancedCycle.h"
+
+#include <QDir>
+#include <QFile>
+
+using namespace fw;
+using namespace fw::test;
+using G = SettingGroup;
+
+namespace {
+
+const QString kCycleHeader = QStringLiteral(R"(///////////////////////////////////////////////////////////////
+//         MOHAA Map Cycle Configuration File        //
+///////////////////////////////////////////////////////////////
+// File Created by: Fortwright [fortwright@example.org]
+// File Created On: @CREATED@
+///////////////////////////////////////////////////////////////
+
+// ================
+// MAPS IN ROTATION
+// ================
+// The list below will show in ASE, GS etc. If voting is enabled players can vote for maps using /callvote nextmap vstr m1
+// From the console you can also type vstr m1 and the map assigned to the cvar m1 will be loaded.
+// From rcon you can also type /rcon <password> vstr m1 and the map assigned to the cvar m1 will be loaded.
+)");
+
+// The wizard's values for obj_team1 (Objective) and mohdm1 (Free for All).
+AdvancedCycle twoMapCycle()
+{
+    AdvancedCycle cycle;
+    cycle.LastIndex = QStringLiteral("1");
+    cycle.MapNames = { "obj_team1", "mohdm1" };
+    cycle.GameTypes = { "g_gametype 4", "g_gametype 1" };
+    cycle.FragLimits = { "fraglimit 0", "fraglimit 30" };
+    cycle.TimeLimits = { "timelimit 20", "timelimit 15" };
+    cycle.CaptureLimits = { "capturelimit 0", "capturelimit 8" };
+    cycle.QuadFactors = { "g_quadfactor 3", "g_quadfactor 4" };
+    cycle.Knockbacks = { "g_knockback 1000", "g_knockback 1200" };
+    cycle.WeaponRespawns = { "g_weaponrespawn 5", "g_weaponrespawn 6" };
+    cycle.Speeds = { "g_speed 250", "g_speed 320" };
+    cycle.Gravities = { "g_gravity 800", "g_gravity 600" };
+    cycle.DMFlagSums = { "dmflags 0", "dmflags 40" };
+    return cycle;
+}
+
+class MapCycle : public GenerateFixture {
+protected:
+    QString cyclePath(const QString& name = QStringLiteral("mycycle.cfg"))
+    {
+        return t.context.mainPath + QLatin1Char('/') + name;
+    }
+};
+
+} // namespace
+
+TEST_F(MapCycle, MapListValueMarksOnlyExactObjectiveText)
+{
+    EXPECT_EQ(gstr_MakeMapList(profile.rotation), QString());
+    addRotation(QStringLiteral("obj_team1"), QStringLiteral("objective"));
+    EXPECT_EQ(gstr_MakeMapList(profile.rotation), QStringLiteral(" obj/obj_team1"));
+    addRotation(QStringLiteral("mohdm1"));
+    addRotation(QStringLiteral("obj_team2"), QStringLiteral("Objective"));
+    addRotation(QStringLiteral("mohdm2"), QStringLiteral("ffa team round"));
+    EXPECT_EQ(gstr_MakeMapList(profile.rotation),
+        QStringLiteral(" obj/obj_team1 dm/mohdm1 dm/obj_team2 dm/mohdm2"));
+}
+
+TEST_F(MapCycle, TwoMapCycleWritesMainAndPerMapFiles)
+{
+    ASSERT_TRUE(gbln_MakeAdvancedCycle(cyclePath(), twoMapCycle(), t.context));
+    const QByteArray main = expectedFile(kCycleHeader + QStringLiteral(R"(sets "Map m1" "obj_team1"
+sets "Map m2" "mohdm1"
+
+set m1 "set g_gametype 4;map obj_team1;seta g_speed 250;seta g_gravity 800;exec 1mycycle.cfg;wait;set nextmap vstr m2
+set m2 "set g_gametype 1;map mohdm1;seta g_speed 320;seta g_gravity 600;exec 2mycycle.cfg;wait;set nextmap vstr m1
+
+vstr m1
+// ***    DO NOT DELETE MAP NAME ***
+// ***    REQ BY Fortwright  ***
+//obj_team1
+
+
+)"));
+    EXPECT_EQ(readBytes(cyclePath()), main);
+    EXPECT_EQ(readBytes(t.dataFile(QStringLiteral("tempcfg.cfg"))), main) << "the scratch file stays";
+    EXPECT_EQ(readBytes(cyclePath(QStringLiteral("1mycycle.cfg"))),
+        expectedFile(QStringLiteral(R"(// This map cycle is referenced by mycycle.cfg
+set g_quadfactor 3
+set g_weaponrespawn 5
+set g_knockback 1000
+set fraglimit 0
+set timelimit 20
+set capturelimit 0
+set dmflags 0
+//EOF
+)")));
+    EXPECT_EQ(readBytes(cyclePath(QStringLiteral("2mycycle.cfg"))),
+        expectedFile(QStringLiteral(R"(// This map cycle is referenced by mycycle.cfg
+set g_quadfactor 4
+set g_weaponrespawn 6
+set g_knockback 1200
+set fraglimit 30
+set timelimit 15
+set capturelimit 8
+set dmflags 40
+//EOF
+)")));
+    EXPECT_TRUE(t.prompter.boxes().isEmpty());
+}
+
+TEST_F(MapCycle, SavingASmallerCycleAgainOverwritesAndKeepsOldPerMapFiles)
+{
+    ASSERT_TRUE(gbln_MakeAdvancedCycle(cyclePath(), twoMapCycle(), t.context));
+    AdvancedCycle one = twoMapCycle();
+    one.LastIndex = QStringLiteral("0");
+    ASSERT_TRUE(gbln_MakeAdvancedCycle(cyclePath(), one, t.context));
+    const QString main = lines(readBytes(cyclePath()));
+    EXPECT_TRUE(main.contains(
+        "sets \"Map m1\" \"obj_team1\"\r\n\r\nset m1 \"set g_gametype 4;map obj_team1;seta "
+        "g_speed 250;seta g_gravity 800;exec 1mycycle.cfg;wait;set nextmap vstr m1\r\n\r\nvstr m1"));
+    EXPECT_FALSE(main.contains("m2"));
+    EXPECT_TRUE(QFile::exists(cyclePath(QStringLiteral("2mycycle.cfg"))));
+}
+
+TEST_F(MapCycle, HandOverTakesTheProfilesValuesForEveryMap)
+{
+    addRotation(QStringLiteral("obj_team1"), QStringLiteral("objective"));
+    addRotation(QStringLiteral("mohdm1"));
+    profile.select(G::optGameType, 3);
+    profile.setValue(G::chkDMFlags, 0, QStringLiteral("1"));
+    profile.setValue(G::chkDMFlags, 2, QStringLiteral("1"));
+    const AdvancedCycle cycle = handOverCycle(profile);
+    EXPECT_EQ(cycle.LastIndex, QStringLiteral("1"));
+    EXPECT_EQ(cycle.MapNames, QStringList({ "obj_team1", "mohdm1" }));
+    EXPECT_EQ(cycle.GameTypes, QStringList({ "g_gametype 4", "g_gametype 4" }));
+    EXPECT_EQ(cycle.DMFlagSums, QStringList({ "dmflags 40", "dmflags 40" }));
+    EXPECT_EQ(cycle.FragLimits[1], QStringLiteral("fraglimit 20"));
+    EXPECT_EQ(cycle.CaptureLimits[0], QStringLiteral("roundlimit 0"));
+    EXPECT_EQ(cycle.QuadFactors[0], QStringLiteral("sv_timeout 320"));
+    EXPECT_EQ(cycle.Speeds[0], QStringLiteral("sv_maxvelocity 6000"));
+    EXPECT_EQ(cycle.Gravities[1], QStringLiteral("g_gravity 800"));
+
+    profile.clearSelection(G::optGameType);
+    EXPECT_EQ(handOverCycle(profile).GameTypes, QStringList({ QString(), QString() }));
+    profile.rotation.rows.clear();
+    EXPECT_EQ(handOverCycle(profile).LastIndex, QStringLiteral("-1"));
+}
+
+TEST_F(MapCycle, FailuresShowErrorSavingFileWithTheCauseAsTitle)
+{
+    AdvancedCycle shortOfValues = twoMapCycle();
+    shortOfValues.Gravities.removeLast();
+    EXPECT_FALSE(gbln_MakeAdvancedCycle(cyclePath(), shortOfValues, t.context));
+    ASSERT_EQ(t.prompter.boxes().size(), 1);
+    EXPECT_EQ(t.prompter.boxes()[0].text, QStringLiteral("Error saving file"));
+    EXPECT_EQ(t.prompter.boxes()[0].title, QStringLiteral("Subscript out of range"));
+    EXPECT_EQ(t.prompter.boxes()[0].icon, MessageIcon::Exclamation);
+    EXPECT_TRUE(QFile::exists(cyclePath(QStringLiteral("1mycycle.cfg")))) << "written before the failure";
+    EXPECT_FALSE(QFile::exists(cyclePath()));
+
+    t.prompter.clear();
+    EXPECT_FALSE(
+        gbln_MakeAdvancedCycle(t.root.filePath(QStringLiteral("gone/c.cfg")), twoMapCycle(), t.context));
+    ASSERT_EQ(t.prompter.boxes().size(), 1);
+    EXPECT_TRUE(t.prompter.boxes()[0].title.startsWith("Path not found"));
+}

@@ -1,0 +1,466 @@
+#include "generate/ServerConfigWriter.h"
+#include "GenerateFixture.h"
+#include "generate/LaunchValues.h"
+
+#include <QDir>
+#include <QFile>
+
+using namespace fw;
+using namespace fw::test;
+using G = SettingGroup;
+
+namespace {
+
+// The configuration of a profile at its initial values with mohdm1 as the only map.
+const QString kDefaultConfig
+    = QStringLiteral(R"(///////////////////////////////////////////////////////////////
+//             Medal of Honor Server Configuration File
+///////////////////////////////////////////////////////////////
+// File Created by: Fortwright 0.1.2 October 21 2002
+// File Created On: @CREATED@
+//    Developed By: fortwright@example.org
+///////////////////////////////////////////////////////////////
+//       This file is automatically executed by MOHAA_server.exe
+///////////////////////////////////////////////////////////////
+
+sets ".Configured By" "Fortwright: 0.1.2 October 21 2002"
+
+seta g_motd ""
+seta sv_hostname ""
+seta g_password ""
+seta rconPassword ""
+seta sv_privatePassword ""
+
+seta sv_maxclients "8"
+seta sv_privateClients "0"
+seta g_respawnInvulnerability "3"
+seta g_respawnInterval "5"
+seta sv_maxPing "0"
+seta sv_minPing "0"
+seta sv_maxRate "5000"
+seta sv_fps "20"
+seta sv_reconnectlimit "8"
+seta g_maxGameClients "0"
+seta g_minGameClients "0"
+seta sv_zombietime "30"
+seta g_allowjointime "30"
+seta g_inactivity "320"
+seta sv_timeout "200"
+seta g_inactiveSpectate "60"
+seta g_inactiveKick "200"
+
+seta g_allowvote "0"
+seta sv_allowDownload "0"
+seta sv_allowAnonymous "0"
+seta g_doWarmup "1"
+seta sv_floodProtect "1"
+seta g_teamdamage "1"
+seta g_teamForceBalance "1"
+seta g_teamAutoJoin "1"
+seta g_synchronousclients "0"
+seta g_adaptrespawn "1"
+seta g_smoothClients "0"
+seta sv_padPackets "0"
+seta sv_gamespy "1"
+seta g_forceready "1"
+seta g_forcerespawn "1"
+
+// Master Servers
+seta sv_master1 "master.x-null.net"
+seta sv_master2 "master.333networks.com"
+seta sv_master3 "master.openspy.net"
+seta sv_master4 "master.gamespy.com"
+seta sv_master5 ""
+
+//Logging
+seta logfile "3"
+seta g_log "MOHAALog.log"
+seta g_logSync "0"
+
+// Movement
+seta sv_timeout "320"
+seta sv_walkspeed "150"
+seta sv_runspeed "250"
+seta sv_crouchmult "1"
+
+seta dmflags "0" // 8 (no falling damage) 16 (fixed FOV) 32 (no footsteps)
+
+//Game Limits
+seta fraglimit "20"
+seta timelimit "0"
+seta roundlimit "0"
+
+//----------------
+//#### THE FOLLOWING KICKS THE SERVER INTO GEAR ####
+//----------------
+
+seta sv_maplist "dm/mohdm1"
+Map dm/mohdm1
+
+// Additional Configs
+
+
+
+//-- Commandline Information --//
+// ZoneMegs = 16
+// HunkMegs = 56
+// SoundMegs = 16
+// IP = 
+// Port = 12203
+//--                         --//
+
+//EOF
+)");
+
+const QString kMasterBlock = QStringLiteral(R"(// Master Servers
+seta sv_master1 "master.x-null.net"
+seta sv_master2 "master.333networks.com"
+seta sv_master3 "master.openspy.net"
+seta sv_master4 "master.gamespy.com"
+seta sv_master5 ""
+
+)");
+
+const QByteArray kHelperFile = "//Blank file\r\n//prevents bogus fail message\r\n";
+
+QString replaced(QString text, const QList<std::pair<QString, QString>>& changes)
+{
+    for (const auto& [from, to] : changes) {
+        EXPECT_TRUE(text.contains(from)) << from.toStdString();
+        text.replace(from, to);
+    }
+    return text;
+}
+
+class ServerConfigWriter : public GenerateFixture {
+protected:
+    ServerConfigWriter() { addRotation(QStringLiteral("mohdm1")); }
+
+    bool runMode(QString name = QStringLiteral("server.cfg"))
+    {
+        return CreateMOHAAConfiguration(profile, t.context, false, name, hooks);
+    }
+    QByteArray written(const QString& name = QStringLiteral("server.cfg"))
+    {
+        return readBytes(t.mainFile(name));
+    }
+
+    ConfigurationHooks hooks;
+};
+
+} // namespace
+
+TEST_F(ServerConfigWriter, InitialSettingsWithOneDeathmatchMapAndHelperFiles)
+{
+    QStringList files;
+    hooks.wroteFile = [&](const QString& path) { files << QFileInfo(path).fileName(); };
+    ASSERT_TRUE(runMode());
+    EXPECT_EQ(written(), expectedFile(kDefaultConfig));
+    EXPECT_EQ(readBytes(t.mainFile(QStringLiteral("default.cfg"))), kHelperFile);
+    EXPECT_EQ(readBytes(t.mainFile(QStringLiteral("autoexec.cfg"))), kHelperFile);
+    EXPECT_EQ(files, QStringList({ "default.cfg", "autoexec.cfg", "server.cfg" }));
+    EXPECT_FALSE(QFile::exists(t.mainFile(QStringLiteral("Banned.cfg")))) << "no addresses, no ban list";
+    EXPECT_TRUE(t.prompter.boxes().isEmpty());
+
+    // Existing helper files are never touched.
+    writeBytes(t.mainFile(QStringLiteral("default.cfg")), "bind x quit\r\n");
+    files.clear();
+    ASSERT_TRUE(runMode());
+    EXPECT_EQ(readBytes(t.mainFile(QStringLiteral("default.cfg"))), "bind x quit\r\n");
+    EXPECT_EQ(files, QStringList({ "server.cfg" }));
+}
+
+TEST_F(ServerConfigWriter, LanAndListenServersHaveNoMasterBlock)
+{
+    const QString withoutMasters = replaced(kDefaultConfig, { { kMasterBlock, QString() } });
+    for (const int serverType : { 0, 2 }) {
+        profile.select(G::optServerType, serverType);
+        ASSERT_TRUE(runMode());
+        EXPECT_EQ(written(), expectedFile(withoutMasters)) << serverType;
+    }
+}
+
+TEST_F(ServerConfigWriter, ValuesThatTheRulesRewriteOrLeaveOut)
+{
+    profile.setValue(G::txtAdministration, 16, QString()); // port
+    profile.setValue(G::txtAdministration, 15, QStringLiteral("10.0.0.5"));
+    profile.setValue(G::txtAdministration, 3, QStringLiteral("Sarge")); // Admin
+    profile.setValue(G::txtAdministration, 4, QString()); // an empty Admin E-Mail has no line
+    profile.setValue(G::txtAdministration, 17, QStringLiteral("refpass")); // never written
+    profile.setValue(G::chkDMFlags, 0, QStringLiteral("1"));
+    profile.setValue(G::chkDMFlags, 2, QStringLiteral("1"));
+    profile.setValue(G::GameLimit, 0, QStringLiteral("-5"));
+    profile.setValue(G::GameLimit, 1, QStringLiteral("15"));
+    profile.setValue(G::txtGameSettings, 18, QStringLiteral("0"));
+    profile.setValue(G::txtGameSettings, 5, QString()); // an empty setting has no line
+    profile.setValue(G::txtGameSettings, 12, QStringLiteral("24.5MB"));
+    profile.setValue(G::txtMovement, 3, QStringLiteral("9999")); // kept in the profile only
+    profile.setValue(G::txtMasterServers, 4, QStringLiteral("  master.example.net  "));
+    profile.setValue(G::chkSOF2Options, 8, QStringLiteral("0")); // pure server: command line only
+    profile.setValue(G::chkSOF2Options, 0, QStringLiteral("1"));
+    profile.clearSelection(G::optLogging);
+
+    ASSERT_TRUE(runMode());
+    const QString expected = replaced(kDefaultConfig,
+        {
+            { "seta sv_hostname \"\"\n", "seta sv_hostname \"\"\nsets \"Admin\" \"Sarge\"\n" },
+            { "seta dmflags \"0\"", "seta dmflags \"40\"" },
+            { "seta fraglimit \"20\"\nseta timelimit \"0\"", "seta fraglimit \"0\"\nseta timelimit \"15\"" },
+            { "seta sv_maxPing \"0\"\n", "" },
+            { "seta sv_master5 \"\"", "seta sv_master5 \"master.example.net\"" },
+            { "seta g_allowvote \"0\"", "seta g_allowvote \"1\"" },
+            { "//Logging\nseta logfile \"3\"\nseta g_log \"MOHAALog.log\"\n", "//Logging\n" },
+            { "// ZoneMegs = 16", "// ZoneMegs = 24.5" },
+            { "// IP = \n// Port = 12203", "// IP = 10.0.0.5\n// Port = 27960" },
+        });
+    EXPECT_EQ(written(), expectedFile(expected));
+
+    // The second time-out's own value is kept when it reads as anything but 0.
+    profile.setValue(G::txtGameSettings, 18, QStringLiteral("150"));
+    ASSERT_TRUE(runMode());
+    EXPECT_TRUE(lines(written()).contains("seta sv_timeout \"150\"\r\nseta g_inactiveSpectate"));
+}
+
+TEST_F(ServerConfigWriter, StartingMapRotationOrderAndObjectiveMaps)
+{
+    addRotation(QStringLiteral("obj_team2"), QStringLiteral("objective"));
+    addRotation(QStringLiteral("obj_team4"), QStringLiteral("Objective")); // only lower case marks objective
+    profile.rotation.startingMap = QStringLiteral("Map obj/obj_team2");
+    ASSERT_TRUE(runMode());
+    EXPECT_EQ(written(),
+        expectedFile(replaced(kDefaultConfig,
+            { { "seta sv_maplist \"dm/mohdm1\"\nMap dm/mohdm1",
+                "seta sv_maplist \"dm/mohdm1 obj/obj_team2 dm/obj_team4\"\nMap obj/obj_team2" } })));
+
+    // Without a starting map the first row decides, by its exact game-types text.
+    profile.rotation.startingMap.clear();
+    profile.rotation.rows.removeFirst();
+    ASSERT_TRUE(runMode());
+    EXPECT_TRUE(
+        lines(written()).contains("seta sv_maplist \"obj/obj_team2 dm/obj_team4\"\r\nMap obj/obj_team2\r\n"));
+}
+
+TEST_F(ServerConfigWriter, EmptyRotationWithSavedCycleLeavesTheStartLineOut)
+{
+    profile.rotation.rows.clear();
+    profile.rotation.savedCyclePath = QStringLiteral("/games/mohaa/main/mycycle.cfg");
+    ASSERT_TRUE(runMode());
+    EXPECT_EQ(written(),
+        expectedFile(replaced(kDefaultConfig,
+            { { "seta sv_maplist \"dm/mohdm1\"\nMap dm/mohdm1\n", "seta sv_maplist \"\"\n" } })));
+    EXPECT_TRUE(t.prompter.boxes().isEmpty());
+}
+
+TEST_F(ServerConfigWriter, AdditionalConfigurationsOnlyWhenTheirFileExists)
+{
+    const QString present = t.root.filePath(QStringLiteral("present.cfg"));
+    writeBytes(present, "seta x 1\r\n");
+    profile.configs[0] = { "01/02/2003", "10", "gone.cfg", t.root.filePath(QStringLiteral("gone.cfg")) };
+    profile.configs[2] = { "01/02/2003", "10", "present.cfg", present };
+    profile.configs[3] = { "01/02/2003", "10", "blank path.cfg", QStringLiteral("   ") };
+    profile.configs[4] = { "01/02/2003", "10", "folder.cfg", t.root.path() };
+    profile.configs[8] = { "01/02/2003", "10", "also present.cfg", present };
+    ASSERT_TRUE(runMode());
+    EXPECT_EQ(written(),
+        expectedFile(replaced(kDefaultConfig,
+            { { "// Additional Configs\n",
+                "// Additional Configs\nexec present.cfg\nexec also present.cfg\n" } })));
+
+    // Nine configurations whose files have all gone: no exec line at all.
+    for (AdditionalConfig& config : profile.configs)
+        config = { "01/02/2003", "10", "old.cfg", t.root.filePath(QStringLiteral("old.cfg")) };
+    ASSERT_TRUE(runMode());
+    EXPECT_EQ(written(), expectedFile(kDefaultConfig));
+}
+
+TEST_F(ServerConfigWriter, BannedAddressesGetTheirListAndExecBlock)
+{
+    profile.bans
+        = { { "01/02/2003", "10.1.1.1" }, { "01/03/2003", "192.168.0.*" }, { "01/04/2003", "10.1.1.1" } };
+    ASSERT_TRUE(runMode());
+    EXPECT_EQ(written(),
+        expectedFile(replaced(kDefaultConfig,
+            { { "// Additional Configs\n\n\n",
+                "// Additional Configs\n\n\n// Banned List\nexec Banned.cfg\n\n" } })));
+    EXPECT_EQ(readBytes(t.mainFile(QStringLiteral("Banned.cfg"))),
+        expectedFile(QStringLiteral(R"(///////////////////////////////////////////////////////////////
+//              Medal of Honor BAN Configuration File               //
+///////////////////////////////////////////////////////////////
+// File Created by: Fortwright [fortwright@example.org]
+// File Created On: @CREATED@
+///////////////////////////////////////////////////////////////
+
+// This file is automatically executed by MOHAA_server.exe
+
+reset g_banIPs
+seta g_filterBan "1"
+// Begin Banned IP's List
+addIP "10.1.1.1"
+addIP "192.168.0.*"
+addIP "10.1.1.1"
+writeconfig q3config.cfg
+wait
+// End Banned IP's List
+)")));
+
+    // When the list becomes empty the old file stays but is no longer executed.
+    profile.bans.clear();
+    ASSERT_TRUE(runMode());
+    EXPECT_TRUE(QFile::exists(t.mainFile(QStringLiteral("Banned.cfg"))));
+    EXPECT_EQ(written(), expectedFile(kDefaultConfig));
+}
+
+TEST_F(ServerConfigWriter, BanListThatCannotBeWrittenIsReportedAndLeftOut)
+{
+    profile.bans = { { "01/02/2003", "10.1.1.1" } };
+    QDir().mkpath(t.mainFile(QStringLiteral("Banned.cfg"))); // a folder in its place
+    ASSERT_TRUE(runMode());
+    EXPECT_EQ(written(), expectedFile(kDefaultConfig));
+    ASSERT_EQ(t.prompter.boxes().size(), 2);
+    EXPECT_EQ(t.prompter.boxes()[0].icon, MessageIcon::Critical);
+    EXPECT_TRUE(t.prompter.boxes()[0].text.contains("::modFunctions.gbln_MakeBANList(Function)"));
+    EXPECT_EQ(t.prompter.boxes()[1].text, QStringLiteral("Unable to create Banned configuration        "));
+    EXPECT_EQ(t.prompter.boxes()[1].icon, MessageIcon::Exclamation);
+}
+
+TEST_F(ServerConfigWriter, RunModeNameBlanksLowerCaseAndLaunchHook)
+{
+    QString name = QStringLiteral("My Server.cfg");
+    QString launchedWith;
+    LaunchValues launched;
+    hooks.launch = [&](const LaunchValues& values, const ServerProfile&, const QString& configName) {
+        launched = values;
+        launchedWith = configName;
+    };
+    ASSERT_TRUE(CreateMOHAAConfiguration(profile, t.context, false, name, hooks));
+    EXPECT_EQ(name, QStringLiteral("My_Server.cfg")) << "the caller sees the replaced name";
+    EXPECT_EQ(launchedWith, QStringLiteral("My_Server.cfg")) << "the launch line keeps the case";
+    EXPECT_EQ(written(QStringLiteral("my_server.cfg")), expectedFile(kDefaultConfig));
+    EXPECT_EQ(launched.port, 12203);
+    EXPECT_EQ(launched.hunk, 56);
+    EXPECT_EQ(launched.pure, QStringLiteral("+set sv_pure 1"));
+}
+
+TEST_F(ServerConfigWriter, LaunchFailuresUseTheSocketTableOrTheErrorReport)
+{
+    QList<bool> busy;
+    hooks.setBusy = [&](bool on) { busy << on; };
+    hooks.launch = [](const LaunchValues&, const ServerProfile&, const QString&) {
+        throw FortwrightError(10048, QStringLiteral("Winsock"), QStringLiteral("Address in use"));
+    };
+    EXPECT_FALSE(runMode());
+    ASSERT_EQ(t.prompter.boxes().size(), 1);
+    EXPECT_EQ(
+        t.prompter.boxes()[0].text, QStringLiteral("Could not connect to server, address in use        "));
+    EXPECT_EQ(t.prompter.boxes()[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(busy, QList<bool>({ true, false }));
+    EXPECT_FALSE(QFile::exists(t.errors.defaultLogPath())) << "explained errors are not logged";
+
+    t.prompter.clear();
+    hooks.launch = [](const LaunchValues&, const ServerProfile&, const QString&) {
+        throw FortwrightError(
+            53, QStringLiteral("Fortwright"), QStringLiteral("File not found: MOHAA_server.exe"));
+    };
+    EXPECT_FALSE(runMode());
+    ASSERT_EQ(t.prompter.boxes().size(), 1);
+    EXPECT_EQ(t.prompter.boxes()[0].title, QStringLiteral("Fortwright Error"));
+    EXPECT_TRUE(t.prompter.boxes()[0].text.contains("Fortwright::Code.CreateMOHAAConfiguration(Function)"));
+    EXPECT_TRUE(lines(readBytes(t.errors.defaultLogPath()))
+                    .contains("Error 53 in Fortwright::Code.CreateMOHAAConfiguration"));
+    EXPECT_EQ(written(), expectedFile(kDefaultConfig)) << "the file was written before the launch";
+}
+
+TEST_F(ServerConfigWriter, ExportModeAsksForThePathAndShowsTheFile)
+{
+    const QString target = t.root.filePath(QStringLiteral("exported.cfg"));
+    bool launched = false;
+    hooks.launch = [&](const LaunchValues&, const ServerProfile&, const QString&) { launched = true; };
+    t.prompter.choose(target);
+    QString name = QStringLiteral("my server.cfg");
+    ASSERT_TRUE(CreateMOHAAConfiguration(profile, t.context, true, name, hooks));
+    ASSERT_EQ(t.prompter.dialogs().size(), 1);
+    const FileDialogRequest& dialog = t.prompter.dialogs()[0];
+    EXPECT_FALSE(dialog.open);
+    EXPECT_EQ(dialog.title, QStringLiteral("Save Configuration File"));
+    EXPECT_EQ(dialog.filter, QStringLiteral("Server Configuration File (*.cfg)|*.cfg"));
+    EXPECT_EQ(dialog.initialDir, t.context.gamePath + QDir::separator() + QStringLiteral("Main"));
+    EXPECT_TRUE(dialog.fileName.isEmpty());
+    EXPECT_EQ(dialog.flags, 0x80002u);
+    EXPECT_EQ(readBytes(target), expectedFile(kDefaultConfig));
+    ASSERT_EQ(t.prompter.boxes().size(), 1);
+    EXPECT_EQ(t.prompter.boxes()[0].text, QStringLiteral("'my_server.cfg' has been created        "));
+    EXPECT_EQ(t.prompter.boxes()[0].icon, MessageIcon::Information);
+    EXPECT_EQ(t.services.openedDocuments, QStringList({ target }));
+    EXPECT_FALSE(launched) << "export never starts a server";
+    EXPECT_TRUE(QFile::exists(t.mainFile(QStringLiteral("default.cfg"))));
+
+    // Cancelled: nothing written, nothing shown, still done.
+    QDir(t.context.mainPath).removeRecursively();
+    QDir().mkpath(t.context.mainPath);
+    t.prompter.clear();
+    t.prompter.choose(QString());
+    ASSERT_TRUE(CreateMOHAAConfiguration(profile, t.context, true, name, hooks));
+    EXPECT_TRUE(t.prompter.boxes().isEmpty());
+    EXPECT_TRUE(QDir(t.context.mainPath).isEmpty());
+}
+
+TEST_F(ServerConfigWriter, ExportCommandChecksTheConfigurationName)
+{
+    hooks.show = ShowWritten::No;
+    profile.setValue(G::txtAdministration, 1, QStringLiteral("   "));
+    EXPECT_FALSE(exportServerConfiguration(profile, t.context, hooks));
+    EXPECT_EQ(t.prompter.texts(),
+        QStringList({ "Fortwright requires a config name, please input a valid config name.        \r\n"
+                      "The config name is used to name your server configuration.        " }));
+
+    t.prompter.clear();
+    profile.setValue(G::txtAdministration, 1, QStringLiteral("a:b"));
+    EXPECT_FALSE(exportServerConfiguration(profile, t.context, hooks));
+    EXPECT_EQ(t.prompter.boxes().size(), 1);
+    EXPECT_TRUE(t.prompter.dialogs().isEmpty()) << "refused names never reach the dialog";
+
+    t.prompter.clear();
+    profile.setValue(G::txtAdministration, 1, QStringLiteral(" Tour Server.CFG "));
+    t.prompter.choose(t.root.filePath(QStringLiteral("x.cfg")));
+    EXPECT_TRUE(exportServerConfiguration(profile, t.context, hooks));
+    EXPECT_EQ(t.prompter.texts(), QStringList({ "'Tour_Server.CFG' has been created        " }));
+    EXPECT_TRUE(t.services.openedDocuments.isEmpty());
+}
+
+TEST_F(ServerConfigWriter, MissingOrUnwritableGameFolderIsReported)
+{
+    t.context.gamePath = t.root.filePath(QStringLiteral("no-such-game"));
+    EXPECT_FALSE(runMode());
+    ASSERT_EQ(t.prompter.boxes().size(), 1);
+    EXPECT_EQ(t.prompter.boxes()[0].title, QStringLiteral("Fortwright Error"));
+    EXPECT_TRUE(t.prompter.boxes()[0].text.contains("::Code.CreateMOHAAConfiguration(Function)"));
+    EXPECT_FALSE(QFile::exists(t.context.gamePath));
+
+    // A Main that is a file, not a folder, cannot take the files either (root ignores modes).
+    t.prompter.clear();
+    t.context.gamePath = t.root.filePath(QStringLiteral("game2"));
+    QDir().mkpath(t.context.gamePath);
+    writeBytes(t.context.gamePath + QStringLiteral("/Main"), "not a folder");
+    EXPECT_FALSE(runMode());
+    EXPECT_EQ(t.prompter.boxes().size(), 1);
+    EXPECT_EQ(readBytes(t.context.gamePath + QStringLiteral("/Main")), "not a folder");
+}
+
+TEST_F(ServerConfigWriter, ValuesAreWrittenAsTypedInWindows1252)
+{
+    profile.setValue(G::txtAdministration, 2, QStringLiteral("The \"Best\" Server \u00e9\u20ac"));
+    profile.setValue(G::txtAdministration, 0, QStringLiteral("Welcome \u4e16\u754c"));
+    ASSERT_TRUE(runMode());
+    const QByteArray file = written();
+    EXPECT_TRUE(file.contains("seta sv_hostname \"The \"Best\" Server \xe9\x80\"\r\n")) << "no escaping";
+    EXPECT_TRUE(file.contains("seta g_motd \"Welcome ??\"\r\n")) << "characters outside the code page";
+}
+
+TEST_F(ServerConfigWriter, PortThatIsNotANumberIsReported)
+{
+    profile.setValue(G::txtAdministration, 16, QStringLiteral("12x"));
+    EXPECT_FALSE(runMode());
+    ASSERT_EQ(t.prompter.boxes().size(), 1);
+    EXPECT_TRUE(t.prompter.boxes()[0].text.contains("Type mismatch"));
+    EXPECT_TRUE(t.prompter.boxes()[0].text.contains("Number: 13"));
+}
