@@ -2,8 +2,8 @@
 
 #include "profile/ProfileFile.h"
 #include "support/AppContext.h"
+#include "support/CFileDialog.h"
 #include "support/PathHelpers.h"
-#include "support/Prompter.h"
 
 namespace fw {
 namespace {
@@ -12,14 +12,13 @@ QString chooseProfile(const AppContext& context, bool useDefault, bool open)
 {
     if (useDefault)
         return defaultProfilePath(context);
-    FileDialogRequest request;
-    request.open = open;
-    request.title = open ? kOpenProfileTitle : kSaveProfileTitle;
-    request.filter = kProfileFilter;
-    request.defaultExt = QStringLiteral("ini");
-    request.flags = open ? kOpenProfileFlags : kSaveProfileFlags;
-    request.initialDir = gstr_CheckDir(context.dataDir, context.prompter) + kProfileFolderName;
-    return context.prompter.chooseFile(request);
+    CFileDialog dialog(context.prompter);
+    dialog.setDialogTitle(open ? kOpenProfileTitle : kSaveProfileTitle);
+    dialog.setFilter(kProfileFilter);
+    dialog.setDefaultExt(QStringLiteral("ini"));
+    dialog.setFlags(open ? kOpenProfileFlags : kSaveProfileFlags);
+    dialog.setInitialDir(gstr_CheckDir(context.dataDir, context.prompter) + kProfileFolderName);
+    return dialog.Show(open) ? dialog.FileName() : QString();
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/CFileDialog.h"
+
 #include <QString>
 
 namespace fw {
@@ -12,10 +14,9 @@ inline const QString kProfileFolderName = QStringLiteral("Fortwright Configs");
 inline const QString kProfileFilter = QStringLiteral("Fortwright Configuration (*.ini)|*.ini");
 inline const QString kSaveProfileTitle = QStringLiteral("Save Fortwright configuration file");
 inline const QString kOpenProfileTitle = QStringLiteral("Open Fortwright configuration file");
-// Explorer style, create prompt, overwrite prompt.
-inline constexpr quint32 kSaveProfileFlags = 0x82002;
-// Explorer style, file must exist.
-inline constexpr quint32 kOpenProfileFlags = 0x81000;
+inline constexpr qint32 kSaveProfileFlags
+    = FileDialogFlag::Explorer | FileDialogFlag::CreatePrompt | FileDialogFlag::OverwritePrompt;
+inline constexpr qint32 kOpenProfileFlags = FileDialogFlag::Explorer | FileDialogFlag::FileMustExist;
 
 struct ProfileLoadOutcome {
     QString path; // empty when the dialog was cancelled

@@ -42,14 +42,10 @@ TEST_F(CommandsTest, ProfileShowOnAnEmptyDataFolderPrintsTheInitialValues)
     EXPECT_EQ(lines.last(), QString());
     EXPECT_EQ(lines.size(), 84 + 1) << "fields, one line per option set, the saved cycle";
     EXPECT_EQ(lines.first(), QStringLiteral("txtAdministration\t0\tg_motd\t"));
-    EXPECT_TRUE(lines.contains(QStringLiteral("txtAdministration\t16\tnet_port\t12203")));
-    EXPECT_TRUE(lines.contains(QStringLiteral("txtGameSettings\t7\tsv_maxRate\t5000")));
-    EXPECT_TRUE(lines.contains(QStringLiteral("chkSOF2Options\t8\tsv_pure\t1")));
     EXPECT_TRUE(lines.contains(QStringLiteral("chkPunkBuster\t-\tnomonsters\t0")));
     EXPECT_TRUE(lines.contains(QStringLiteral("optGameType\t-\t1\t0")));
     EXPECT_TRUE(lines.contains(QStringLiteral("optServerType\t-\t+set dedicated 2\t1")));
     EXPECT_TRUE(lines.contains(QStringLiteral("optLogging\t-\tlogfile\t3")));
-    EXPECT_TRUE(lines.contains(QStringLiteral("txtLogFileName\t-\tg_log\tMOHAALog.log")));
     EXPECT_EQ(lines[lines.size() - 2], QStringLiteral("lblPathToSavedMapcycle\t-\t-\t"));
     for (const SettingField& f : SettingsCatalogue::fields()) {
         if (f.kind == FieldKind::Option)

@@ -13,22 +13,14 @@ const QString kKey = QStringLiteral("Software\\_DezeveRovorare\\Fortwright\\Fort
 
 } // namespace
 
-TEST(AppState, DefaultsBeforeAnythingIsStored)
-{
-    test::TestContext t;
-    const AppState state(t.context.settingsStorePath);
-    EXPECT_EQ(state.gameFolder(), QString());
-    EXPECT_EQ(state.firstTime(), QStringLiteral("0"));
-    EXPECT_FALSE(state.firstScanDone());
-    EXPECT_EQ(state.left(), 0);
-    EXPECT_FALSE(QFileInfo::exists(t.context.settingsStorePath)) << "reading creates nothing";
-}
-
 TEST(AppState, ValuesKeepTheirNamesAndTypesUnderTheProgramsKey)
 {
     test::TestContext t;
     {
         AppState state(t.context.settingsStorePath);
+        EXPECT_EQ(state.gameFolder(), QString());
+        EXPECT_EQ(state.firstTime(), QStringLiteral("0")) << "the first-run flag's default";
+        EXPECT_FALSE(QFileInfo::exists(t.context.settingsStorePath)) << "reading creates nothing";
         state.setGameFolder(QStringLiteral("/games/mohaa"));
         state.setFirstTime(true);
         state.setWindowPosition(1234.6, -15.2);
@@ -52,9 +44,7 @@ TEST(AppState, ValuesKeepTheirNamesAndTypesUnderTheProgramsKey)
     EXPECT_EQ(again.left(), 1235);
     EXPECT_EQ(again.top(), -15);
     again.setFirstTime(false);
-    again.setGameFolder(QString());
     EXPECT_EQ(again.firstTime(), QStringLiteral("0"));
-    EXPECT_EQ(again.gameFolder(), QString());
 }
 
 TEST(AppState, AStoreThatCannotBeWrittenRaisesTheSettingsError)

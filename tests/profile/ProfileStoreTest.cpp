@@ -55,27 +55,17 @@ TEST(ProfileStore, NamedProfilesGoThroughTheDialogs)
     const ProfileLoadOutcome loaded = LoadProfile(q, t.context, false);
     EXPECT_TRUE(loaded.fileRead);
     EXPECT_EQ(q.selected(G::optGameType), 2);
-    const FileDialogRequest open = t.prompter.dialogs().last();
+    t.prompter.choose(QString());
+    EXPECT_FALSE(SaveProfile(ServerProfile(), t.context, false).written) << "cancelled";
+    t.prompter.choose(QString());
+    EXPECT_FALSE(LoadProfile(q, t.context, false).fileRead) << "cancelled";
+    EXPECT_EQ(q.selected(G::optGameType), 2);
+    EXPECT_EQ(QDir(t.context.dataDir).entryList(QDir::Files), QStringList { "clan.ini" });
+    const FileDialogRequest open = t.prompter.dialogs()[1];
     EXPECT_TRUE(open.open);
     EXPECT_EQ(open.flags, 0x81000u);
     EXPECT_EQ(open.title, QStringLiteral("Open Fortwright configuration file"));
     EXPECT_EQ(open.initialDir, folder);
-}
-
-TEST(ProfileStore, CancellingReadsAndWritesNothing)
-{
-    test::TestContext t;
-    ServerProfile p;
-    p.setValue(G::txtMovement, 1, QStringLiteral("200"));
-    t.prompter.choose(QString());
-    const ProfileSaveOutcome saved = SaveProfile(p, t.context, false);
-    EXPECT_FALSE(saved.written);
-    EXPECT_TRUE(saved.path.isEmpty());
-    EXPECT_TRUE(QDir(t.context.dataDir).isEmpty());
-
-    t.prompter.choose(QString());
-    EXPECT_FALSE(LoadProfile(p, t.context, false).fileRead);
-    EXPECT_EQ(p.text(G::txtMovement, 1), QStringLiteral("200"));
 }
 
 TEST(ProfileStore, AMissingDataFolderIsMadeWhenItsParentExists)
