@@ -1,15 +1,22 @@
 #include "app/FrmMain.h"
 
 #include "app/BanListPanel.h"
+#include "app/CommandDispatcher.h"
 #include "app/ConfigListPanel.h"
+#include "app/FrmAbout.h"
 #include "app/FrmMapPreview.h"
 #include "app/GamePage.h"
 #include "app/InformationPage.h"
+#include "app/MainMenus.h"
 #include "app/MapScanCommand.h"
 #include "app/MapsPage.h"
 #include "app/MiscOptionsPage.h"
 #include "app/ProfileBinder.h"
 #include "app/ServerPage.h"
+#include "generate/BatchFileWriter.h"
+#include "generate/MapList.h"
+#include "generate/ServerConfigWriter.h"
+#include "generate/ShellScriptWriter.h"
 #include "maps/MapListFile.h"
 #include "profile/AppState.h"
 #include "profile/ListFiles.h"
@@ -17,12 +24,16 @@
 #include "support/AnsiTextFile.h"
 #include "support/AppContext.h"
 #include "support/ErrorReporter.h"
+#include "support/PlatformServices.h"
 #include "support/Prompter.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QMenu>
 #include <QScreen>
+#include <QTableWidget>
 
 #include <QHBoxLayout>
 #include <QIcon>
@@ -55,6 +66,17 @@ FrmMain::FrmMain(AppContext& context, QWidget* parent)
     m_tabs->addTab(new MiscOptionsPage(*m_binder, m_bans, m_configs), QStringLiteral("Misc. &Options"));
     m_tabs->addTab(new InformationPage, QStringLiteral("&Information"));
 
+    m_dispatcher = std::make_unique<CommandDispatcher>(*this, context.prompter);
+    m_menus = new MainMenus(*this, [this](const QString& id) { tbrMain_ToolClick(id); });
+    const auto popupAt = [this](const char* id) {
+        return [this, id](const QPoint& where) { m_menus->popup(QString::fromLatin1(id))->popup(where); };
+    };
+    connect(m_maps, &MapsPage::popupRequested, this, popupAt("ID_SelectedMapsPopup"));
+    connect(m_bans, &BanListPanel::popupRequested, this, popupAt("ID_Banned"));
+    connect(m_configs, &ConfigListPanel::popupRequested, this, popupAt("ID_AdditionalCFGs"));
+    connect(m_maps, &MapsPage::scanRequested, this, &FrmMain::cmdMapScan_Click);
+    connect(m_maps, &MapsPage::wizardRequested, this, &FrmMain::openMapWizard);
+
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
     layout->addWidget(m_tabs, 1);
@@ -65,6 +87,116 @@ FrmMain::FrmMain(AppContext& context, QWidget* parent)
 }
 
 FrmMain::~FrmMain() = default;
+
+void FrmMain::tbrMain_ToolClick(const QString& id)
+{
+    m_dispatcher->tbrMain_ToolClick(id);
+}
+
+void FrmMain::openLink(const QString& url)
+{
+    m_context.services.openUrl(url);
+}
+
+void FrmMain::exitProgram()
+{
+    cmdZarirEvevav_Click(0);
+}
+
+void FrmMain::scanForMaps()
+{
+    cmdMapScan_Click();
+}
+
+void FrmMain::saveProfileAs()
+{
+    const ProfileSaveOutcome saved = SaveProfile(m_profile, m_context, false);
+    if (!saved.path.isEmpty() && !saved.written)
+        m_context.prompter.warn(saved.error);
+}
+
+void FrmMain::loadProfileFrom()
+{
+    LoadProfile(m_profile, m_context, false);
+    refresh();
+}
+
+void FrmMain::exportShellScript()
+{
+    gbln_MakeLinuxFile(m_profile, m_context);
+}
+
+void FrmMain::exportBatchFile()
+{
+    gbln_MakeBatchFile(m_profile, m_context);
+}
+
+void FrmMain::exportServerConfiguration()
+{
+    fw::exportServerConfiguration(m_profile, m_context);
+}
+
+void FrmMain::buildMapList()
+{
+    // The map-list text is built as the server configuration would carry it; nothing keeps it.
+    gstr_MakeMapList(m_profile.rotation);
+}
+
+void FrmMain::showHelp()
+{
+    const QString help = m_context.dataPath(QStringLiteral("Fortwright.HLP"));
+    if (QFileInfo::exists(help))
+        m_context.services.openDocument(help);
+    else
+        m_context.prompter.inform(QStringLiteral("No help at this time") + kEightBlanks);
+}
+
+void FrmMain::showAbout()
+{
+    hide();
+    QApplication::processEvents();
+    FrmAbout about(this);
+    about.exec();
+    QApplication::processEvents();
+    show();
+}
+
+void FrmMain::openMapWizard()
+{
+}
+
+void FrmMain::setStartingMap()
+{
+    m_maps->setStartingMap();
+}
+
+void FrmMain::sortRotation(bool ascending)
+{
+    if (ascending)
+        m_maps->sortAscending();
+    else
+        m_maps->sortDescending();
+}
+
+void FrmMain::removeMap()
+{
+    m_maps->removeMap();
+}
+
+void FrmMain::clearList()
+{
+    m_maps->clearList();
+}
+
+void FrmMain::removeBan()
+{
+    m_bans->removeCurrent();
+}
+
+void FrmMain::removeConfiguration()
+{
+    m_configs->removeCurrent();
+}
 
 QWidget* FrmMain::makeBottomBar()
 {

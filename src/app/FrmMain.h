@@ -1,8 +1,10 @@
 #pragma once
 
+#include "app/MainCommands.h"
 #include "profile/ServerProfile.h"
 
 #include <QMainWindow>
+#include <memory>
 
 class QPushButton;
 class QTabWidget;
@@ -11,14 +13,16 @@ namespace fw {
 
 struct AppContext;
 class BanListPanel;
+class CommandDispatcher;
 class ConfigListPanel;
 class FrmMapPreview;
+class MainMenus;
 class MapsPage;
 class ProfileBinder;
 
 // The main window: the five tabs of settings, the second time-out field and the four buttons
 // along the bottom, bound to one ServerProfile.
-class FrmMain : public QMainWindow {
+class FrmMain : public QMainWindow, public MainCommands {
     Q_OBJECT
 public:
     explicit FrmMain(AppContext& context, QWidget* parent = nullptr);
@@ -41,6 +45,30 @@ public:
     // Reads Main.efr into the tree (which empties the rotation).
     void loadAvailableMaps();
     FrmMapPreview* mapPreview() const { return m_preview; }
+
+    // Every menu, toolbar and pop-up command arrives here with its id.
+    void tbrMain_ToolClick(const QString& id);
+    MainMenus* menus() const { return m_menus; }
+
+    // What the commands do.
+    void openLink(const QString& url) override;
+    void exitProgram() override;
+    void scanForMaps() override;
+    void saveProfileAs() override;
+    void loadProfileFrom() override;
+    void exportShellScript() override;
+    void exportBatchFile() override;
+    void exportServerConfiguration() override;
+    void buildMapList() override;
+    void showHelp() override;
+    void showAbout() override;
+    void openMapWizard() override;
+    void setStartingMap() override;
+    void sortRotation(bool ascending) override;
+    void removeMap() override;
+    void clearList() override;
+    void removeBan() override;
+    void removeConfiguration() override;
     // Shows the profile again after it was changed behind the window's back.
     void refresh();
 
@@ -74,6 +102,8 @@ private:
     MapsPage* m_maps;
     QList<QPushButton*> m_buttons;
     FrmMapPreview* m_preview = nullptr;
+    MainMenus* m_menus = nullptr;
+    std::unique_ptr<CommandDispatcher> m_dispatcher;
     bool m_isLoading = false;
     bool m_unloading = false;
 };

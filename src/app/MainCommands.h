@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+namespace fw {
+
+// The actions the menus, the toolbar and the pop-ups reach, as the main window carries them out.
+class MainCommands {
+public:
+    virtual ~MainCommands() = default;
+
+    virtual void openLink(const QString& url) = 0;
+    virtual void exitProgram() = 0;
+    virtual void scanForMaps() = 0;
+    virtual void saveProfileAs() = 0;
+    virtual void loadProfileFrom() = 0;
+    virtual void exportShellScript() = 0;
+    virtual void exportBatchFile() = 0;
+    // The configuration name's checks, then the server configuration through the save dialog.
+    virtual void exportServerConfiguration() = 0;
+    virtual void buildMapList() = 0;
+    virtual void showHelp() = 0;
+    virtual void showAbout() = 0;
+    virtual void openMapWizard() = 0;
+    virtual void setStartingMap() = 0;
+    virtual void sortRotation(bool ascending) = 0;
+    virtual void removeMap() = 0;
+    virtual void clearList() = 0;
+    virtual void removeBan() = 0;
+    virtual void removeConfiguration() = 0;
+};
+
+} // namespace fw

@@ -1,0 +1,111 @@
+#include "app/CommandDispatcher.h"
+#include "app/MainCommands.h"
+#include "testkit/TestContext.h"
+
+#include <gtest/gtest.h>
+
+using namespace fw;
+
+namespace {
+
+// Records which action each command reached.
+class RecordingCommands : public MainCommands {
+public:
+    QStringList calls;
+
+    void openLink(const QString& url) override { calls << QStringLiteral("link ") + url; }
+    void exitProgram() override { calls << QStringLiteral("exit"); }
+    void scanForMaps() override { calls << QStringLiteral("scan"); }
+    void saveProfileAs() override { calls << QStringLiteral("save"); }
+    void loadProfileFrom() override { calls << QStringLiteral("load"); }
+    void exportShellScript() override { calls << QStringLiteral("shell"); }
+    void exportBatchFile() override { calls << QStringLiteral("batch"); }
+    void exportServerConfiguration() override { calls << QStringLiteral("config"); }
+    void buildMapList() override { calls << QStringLiteral("maplist"); }
+    void showHelp() override { calls << QStringLiteral("help"); }
+    void showAbout() override { calls << QStringLiteral("about"); }
+    void openMapWizard() override { calls << QStringLiteral("wizard"); }
+    void setStartingMap() override { calls << QStringLiteral("start"); }
+    void sortRotation(bool ascending) override
+    {
+        calls << (ascending ? QStringLiteral("sort up") : QStringLiteral("sort down"));
+    }
+    void removeMap() override { calls << QStringLiteral("remove map"); }
+    void clearList() override { calls << QStringLiteral("clear"); }
+    void removeBan() override { calls << QStringLiteral("remove ban"); }
+    void removeConfiguration() override { calls << QStringLiteral("remove config"); }
+};
+
+struct Dispatch : ::testing::Test {
+    test::ScriptedPrompter prompter;
+    RecordingCommands commands;
+    CommandDispatcher dispatcher { commands, prompter };
+
+    QStringList run(const char* id)
+    {
+        commands.calls.clear();
+        dispatcher.tbrMain_ToolClick(QString::fromLatin1(id));
+        return commands.calls;
+    }
+};
+
+} // namespace
+
+TEST_F(Dispatch, EveryCommandReachesItsAction)
+{
+    const QList<std::pair<const char*, const char*>> table = {
+        { "ID_QuakeFiles", "link https://www.moddb.com/games/medal-of-honor-allied-assault/downloads" },
+        { "ID_PlanetQuake", "link https://www.moddb.com/games/medal-of-honor-allied-assault" },
+        { "ID_Q3CentralUK", "link https://www.x-null.net" },
+        { "id_FileExit", "exit" },
+        { "id_UtilitiesMapsScanfornewmaps", "scan" },
+        { "id_UtilitiesExportLinuxShellScript", "shell" },
+        { "id_UtilitiesExportBatchFile", "batch" },
+        { "id_UtilitiesExportServerConfiguration", "config" },
+        { "id_UtilitiesExportMapCycle", "maplist" },
+        { "ID_SaveCycle", "maplist" },
+        { "id_HelpContents", "help" },
+        { "id_HelpForumsForumPlanet", "link https://www.x-null.net/forums/" },
+        { "id_HelpMailAuthor",
+            "link MailTo:fortwright@example.org?Subject=Fortwright 0.1.2 October 21 2002" },
+        { "id_HelpAboutFortwright", "about" },
+        { "ID_MapWizardNew", "wizard" },
+        { "ID_MapWizard", "wizard" },
+        { "ID_SetStartingMap", "start" },
+        { "ID_SortAscending", "sort up" },
+        { "ID_SortDescending", "sort down" },
+        { "ID_RemoveMap", "remove map" },
+        { "ID_ClearList", "clear" },
+    };
+    for (const auto& [id, action] : table)
+        EXPECT_EQ(run(id), QStringList { QString::fromLatin1(action) }) << id;
+    EXPECT_TRUE(prompter.boxes().isEmpty()) << "none of these asks anything in the dispatcher";
+}
+
+TEST_F(Dispatch, UnknownIdsAndTheInertEntriesDoNothing)
+{
+    for (const char* id : { "id_Utilities", "ID_CancelBanned", "ID_RemoveIP", "ID_RemoveConfiguration",
+             "ID_Cancel", "ID_AllStandardDMMaps", "ID_AllStandardINFMaps", "ID_AllStandardELIMMaps",
+             "ID_AllStandardCTFMaps", "id_fileexit", "" })
+        EXPECT_TRUE(run(id).isEmpty()) << id;
+    EXPECT_TRUE(prompter.boxes().isEmpty());
+}
+
+TEST_F(Dispatch, SaveAndLoadConfirmWhateverHappenedAndRemovalsAskFirst)
+{
+    EXPECT_EQ(run("id_UtilitiesConfigurationSave"), QStringList { "save" });
+    EXPECT_EQ(run("id_UtilitiesConfigurationLoad"), QStringList { "load" });
+    ASSERT_EQ(prompter.boxes().size(), 2);
+    EXPECT_EQ(prompter.boxes()[0].text, QStringLiteral("Settings Saved        "));
+    EXPECT_EQ(prompter.boxes()[1].text, QStringLiteral("Settings Loaded        "));
+    EXPECT_EQ(prompter.boxes()[1].icon, MessageIcon::Information);
+
+    prompter.answer(Answer::No).answer(Answer::Yes).answer(Answer::No).answer(Answer::Yes);
+    EXPECT_TRUE(run("ID_Banned").isEmpty());
+    EXPECT_EQ(run("ID_Banned"), QStringList { "remove ban" });
+    EXPECT_TRUE(run("ID_AdditionalCFGs").isEmpty());
+    EXPECT_EQ(run("ID_AdditionalCFGs"), QStringList { "remove config" });
+    EXPECT_EQ(prompter.boxes()[2].text, QStringLiteral("Remove Selected IP?        "));
+    EXPECT_EQ(prompter.boxes()[4].text, QStringLiteral("Remove Selected Configuration?        "));
+    EXPECT_EQ(prompter.boxes()[4].icon, MessageIcon::Question);
+}
