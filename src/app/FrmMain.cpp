@@ -5,6 +5,7 @@
 #include "app/ConfigListPanel.h"
 #include "app/FrmAbout.h"
 #include "app/FrmMapPreview.h"
+#include "app/FrmWizard.h"
 #include "app/GamePage.h"
 #include "app/InformationPage.h"
 #include "app/MainMenus.h"
@@ -163,6 +164,23 @@ void FrmMain::showAbout()
 
 void FrmMain::openMapWizard()
 {
+    if (!MapWizard::canOpen(m_profile, m_context))
+        return;
+    auto* wizard = new FrmWizard(m_profile, m_context, nullptr);
+    wizard->setAttribute(Qt::WA_DeleteOnClose);
+    m_wizardWindow = wizard;
+    connect(wizard, &FrmWizard::finished, this, [this](const QString& savedPath) {
+        if (!savedPath.isEmpty()) {
+            m_profile.rotation.savedCyclePath = savedPath;
+            m_maps->refresh();
+        }
+        show();
+    });
+    hide();
+    if (m_preview)
+        m_preview->hide();
+    QApplication::processEvents();
+    wizard->show();
 }
 
 void FrmMain::setStartingMap()
@@ -322,6 +340,8 @@ void FrmMain::unloadAll()
 {
     if (m_preview)
         m_preview->unload();
+    if (m_wizardWindow)
+        m_wizardWindow->deleteLater();
 }
 
 void FrmMain::cmdZarirEvevav_Click(int index)

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "app/FrmWizard.h"
 #include "app/MainCommands.h"
 #include "profile/ServerProfile.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <memory>
 
 class QPushButton;
@@ -45,6 +47,7 @@ public:
     // Reads Main.efr into the tree (which empties the rotation).
     void loadAvailableMaps();
     FrmMapPreview* mapPreview() const { return m_preview; }
+    FrmWizard* wizardWindow() const { return m_wizardWindow; }
 
     // Every menu, toolbar and pop-up command arrives here with its id.
     void tbrMain_ToolClick(const QString& id);
@@ -103,6 +106,7 @@ private:
     QList<QPushButton*> m_buttons;
     FrmMapPreview* m_preview = nullptr;
     MainMenus* m_menus = nullptr;
+    QPointer<FrmWizard> m_wizardWindow;
     std::unique_ptr<CommandDispatcher> m_dispatcher;
     bool m_isLoading = false;
     bool m_unloading = false;
