@@ -1,10 +1,13 @@
 #include "cli/CommandRegistry.h"
 
+#include "cli/LocalIpCommand.h"
+
 namespace fw::cli {
 
 CommandList makeCommands()
 {
     CommandList commands;
+    commands.push_back(std::make_unique<LocalIpCommand>());
     return commands;
 }
 
