@@ -1,12 +1,24 @@
 #include "cli/CommandRegistry.h"
 
+#include "cli/BanListCommands.h"
+#include "cli/ConfigListCommands.h"
+#include "cli/GenerateCommands.h"
 #include "cli/LocalIpCommand.h"
+#include "cli/MessageCommands.h"
+#include "cli/ProfileCommands.h"
+#include "cli/RotationListCommands.h"
 
 namespace fw::cli {
 
 CommandList makeCommands()
 {
     CommandList commands;
+    addProfileCommands(commands);
+    addRotationCommands(commands);
+    addBanCommands(commands);
+    addConfigCommands(commands);
+    addMessageCommands(commands);
+    addGenerateCommands(commands);
     commands.push_back(std::make_unique<LocalIpCommand>());
     return commands;
 }

@@ -1,12 +1,13 @@
 #include "cli/StoredGameFolder.h"
 
+#include "profile/AppState.h"
+#include "support/RegistryStore.h"
+
 namespace fw::cli {
 
-// The settings store arrives with the application-state code; until then only --game-dir names
-// the game folder.
 QString storedGameFolder(const QString&)
 {
-    return {};
+    return AppState(defaultSettingsStorePath()).gameFolder();
 }
 
 } // namespace fw::cli

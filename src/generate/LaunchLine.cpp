@@ -3,6 +3,7 @@
 #include "generate/LaunchValues.h"
 #include "profile/ServerProfile.h"
 #include "support/NumericText.h"
+#include "support/PathHelpers.h"
 
 #include <array>
 
@@ -33,6 +34,11 @@ QString LaunchLine::program() const
 QStringList LaunchLine::arguments() const
 {
     return line.section(QLatin1Char(' '), 1).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+
+QString launchConfigName(const QString& typedName)
+{
+    return configFileName(typedName.trimmed()).replace(QLatin1Char(' '), QLatin1Char('_'));
 }
 
 QString gameTypeFragment(const ServerProfile& profile)

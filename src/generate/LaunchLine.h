@@ -25,6 +25,10 @@ inline const QString kServerProgram = QStringLiteral("MOHAA_server.exe");
 std::optional<LaunchLine> buildLaunchLine(
     const LaunchValues& values, const ServerProfile& profile, const QString& configName);
 
+// The configuration name the launch line executes for a typed name: trimmed, ".cfg" added unless
+// it ends so, and every blank replaced by "_".
+QString launchConfigName(const QString& typedName);
+
 // " +set g_gametype " + the tag of the selected game type; empty when none is selected.
 QString gameTypeFragment(const ServerProfile& profile);
 

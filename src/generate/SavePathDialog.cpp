@@ -1,23 +1,19 @@
 #include "generate/SavePathDialog.h"
 
-#include "support/Prompter.h"
+#include "support/CFileDialog.h"
 
 namespace fw {
-
-namespace {
-constexpr quint32 kOverwritePromptExplorer = 0x80002;
-}
 
 QString askSavePath(
     Prompter& prompter, const QString& title, const QString& filter, const QString& initialDir)
 {
-    FileDialogRequest request;
-    request.open = false;
-    request.title = title;
-    request.filter = filter;
-    request.initialDir = initialDir;
-    request.flags = kOverwritePromptExplorer;
-    return prompter.chooseFile(request);
+    CFileDialog dialog(prompter);
+    dialog.setDialogTitle(title);
+    dialog.setFilter(filter);
+    dialog.setInitialDir(initialDir);
+    dialog.setFileName(QString());
+    dialog.setFlags(FileDialogFlag::OverwritePrompt | FileDialogFlag::Explorer);
+    return dialog.Show(false) ? dialog.FileName() : QString();
 }
 
 } // namespace fw

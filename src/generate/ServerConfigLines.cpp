@@ -2,7 +2,7 @@
 
 #include "generate/GeneratedFileText.h"
 #include "generate/MapList.h"
-#include "profile/AdvancedCycle.h"
+#include "profile/DmFlags.h"
 #include "profile/ServerProfile.h"
 #include "support/NumericText.h"
 

@@ -141,19 +141,26 @@ bool CreateMOHAAConfiguration(const ServerProfile& profile, AppContext& ctx, boo
     }
 }
 
-bool exportServerConfiguration(const ServerProfile& profile, AppContext& ctx, const ConfigurationHooks& hooks)
+std::optional<QString> exportConfigName(const ServerProfile& profile, Prompter& prompter)
 {
     const QString name = profile.text(SettingGroup::txtAdministration, 1).trimmed();
     if (name.isEmpty()) {
-        ctx.prompter.warn(messageLines(
+        prompter.warn(messageLines(
             { QStringLiteral("Fortwright requires a config name, please input a valid config name."),
                 QStringLiteral("The config name is used to name your server configuration.") }));
-        return false;
+        return std::nullopt;
     }
-    if (!gbln_CheckConfigName(name, ctx.prompter))
+    if (!gbln_CheckConfigName(name, prompter))
+        return std::nullopt;
+    return configFileName(name);
+}
+
+bool exportServerConfiguration(const ServerProfile& profile, AppContext& ctx, const ConfigurationHooks& hooks)
+{
+    std::optional<QString> fileName = exportConfigName(profile, ctx.prompter);
+    if (!fileName)
         return false;
-    QString fileName = configFileName(name);
-    if (CreateMOHAAConfiguration(profile, ctx, true, fileName, hooks))
+    if (CreateMOHAAConfiguration(profile, ctx, true, *fileName, hooks))
         return true;
     ctx.prompter.critical(QStringLiteral("Could not create server cfg!") + kEightBlanks);
     return false;

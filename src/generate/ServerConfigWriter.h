@@ -4,9 +4,11 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 
 namespace fw {
 
+class Prompter;
 class ServerProfile;
 struct AppContext;
 struct LaunchValues;
@@ -32,6 +34,10 @@ struct ConfigurationHooks {
 // failure, which has been shown to the user.
 bool CreateMOHAAConfiguration(const ServerProfile& profile, AppContext& ctx, bool exportMode,
     QString& configName, const ConfigurationHooks& hooks = {});
+
+// The export command's file name: the profile's configuration name trimmed, checked and given
+// ".cfg". Nothing (after its message) when the name is empty or holds a forbidden character.
+std::optional<QString> exportConfigName(const ServerProfile& profile, Prompter& prompter);
 
 // The export command around the writer: the profile's configuration name trimmed, checked and
 // given ".cfg"; "Could not create server cfg!" when the writer fails. False when a check or the

@@ -1,5 +1,6 @@
 #include "profile/AdvancedCycle.h"
 
+#include "profile/DmFlags.h"
 #include "profile/ServerProfile.h"
 
 namespace fw {
@@ -12,16 +13,6 @@ QString tagAndValue(const ServerProfile& profile, SettingGroup group, int index)
 }
 
 } // namespace
-
-int dmFlagSum(const ServerProfile& profile)
-{
-    int sum = 0;
-    for (const SettingField& box : SettingsCatalogue::members(SettingGroup::chkDMFlags)) {
-        if (profile.isOn(box.group, box.index))
-            sum += box.tag.toInt();
-    }
-    return sum;
-}
 
 AdvancedCycle handOverCycle(const ServerProfile& profile)
 {

@@ -27,7 +27,4 @@ struct AdvancedCycle {
 // game type, DM flags, limits and movement values. An empty rotation gives LastIndex "-1".
 AdvancedCycle handOverCycle(const ServerProfile& profile);
 
-// The sum of the tags of the DM-flag boxes that are on, 0 when none is.
-int dmFlagSum(const ServerProfile& profile);
-
 } // namespace fw

@@ -106,14 +106,6 @@ void ListFiles::writeMessage(const QString& path, const QString& text)
     writeFileWhole(path, toAnsi(text + QStringLiteral("\r\n")));
 }
 
-QList<bool> ListFiles::missingConfigFiles(const QList<AdditionalConfig>& configs)
-{
-    QList<bool> missing;
-    for (const AdditionalConfig& c : configs)
-        missing.append(!c.fullPath.isEmpty() && !QFileInfo(c.fullPath).isFile());
-    return missing;
-}
-
 void ListFiles::loadAll(ServerProfile& profile, const AppContext& context)
 {
     profile.configs = readConfigs(context.dataPath(kConfigListFile));

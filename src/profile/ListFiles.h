@@ -44,9 +44,6 @@ public:
     static QString readMessage(const QString& path);
     static void writeMessage(const QString& path, const QString& text);
 
-    // One flag per row: the row names a file (FullPath not empty) that does not exist.
-    static QList<bool> missingConfigFiles(const QList<AdditionalConfig>& configs);
-
     // The lists as the window reads them when it opens: configurations, bans, message, rotation.
     static void loadAll(ServerProfile& profile, const AppContext& context);
     // The lists as the window writes them when it closes: the rotation only when it has rows (an

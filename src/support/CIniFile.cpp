@@ -92,6 +92,10 @@ IniDocument CIniFile::load() const
 
 void CIniFile::store(const IniDocument& document) const
 {
+    // The file is replaced by a rename, which a read-only file would not stop on its own.
+    const QFileInfo info(m_fileName);
+    if (info.exists() && !info.permission(QFile::WriteOwner))
+        throw kErrors.failure();
     writeFileWhole(m_fileName, document.bytes());
 }
 

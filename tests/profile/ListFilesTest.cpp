@@ -1,11 +1,12 @@
 #include "profile/ListFiles.h"
-#include "profile/AdditionalConfigFile.h"
 #include "profile/GridFile.h"
+#include "profile/ListEditing.h"
 #include "profile/ServerProfile.h"
 #include "support/FortwrightError.h"
 #include "testkit/TestContext.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
@@ -85,14 +86,22 @@ TEST_F(ListFilesTest, ConfigurationsAlwaysHaveNineRows)
     EXPECT_EQ(ListFiles::readConfigs(file(QStringLiteral("none.dat"))).size(), kAdditionalConfigRows);
 }
 
-TEST_F(ListFilesTest, MissingConfigurationFilesAreFlagged)
+TEST_F(ListFilesTest, AConfigurationDeletedBetweenSessionsIsFlaggedAfterReading)
 {
-    const QString present = t.mainFile(QStringLiteral("present.cfg"));
-    writeBytes(present, "set x 1\r\n");
-    const QList<AdditionalConfig> configs = { { "d", "s", "present.cfg", present },
-        { "d", "s", "gone.cfg", t.mainFile(QStringLiteral("gone.cfg")) }, {}, { "", "", "named.cfg", "" },
-        { "", "", "", t.context.mainPath } };
-    EXPECT_EQ(ListFiles::missingConfigFiles(configs), QList<bool>({ false, true, false, false, true }));
+    const QString kept = t.mainFile(QStringLiteral("kept.cfg"));
+    const QString gone = t.mainFile(QStringLiteral("gone.cfg"));
+    writeBytes(kept, "set x 1\r\n");
+    writeBytes(gone, "set y 1\r\n");
+    QList<AdditionalConfig> configs(kAdditionalConfigRows);
+    configs[0] = { "d", "s", "kept.cfg", kept };
+    configs[2] = { "d", "s", "gone.cfg", gone };
+    configs[3] = { "", "", "named.cfg", "" };
+    ListFiles::writeConfigs(file(kConfigListFile), configs);
+    QFile::remove(gone);
+    QList<bool> missing;
+    for (const AdditionalConfig& c : ListFiles::readConfigs(file(kConfigListFile)))
+        missing.append(isConfigMissing(c));
+    EXPECT_EQ(missing, QList<bool>({ false, false, true, false, false, false, false, false, false }));
 }
 
 TEST_F(ListFilesTest, RotationFilesHoldNoHeader)
@@ -180,17 +189,12 @@ TEST_F(ListFilesTest, ADescribedConfigurationCarriesSizeNameAndPath)
 {
     const QString path = t.mainFile(QStringLiteral("server.cfg"));
     writeBytes(path, QByteArray(2048, 'x'));
-    const AdditionalConfig c = describeConfigFile(path, QLocale::c());
+    const AdditionalConfig c = describeConfiguration(path);
     EXPECT_EQ(c.size, QStringLiteral("2.05"));
     EXPECT_EQ(c.name, QStringLiteral("server.cfg"));
     EXPECT_EQ(c.fullPath, QDir::toNativeSeparators(path));
     EXPECT_FALSE(c.modified.isEmpty());
-
     writeBytes(path, QByteArray());
-    EXPECT_EQ(describeConfigFile(path, QLocale::c()).size, QStringLiteral("0"));
-    writeBytes(path, QByteArray(2045, 'x'));
-    EXPECT_EQ(describeConfigFile(path, QLocale::c()).size, QStringLiteral("2.04")) << "halves to even";
-    writeBytes(path, QByteArray(1500, 'x'));
-    EXPECT_EQ(describeConfigFile(path, QLocale(QLocale::German)).size, QStringLiteral("1,5"));
-    EXPECT_THROW(describeConfigFile(t.mainFile(QStringLiteral("none.cfg"))), FortwrightError);
+    EXPECT_EQ(describeConfiguration(path).size, QStringLiteral("0"));
+    EXPECT_THROW(describeConfiguration(t.mainFile(QStringLiteral("none.cfg"))), FortwrightError);
 }

@@ -3,6 +3,7 @@
 #include "testkit/Raised.h"
 #include "testkit/TestContext.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <functional>
@@ -138,6 +139,16 @@ TEST_F(IniFixture, OddFilesAreReadWithoutHarm)
         << "a header without ] starts nothing";
     QStringList keys;
     EXPECT_EQ(ini.EnumerateAllKeys(QStringLiteral("s"), keys), 2);
+
+    file("\xEF\xBB\xBF[s]\r\nk=\xC3\xA9\r\n");
+    EXPECT_EQ(ini.GetStringValue(QStringLiteral("S"), QStringLiteral("k")), QString::fromUtf8("\u00e9"));
+    ini.SaveStringValue(QStringLiteral("s"), QStringLiteral("n"), QString::fromUtf8("\u20ac"));
+    EXPECT_EQ(bytes(), QByteArray("\xEF\xBB\xBF[s]\r\nk=\xC3\xA9\r\nn=\xE2\x82\xAC\r\n"))
+        << "UTF-8 behind its mark";
+    QFile::setPermissions(path, QFile::ReadOwner);
+    EXPECT_EQ(raised([&] { ini.SaveStringValue(QStringLiteral("s"), QStringLiteral("n"), QString()); }),
+        IniFileError::ComponentFailure);
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
 
     // Ten megabytes of keys: still read, listed up to the listing's cut, and written.
     QByteArray big("[big]\r\n");

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "cli/CommandRegistry.h"
+
+namespace fw::cli {
+
+// "bans list", "bans add" and "bans remove": the banned addresses kept in Banned.dat.
+void addBanCommands(CommandList& commands);
+
+} // namespace fw::cli

@@ -1,0 +1,27 @@
+#include "cli/CliProfile.h"
+
+#include "cli/CliCommand.h"
+#include "cli/CliSession.h"
+#include "profile/ProfileFile.h"
+#include "profile/ProfileStore.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace fw::cli {
+
+QString profilePathFor(CliSession& session, const QCommandLineParser& parser)
+{
+    const QString given = parser.value(CliCommand::profileOption().names().constFirst());
+    return given.isEmpty() ? defaultProfilePath(session.context()) : QFileInfo(given).absoluteFilePath();
+}
+
+ServerProfile loadProfileAt(const QString& path, bool mustExist)
+{
+    ServerProfile profile;
+    if (!ProfileFile::read(path, profile).fileRead && mustExist)
+        CliSession::fail(QStringLiteral("No profile file at %1").arg(QDir::toNativeSeparators(path)));
+    return profile;
+}
+
+} // namespace fw::cli

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "profile/ServerProfile.h"
+
+#include <QCommandLineParser>
+
+namespace fw::cli {
+
+class CliSession;
+
+// The profile a command works on: the --profile file, else Default.ini in the data folder.
+QString profilePathFor(CliSession& session, const QCommandLineParser& parser);
+
+// The profile at path applied to the initial values. A --profile file that does not exist is a
+// failure when mustExist is set; a missing Default.ini leaves the initial values.
+ServerProfile loadProfileAt(const QString& path, bool mustExist);
+
+} // namespace fw::cli

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "cli/CommandRegistry.h"
+
+namespace fw::cli {
+
+// "configs list", "configs add" and "configs remove": the additional configurations kept in
+// Configs.dat, nine rows as in the window.
+void addConfigCommands(CommandList& commands);
+
+} // namespace fw::cli

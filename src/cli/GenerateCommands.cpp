@@ -1,0 +1,201 @@
+#include "cli/GenerateCommands.h"
+
+#include "cli/CliProfile.h"
+#include "cli/CliSession.h"
+#include "generate/AdvancedCycleWriter.h"
+#include "generate/BatchFileWriter.h"
+#include "generate/LaunchLine.h"
+#include "generate/LaunchValues.h"
+#include "generate/MapList.h"
+#include "generate/ServerConfigWriter.h"
+#include "generate/ShellScriptWriter.h"
+#include "profile/AdvancedCycle.h"
+#include "profile/ListFiles.h"
+#include "support/PathHelpers.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace fw::cli {
+namespace {
+
+// The settings and lists as the window would hold them after opening with this profile.
+ServerProfile windowProfile(CliSession& session, const QCommandLineParser& parser)
+{
+    const bool given = parser.isSet(CliCommand::profileOption().names().constFirst());
+    ServerProfile profile = loadProfileAt(profilePathFor(session, parser), given);
+    ListFiles::loadAll(profile, session.context());
+    return profile;
+}
+
+QString outPath(const QCommandLineParser& parser)
+{
+    const QString out = parser.value(CliCommand::outOption().names().constFirst());
+    return out.isEmpty() ? QString() : QFileInfo(out).absoluteFilePath();
+}
+
+// The --out path, which the writer's save dialog is answered with; a usage error without it.
+QString requiredOut(CliSession& session, const QCommandLineParser& parser, const QString& usage)
+{
+    const QString out = outPath(parser);
+    if (out.isEmpty())
+        CliSession::usage(QStringLiteral("--out FILE is required\n") + usage);
+    session.prompter().presetFile(out);
+    return out;
+}
+
+// A writer that said false has already shown why.
+void failUnless(bool done)
+{
+    if (!done)
+        CliSession::fail(QString());
+}
+
+class MapListCommand : public CliCommand {
+public:
+    QStringList words() const override { return { QStringLiteral("maplist") }; }
+    QString summary() const override { return QStringLiteral("print the sv_maplist value of the rotation"); }
+    QList<QCommandLineOption> options() const override { return { profileOption() }; }
+
+protected:
+    void run(CliSession& session, const QCommandLineParser& parser, const QStringList&) override
+    {
+        session.out() << gstr_MakeMapList(windowProfile(session, parser).rotation).trimmed() << '\n';
+    }
+};
+
+class ConfigCommand : public CliCommand {
+public:
+    QStringList words() const override { return { QStringLiteral("config") }; }
+    QString summary() const override
+    {
+        return QStringLiteral("write the server configuration (into the game's Main folder, or --out FILE)");
+    }
+    QList<QCommandLineOption> options() const override
+    {
+        return { profileOption(),
+            { QStringLiteral("name"), QStringLiteral("Configuration name."), QStringLiteral("NAME") },
+            { QStringLiteral("starting-map"), QStringLiteral("Line that loads the first map."),
+                QStringLiteral("LINE") },
+            outOption() };
+    }
+
+protected:
+    void run(CliSession& session, const QCommandLineParser& parser, const QStringList&) override
+    {
+        AppContext& context = session.gameContext();
+        ServerProfile profile = windowProfile(session, parser);
+        if (parser.isSet(QStringLiteral("name")))
+            profile.setValue(SettingGroup::txtAdministration, 1, parser.value(QStringLiteral("name")));
+        profile.rotation.startingMap = parser.value(QStringLiteral("starting-map"));
+
+        ConfigurationHooks hooks;
+        hooks.show = ShowWritten::No;
+        hooks.wroteFile
+            = [&](const QString& path) { session.out() << QDir::toNativeSeparators(path) << '\n'; };
+        const QString out = outPath(parser);
+        if (!out.isEmpty()) {
+            session.prompter().presetFile(out);
+            failUnless(exportServerConfiguration(profile, context, hooks));
+            return;
+        }
+        std::optional<QString> name = exportConfigName(profile, context.prompter);
+        failUnless(name.has_value());
+        if (!CreateMOHAAConfiguration(profile, context, false, *name, hooks))
+            CliSession::fail(QStringLiteral("Could not create server cfg!"));
+    }
+};
+
+class LaunchLineCommand : public CliCommand {
+public:
+    QStringList words() const override { return { QStringLiteral("launch-line") }; }
+    QString summary() const override
+    {
+        return QStringLiteral("print the server command line that Run would start");
+    }
+    QList<QCommandLineOption> options() const override { return { profileOption() }; }
+
+protected:
+    void run(CliSession& session, const QCommandLineParser& parser, const QStringList&) override
+    {
+        const ServerProfile profile = windowProfile(session, parser);
+        const QString typed = profile.text(SettingGroup::txtAdministration, 1);
+        if (typed.trimmed().isEmpty())
+            CliSession::fail(QStringLiteral("A config name is required: the command line executes it."));
+        failUnless(gbln_CheckConfigName(typed.trimmed(), session.prompter()));
+        const std::optional<LaunchLine> line
+            = buildLaunchLine(gatherLaunchValues(profile), profile, launchConfigName(typed));
+        if (!line)
+            CliSession::fail(QStringLiteral("No server type is selected: Run starts no server."));
+        session.out() << line->line << '\n';
+    }
+};
+
+// batch and shell: a script written through its writer's save dialog, answered by --out.
+class ScriptCommand : public CliCommand {
+public:
+    using Writer = bool (*)(const ServerProfile&, AppContext&, ShowWritten);
+
+    ScriptCommand(QString word, QString summary, Writer writer)
+        : m_word(std::move(word))
+        , m_summary(std::move(summary))
+        , m_writer(writer)
+    {
+    }
+    QStringList words() const override { return { m_word }; }
+    QString summary() const override { return m_summary; }
+    QList<QCommandLineOption> options() const override { return { outOption(), profileOption() }; }
+
+protected:
+    void run(CliSession& session, const QCommandLineParser& parser, const QStringList&) override
+    {
+        requiredOut(session, parser, usage());
+        // The writers start their dialogs in the game folder (the script's makes its Main folder).
+        AppContext& context = session.gameContext();
+        failUnless(m_writer(windowProfile(session, parser), context, ShowWritten::No));
+    }
+
+private:
+    QString m_word;
+    QString m_summary;
+    Writer m_writer;
+};
+
+class CycleCommand : public CliCommand {
+public:
+    QStringList words() const override { return { QStringLiteral("cycle") }; }
+    QString summary() const override
+    {
+        return QStringLiteral(
+            "write the advanced map cycle of the rotation with the Map Wizard's starting values");
+    }
+    QList<QCommandLineOption> options() const override { return { outOption(), profileOption() }; }
+
+protected:
+    void run(CliSession& session, const QCommandLineParser& parser, const QStringList&) override
+    {
+        const QString out = requiredOut(session, parser, usage());
+        const ServerProfile profile = windowProfile(session, parser);
+        if (profile.rotation.rows.isEmpty())
+            CliSession::fail(QStringLiteral("There are no maps in the list, please select at least one map"));
+        failUnless(gbln_MakeAdvancedCycle(out, handOverCycle(profile), session.context()));
+        session.out() << QDir::toNativeSeparators(out) << '\n';
+    }
+};
+
+} // namespace
+
+void addGenerateCommands(CommandList& commands)
+{
+    commands.push_back(std::make_unique<MapListCommand>());
+    commands.push_back(std::make_unique<ConfigCommand>());
+    commands.push_back(std::make_unique<LaunchLineCommand>());
+    commands.push_back(std::make_unique<ScriptCommand>(QStringLiteral("batch"),
+        QStringLiteral("write the Windows batch file that starts the server"), &gbln_MakeBatchFile));
+    commands.push_back(std::make_unique<ScriptCommand>(QStringLiteral("shell"),
+        QStringLiteral("write the Linux shell script that starts the dedicated server"),
+        &gbln_MakeLinuxFile));
+    commands.push_back(std::make_unique<CycleCommand>());
+}
+
+} // namespace fw::cli

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "cli/CommandRegistry.h"
+
+namespace fw::cli {
+
+// "message set" and "message show": the server message text kept in msg.txt.
+void addMessageCommands(CommandList& commands);
+
+} // namespace fw::cli

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "cli/CommandRegistry.h"
+
+namespace fw::cli {
+
+// "profile show" and "profile set".
+void addProfileCommands(CommandList& commands);
+
+} // namespace fw::cli

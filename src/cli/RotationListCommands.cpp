@@ -1,0 +1,101 @@
+#include "cli/RotationListCommands.h"
+
+#include "cli/CliArguments.h"
+#include "cli/CliSession.h"
+#include "maps/MapListFile.h"
+#include "maps/RotationCommands.h"
+#include "profile/ListFiles.h"
+
+#include <QFile>
+
+namespace fw::cli {
+namespace {
+
+class RotationListCommand : public CliCommand {
+public:
+    QStringList words() const override { return commandWords("rotation", "list"); }
+    QString summary() const override
+    {
+        return QStringLiteral("print the rotation: map, game types and long name, TAB-separated");
+    }
+
+protected:
+    void run(CliSession& session, const QCommandLineParser&, const QStringList&) override
+    {
+        for (const RotationRow& row : ListFiles::readRotation(session.context().dataPath(kRotationListFile)))
+            session.out() << row.mapName << '\t' << row.gameTypes << '\t' << row.longName << '\n';
+    }
+};
+
+class RotationAddCommand : public CliCommand {
+public:
+    QStringList words() const override { return commandWords("rotation", "add"); }
+    QString summary() const override { return QStringLiteral("append maps of the map list to the rotation"); }
+    QString argumentSyntax() const override { return QStringLiteral("MAP..."); }
+    int minArguments() const override { return 1; }
+    int maxArguments() const override { return -1; }
+
+protected:
+    void run(CliSession& session, const QCommandLineParser&, const QStringList& positional) override
+    {
+        AppContext& context = session.context();
+        const std::optional<MapCatalogue> catalogue = LoadAvailableMaps(context);
+        if (!catalogue)
+            CliSession::fail(QString()); // the box asking for a scan has said it
+        const QString path = context.dataPath(kRotationListFile);
+        MapRotation rotation;
+        rotation.rows = ListFiles::readRotation(path);
+        RotationCommands commands(rotation, context);
+        QStringList unknown;
+        for (const QString& name : positional) {
+            if (const MapEntry* entry = find(*catalogue, name))
+                commands.add(entry->mapName, entry->gameTypes, entry->longName);
+            else
+                unknown.append(name);
+        }
+        if (!unknown.isEmpty())
+            CliSession::fail(QStringLiteral("Not in the map list (run a map scan?): %1")
+                                 .arg(unknown.join(QStringLiteral(", "))));
+        ListFiles::writeRotation(path, rotation.rows);
+        session.out() << commands.countText() << '\n';
+    }
+
+private:
+    // The first map of that name, as the tree would show it; the exact spelling first.
+    static const MapEntry* find(const MapCatalogue& catalogue, const QString& name)
+    {
+        for (Qt::CaseSensitivity cs : { Qt::CaseSensitive, Qt::CaseInsensitive }) {
+            for (const MapEntry& entry : catalogue.entries()) {
+                if (entry.mapName.compare(name, cs) == 0)
+                    return &entry;
+            }
+        }
+        return nullptr;
+    }
+};
+
+class RotationClearCommand : public CliCommand {
+public:
+    QStringList words() const override { return commandWords("rotation", "clear"); }
+    QString summary() const override { return QStringLiteral("empty the rotation"); }
+
+protected:
+    void run(CliSession& session, const QCommandLineParser&, const QStringList&) override
+    {
+        // An empty rotation is never written, so clearing removes the file.
+        const QString path = session.context().dataPath(kRotationListFile);
+        if (QFile::exists(path) && !QFile::remove(path))
+            CliSession::fail(QStringLiteral("Unable to remove %1").arg(path));
+    }
+};
+
+} // namespace
+
+void addRotationCommands(CommandList& commands)
+{
+    commands.push_back(std::make_unique<RotationListCommand>());
+    commands.push_back(std::make_unique<RotationAddCommand>());
+    commands.push_back(std::make_unique<RotationClearCommand>());
+}
+
+} // namespace fw::cli

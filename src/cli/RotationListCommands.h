@@ -1,0 +1,10 @@
+#pragma once
+
+#include "cli/CommandRegistry.h"
+
+namespace fw::cli {
+
+// "rotation list", "rotation add" and "rotation clear": the rotation kept in Maps.dat.
+void addRotationCommands(CommandList& commands);
+
+} // namespace fw::cli

@@ -1,0 +1,163 @@
+#include "CliRun.h"
+#include "testkit/TestContext.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace fw;
+using namespace fw::cli;
+using test::CliResult;
+using test::crlfLines;
+using test::readBytes;
+using test::writeBytes;
+
+namespace {
+
+struct GenerateCommandsTest : ::testing::Test {
+    QTemporaryDir dir;
+    QString data = dir.filePath(QStringLiteral("data"));
+    QString game = dir.filePath(QStringLiteral("game"));
+
+    GenerateCommandsTest()
+    {
+        qputenv("SOURCE_DATE_EPOCH", "1700000000");
+        QDir().mkpath(data);
+        QDir().mkpath(game + QStringLiteral("/Main"));
+        writeBytes(data + QStringLiteral("/Maps.dat"),
+            crlfLines({ "mohdm1\tffa team round\tThe Hunt", "obj_team2\tobjective\tV2 Rocket" }));
+    }
+    ~GenerateCommandsTest() override { qunsetenv("SOURCE_DATE_EPOCH"); }
+
+    QString path(const QString& name) const { return dir.filePath(name); }
+    QString mainFile(const QString& name) const { return game + QStringLiteral("/Main/") + name; }
+
+    CliResult run(QStringList arguments, bool withGame = true) const
+    {
+        if (withGame)
+            arguments = QStringList { QStringLiteral("--game-dir"), game } + arguments;
+        arguments = QStringList { QStringLiteral("--data-dir"), data } + arguments;
+        return test::runTool(arguments);
+    }
+    void set(const QString& group, const QString& index, const QString& value) const
+    {
+        ASSERT_EQ(run({ "profile", "set", group, index, value }).code, 0);
+    }
+};
+
+} // namespace
+
+TEST_F(GenerateCommandsTest, MapListAndLaunchLineFollowTheSavedProfile)
+{
+    EXPECT_EQ(run({ "maplist" }).out, QStringLiteral("dm/mohdm1 obj/obj_team2\n"));
+
+    CliResult line = run({ "launch-line" });
+    EXPECT_EQ(line.code, 1) << "no configuration name yet";
+    EXPECT_TRUE(line.err.contains("config name"));
+
+    set("txtAdministration", "1", " my server ");
+    set("optGameType", "-", "3");
+    line = run({ "launch-line" });
+    EXPECT_EQ(line.code, 0) << line.err.toStdString();
+    EXPECT_EQ(line.out,
+        QStringLiteral("MOHAA_server.exe +set dedicated 2 +set net_port 12203 +set sv_pure 1 +set vm_game 0 "
+                       "+set com_hunkmegs 56 +set com_zonemegs 16 +set g_gametype 4 +exec my_server.cfg\n"));
+
+    set("txtAdministration", "1", "bad|name");
+    line = run({ "launch-line" });
+    EXPECT_EQ(line.code, 1);
+    EXPECT_TRUE(line.err.startsWith("Invalid config name")) << line.err.toStdString();
+}
+
+TEST_F(GenerateCommandsTest, ConfigWritesWhereRunWritesOrWhereOutSays)
+{
+    set("txtAdministration", "1", "Clan Server");
+    CliResult result = run({ "config", "--starting-map", "Map obj/obj_team2" });
+    ASSERT_EQ(result.code, 0) << result.err.toStdString();
+    EXPECT_EQ(result.lines(),
+        QStringList({ QDir::toNativeSeparators(mainFile("default.cfg")),
+            QDir::toNativeSeparators(mainFile("autoexec.cfg")),
+            QDir::toNativeSeparators(mainFile("clan_server.cfg")) }));
+    const QByteArray inMain = readBytes(mainFile(QStringLiteral("clan_server.cfg")));
+    EXPECT_TRUE(inMain.contains("sets \"Config File\" \"Clan Server\"\r\n"));
+    EXPECT_TRUE(inMain.contains("seta sv_maplist \"dm/mohdm1 obj/obj_team2\"\r\nMap obj/obj_team2\r\n"));
+
+    // The exported file is the same text; the helper files already exist and are not listed.
+    result = run({ "config", "--starting-map", "Map obj/obj_team2", "--out", path("exported.cfg") });
+    ASSERT_EQ(result.code, 0) << result.err.toStdString();
+    EXPECT_EQ(result.lines(), QStringList({ QDir::toNativeSeparators(path("exported.cfg")) }));
+    EXPECT_EQ(readBytes(path("exported.cfg")), inMain);
+    EXPECT_EQ(result.err.trimmed(), QStringLiteral("'Clan_Server.cfg' has been created"));
+
+    // --name stands for the typed name; bans bring their list along.
+    writeBytes(data + QStringLiteral("/Banned.dat"), crlfLines({ "Added\tIP", "01/02/2003\t10.0.0.9" }));
+    result = run({ "config", "--name", "abc" });
+    ASSERT_EQ(result.code, 0) << result.err.toStdString();
+    EXPECT_EQ(result.lines().mid(0, 1), QStringList({ QDir::toNativeSeparators(mainFile("Banned.cfg")) }));
+    const QByteArray abc = readBytes(mainFile(QStringLiteral("abc.cfg")));
+    EXPECT_TRUE(abc.contains("sets \"Config File\" \"abc\"\r\n"));
+    EXPECT_TRUE(abc.contains("seta sv_maplist \"dm/mohdm1 obj/obj_team2\"\r\nMap dm/mohdm1\r\n"));
+    EXPECT_TRUE(abc.contains("// Banned List\r\nexec Banned.cfg\r\n"));
+}
+
+TEST_F(GenerateCommandsTest, ConfigRefusesBadNamesAndAMissingGameFolder)
+{
+    CliResult result = run({ "config", "--name", "   " });
+    EXPECT_EQ(result.code, 1);
+    EXPECT_TRUE(result.err.startsWith("Fortwright requires a config name")) << result.err.toStdString();
+
+    result = run({ "config", "--name", "a?b", "--out", path("x.cfg") });
+    EXPECT_EQ(result.code, 1);
+    EXPECT_TRUE(result.err.startsWith("Invalid config name"));
+    EXPECT_FALSE(QFileInfo::exists(path("x.cfg")));
+
+    result = run({ "config", "--name", "ok" }, false);
+    EXPECT_EQ(result.code, 1);
+    EXPECT_TRUE(result.err.contains("--game-dir"));
+
+    QDir(game).removeRecursively();
+    result = run({ "config", "--name", "ok" });
+    EXPECT_EQ(result.code, 1);
+    EXPECT_TRUE(result.err.contains("CreateMOHAAConfiguration")) << result.err.toStdString();
+}
+
+TEST_F(GenerateCommandsTest, BatchAndShellNeedOutAndKeepBlanksInTheName)
+{
+    EXPECT_EQ(run({ "batch" }).code, 2);
+    EXPECT_EQ(run({ "shell" }).code, 2);
+    EXPECT_EQ(run({ "batch", "--out", path("s.bat") }).code, 1) << "no configuration name";
+
+    set("txtAdministration", "1", "my srv");
+    set("txtAdministration", "16", "");
+    ASSERT_EQ(run({ "batch", "--out", path("s.bat") }).code, 0);
+    EXPECT_TRUE(
+        readBytes(path("s.bat")).endsWith("+set dedicated 2 +set net_port 27960 +exec my srv.cfg\r\n"));
+    const CliResult shell = run({ "shell", "--out", path("s.sh") });
+    ASSERT_EQ(shell.code, 0) << shell.err.toStdString();
+    const QByteArray script = readBytes(path("s.sh"));
+    EXPECT_TRUE(script.contains("# sh s.sh\r\n"));
+    EXPECT_TRUE(script.endsWith("+set ttycon 0 +set net_port 20101 +exec my srv.cfg\r\n"));
+}
+
+TEST_F(GenerateCommandsTest, CycleUsesTheWizardsStartingValues)
+{
+    set("GameLimit", "0", "35");
+    CliResult result = run({ "cycle", "--out", path("rot.cfg") });
+    ASSERT_EQ(result.code, 0) << result.err.toStdString();
+    const QByteArray main = readBytes(path("rot.cfg"));
+    EXPECT_TRUE(
+        main.contains("sets \"Map m1\" \"mohdm1\"\r\nsets \"Map m2\" \"obj_team2\"\r\n\r\n"
+                      "set m1 \"set g_gametype 1;map mohdm1;seta sv_maxvelocity 6000;seta g_gravity 800;"
+                      "exec 1rot.cfg;wait;set nextmap vstr m2\r\n"));
+    EXPECT_EQ(readBytes(path("2rot.cfg")),
+        crlfLines({ "// This map cycle is referenced by rot.cfg", "set sv_timeout 320", "set sv_runspeed 250",
+            "set sv_walkspeed 150", "set fraglimit 35", "set timelimit 0", "set roundlimit 0",
+            "set dmflags 0", "//EOF" }));
+
+    writeBytes(data + QStringLiteral("/Maps.dat"), QByteArray());
+    result = run({ "cycle", "--out", path("empty.cfg") });
+    EXPECT_EQ(result.code, 1);
+    EXPECT_TRUE(result.err.startsWith("There are no maps in the list"));
+    EXPECT_FALSE(QFileInfo::exists(path("empty.cfg")));
+}

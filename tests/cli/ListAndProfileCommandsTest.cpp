@@ -1,0 +1,187 @@
+#include "CliRun.h"
+#include "profile/ListFiles.h"
+#include "profile/SettingsCatalogue.h"
+#include "testkit/TestContext.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace fw;
+using namespace fw::cli;
+using test::CliResult;
+using test::crlfLines;
+using test::readBytes;
+using test::writeBytes;
+
+namespace {
+
+struct CommandsTest : ::testing::Test {
+    QTemporaryDir dir;
+    QString data = dir.filePath(QStringLiteral("data"));
+
+    CommandsTest() { QDir().mkpath(data); }
+    QString file(const QString& name) const { return data + QLatin1Char('/') + name; }
+
+    CliResult run(QStringList arguments) const
+    {
+        arguments.prepend(data);
+        arguments.prepend(QStringLiteral("--data-dir"));
+        return test::runTool(arguments);
+    }
+};
+
+} // namespace
+
+TEST_F(CommandsTest, ProfileShowOnAnEmptyDataFolderPrintsTheInitialValues)
+{
+    const CliResult shown = run({ "profile", "show" });
+    ASSERT_EQ(shown.code, 0) << shown.err.toStdString();
+    const QStringList lines = shown.out.split(QLatin1Char('\n'));
+    EXPECT_EQ(lines.last(), QString());
+    EXPECT_EQ(lines.size(), 84 + 1) << "fields, one line per option set, the saved cycle";
+    EXPECT_EQ(lines.first(), QStringLiteral("txtAdministration\t0\tg_motd\t"));
+    EXPECT_TRUE(lines.contains(QStringLiteral("txtAdministration\t16\tnet_port\t12203")));
+    EXPECT_TRUE(lines.contains(QStringLiteral("txtGameSettings\t7\tsv_maxRate\t5000")));
+    EXPECT_TRUE(lines.contains(QStringLiteral("chkSOF2Options\t8\tsv_pure\t1")));
+    EXPECT_TRUE(lines.contains(QStringLiteral("chkPunkBuster\t-\tnomonsters\t0")));
+    EXPECT_TRUE(lines.contains(QStringLiteral("optGameType\t-\t1\t0")));
+    EXPECT_TRUE(lines.contains(QStringLiteral("optServerType\t-\t+set dedicated 2\t1")));
+    EXPECT_TRUE(lines.contains(QStringLiteral("optLogging\t-\tlogfile\t3")));
+    EXPECT_TRUE(lines.contains(QStringLiteral("txtLogFileName\t-\tg_log\tMOHAALog.log")));
+    EXPECT_EQ(lines[lines.size() - 2], QStringLiteral("lblPathToSavedMapcycle\t-\t-\t"));
+    for (const SettingField& f : SettingsCatalogue::fields()) {
+        if (f.kind == FieldKind::Option)
+            continue;
+        const GroupInfo& info = SettingsCatalogue::group(f.group);
+        const QString line
+            = QStringList { info.name, info.isArray ? QString::number(f.index) : "-", f.tag, f.initial }.join(
+                '\t');
+        EXPECT_TRUE(lines.contains(line)) << line.toStdString();
+    }
+    EXPECT_FALSE(QFileInfo::exists(file(QStringLiteral("Default.ini")))) << "showing writes nothing";
+}
+
+TEST_F(CommandsTest, ProfileSetSavesOneFieldAndRefusesWhatTheFieldRefuses)
+{
+    EXPECT_EQ(run({ "profile", "set", "txtGameSettings", "7", "50000" }).code, 0);
+    EXPECT_EQ(run({ "profile", "set", "txtAdministration", "2", "Dog, Cat" }).code, 0);
+    EXPECT_EQ(run({ "profile", "set", "optServerType", "-", "0" }).code, 0);
+    EXPECT_EQ(run({ "profile", "set", "chkLogSync", "-", "1" }).code, 0);
+    const QByteArray saved = readBytes(file(QStringLiteral("Default.ini")));
+    EXPECT_TRUE(saved.contains("GameSettings7=50000\r\n"));
+    EXPECT_TRUE(saved.contains("AdminSettings2=Dog% Cat\r\n"));
+
+    const QStringList lines = run({ "profile", "show" }).lines();
+    EXPECT_TRUE(lines.contains(QStringLiteral("txtGameSettings\t7\tsv_maxRate\t50000")));
+    EXPECT_TRUE(lines.contains(QStringLiteral("txtAdministration\t2\tsv_hostname\tDog, Cat")));
+    EXPECT_TRUE(lines.contains(QStringLiteral("optServerType\t-\t+set dedicated 1\t0")));
+    EXPECT_TRUE(lines.contains(QStringLiteral("chkLogSync\t-\tg_logSync\t1")));
+
+    const struct {
+        QStringList args;
+        int code;
+    } refused[] = { { { "txtGameSettings", "7", "50001" }, 1 }, { { "txtGameSettings", "0", "abc" }, 1 },
+        { { "chkSOF2Options", "0", "2" }, 1 }, { { "optGameType", "-", "4" }, 1 },
+        { { "txtMsg", "-", "hello" }, 1 }, { { "txtGameSettings", "21", "1" }, 2 },
+        { { "txtGameSettings", "-", "1" }, 2 }, { { "optGameType", "1", "1" }, 2 },
+        { { "txtLogFileName", "0", "x" }, 2 }, { { "txtNothing", "0", "1" }, 2 } };
+    for (const auto& r : refused) {
+        const CliResult result = run(QStringList { "profile", "set" } + r.args);
+        EXPECT_EQ(result.code, r.code) << r.args.join(' ').toStdString();
+        EXPECT_FALSE(result.err.isEmpty());
+    }
+    EXPECT_EQ(readBytes(file(QStringLiteral("Default.ini"))), saved) << "a refused value changes nothing";
+}
+
+TEST_F(CommandsTest, ANamedProfileIsUsedInsteadOfTheDefault)
+{
+    const QString named = dir.filePath(QStringLiteral("clan.ini"));
+    EXPECT_EQ(run({ "profile", "show", "--profile", named }).code, 1) << "a named profile must exist to show";
+    EXPECT_EQ(run({ "profile", "set", "--profile", named, "GameLimit", "0", "50" }).code, 0);
+    EXPECT_FALSE(QFileInfo::exists(file(QStringLiteral("Default.ini"))));
+    EXPECT_TRUE(
+        run({ "profile", "show", "--profile", named }).lines().contains("GameLimit\t0\tfraglimit\t50"));
+    EXPECT_TRUE(run({ "profile", "show" }).lines().contains("GameLimit\t0\tfraglimit\t20"));
+
+    const QString cycle = dir.filePath(QStringLiteral("cycle.cfg"));
+    writeBytes(cycle, "x");
+    EXPECT_EQ(run({ "profile", "set", "lblPathToSavedMapcycle", "-", cycle }).code, 0);
+    EXPECT_EQ(run({ "profile", "show" }).lines().last(), "lblPathToSavedMapcycle\t-\t-\t" + cycle);
+}
+
+TEST_F(CommandsTest, RotationAddTakesMapsFromTheMapListOrChangesNothing)
+{
+    EXPECT_EQ(run({ "rotation", "add", "mohdm1" }).code, 1);
+    writeBytes(file(QStringLiteral("Main.efr")),
+        crlfLines({ "Pak5.pk3,obj_team1,obj_team1,,objective", "Pak5.pk3,mohdm1,mohdm1,,ffa team round",
+            "broken,line", "maps1.pk3,mymap,mymap,mymap,ffa team round" }));
+    CliResult added = run({ "rotation", "add", "mohdm1", "obj_team1", "MyMap" });
+    ASSERT_EQ(added.code, 0) << added.err.toStdString();
+    EXPECT_EQ(readBytes(file(kRotationListFile)),
+        crlfLines({ "mohdm1\tffa team round\t", "obj_team1\tobjective\t", "mymap\tffa team round\tmymap" }));
+
+    const QByteArray before = readBytes(file(kRotationListFile));
+    added = run({ "rotation", "add", "mohdm1", "nosuchmap" });
+    EXPECT_EQ(added.code, 1);
+    EXPECT_TRUE(added.err.contains(QStringLiteral("nosuchmap")));
+    EXPECT_EQ(readBytes(file(kRotationListFile)), before);
+
+    EXPECT_EQ(run({ "rotation", "list" }).lines(),
+        QStringList(
+            { "mohdm1\tffa team round\t", "obj_team1\tobjective\t", "mymap\tffa team round\tmymap" }));
+    EXPECT_EQ(run({ "rotation", "clear" }).code, 0);
+    EXPECT_FALSE(QFileInfo::exists(file(kRotationListFile)));
+    EXPECT_TRUE(run({ "rotation", "list" }).out.isEmpty());
+}
+
+TEST_F(CommandsTest, BansAreAddedDatedListedAndRemovedByNumber)
+{
+    qputenv("SOURCE_DATE_EPOCH", "1767268800"); // 1 January 2026, noon UTC
+    EXPECT_EQ(run({ "bans", "add", " 10.0.0.1 " }).code, 0);
+    EXPECT_EQ(run({ "bans", "add", "10.0.0.2" }).code, 0);
+    EXPECT_EQ(run({ "bans", "add", "   " }).code, 1);
+    qunsetenv("SOURCE_DATE_EPOCH");
+    EXPECT_EQ(readBytes(file(kBannedListFile)),
+        crlfLines({ "Added\tIP", "01/01/2026\t10.0.0.1", "01/01/2026\t10.0.0.2" }));
+    EXPECT_EQ(run({ "bans", "remove", "x" }).code, 2);
+    EXPECT_EQ(run({ "bans", "remove", "3" }).code, 1);
+    EXPECT_EQ(run({ "bans", "remove", "1" }).code, 0);
+    EXPECT_EQ(run({ "bans", "list" }).lines(), QStringList { "1\t01/01/2026\t10.0.0.2" });
+}
+
+TEST_F(CommandsTest, ConfigurationsFillTheFirstEmptyRowOfNine)
+{
+    const QString cfg = dir.filePath(QStringLiteral("clan.cfg"));
+    writeBytes(cfg, QByteArray(2048, 'x'));
+    EXPECT_EQ(run({ "configs", "add", dir.filePath(QStringLiteral("none.cfg")) }).code, 1);
+    CliResult added = run({ "configs", "add", cfg });
+    ASSERT_EQ(added.code, 0) << added.err.toStdString();
+    EXPECT_EQ(added.out, QStringLiteral("1\n"));
+    EXPECT_EQ(ListFiles::readConfigs(file(kConfigListFile))[0].size, QStringLiteral("2.05"));
+
+    for (int row = 2; row <= 9; ++row)
+        ASSERT_EQ(run({ "configs", "add", cfg }).code, 0);
+    added = run({ "configs", "add", cfg });
+    EXPECT_EQ(added.code, 1) << "all nine rows are in use";
+    EXPECT_EQ(run({ "configs", "remove", "4" }).code, 0);
+    EXPECT_EQ(run({ "configs", "remove", "4" }).code, 1) << "the row is already empty";
+    EXPECT_EQ(run({ "configs", "remove", "10" }).code, 1);
+
+    QFile::remove(cfg);
+    const QStringList listed = run({ "configs", "list" }).lines();
+    ASSERT_EQ(listed.size(), 8);
+    EXPECT_TRUE(listed[3].startsWith(QStringLiteral("5\t")));
+    EXPECT_TRUE(
+        listed[0].endsWith(QStringLiteral("\tclan.cfg\t") + QDir::toNativeSeparators(cfg) + "\tmissing"));
+    EXPECT_EQ(ListFiles::readConfigs(file(kConfigListFile)).size(), kAdditionalConfigRows);
+}
+
+TEST_F(CommandsTest, TheMessageKeepsItsLines)
+{
+    EXPECT_EQ(run({ "message", "show" }).out, QString());
+    EXPECT_EQ(run({ "message", "set", "Welcome\\nNo camping" }).code, 0);
+    EXPECT_EQ(readBytes(file(kMessageFile)), QByteArray("Welcome\r\nNo camping\r\n"));
+    EXPECT_EQ(run({ "message", "show" }).out, QStringLiteral("Welcome\nNo camping\n"));
+}

@@ -1,0 +1,147 @@
+#include "support/Clock.h"
+#include "support/ExceptionNames.h"
+#include "support/MExceptionHandler.h"
+#include "testkit/TestContext.h"
+
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <csignal>
+#include <gtest/gtest.h>
+#include <limits>
+#include <sys/resource.h>
+
+using namespace fw;
+
+TEST(ExceptionNames, NameCodesFromTheTableAndSpellOutTheRest)
+{
+    EXPECT_EQ(exceptionName(0xC0000005u), QStringLiteral("Access Violation"));
+    EXPECT_EQ(exceptionName(0xC000013Au), QStringLiteral("Control-C Exit"));
+    EXPECT_EQ(exceptionName(0x80000001u), QStringLiteral("Guard Page Violation"));
+    EXPECT_EQ(exceptionName(0xE06D7363u), QStringLiteral("Unknown (&HE06D7363)"));
+    EXPECT_EQ(exceptionName(0x1Fu), QStringLiteral("Unknown (&H0000001F)"));
+
+    const FortwrightError error = exceptionError(0xC0000094u);
+    EXPECT_EQ(error.number(), 10000);
+    EXPECT_EQ(error.source(), QStringLiteral("ExceptionHandler"));
+    EXPECT_EQ(error.description(), QStringLiteral("Integer Divide By Zero"));
+
+#ifdef Q_OS_UNIX
+    // Signals the child processes below do not raise.
+    EXPECT_EQ(exceptionName(posixFaultCode(SIGBUS, BUS_ADRALN)), QStringLiteral("Data Type Misalignment"));
+    EXPECT_EQ(exceptionName(posixFaultCode(SIGILL, ILL_PRVOPC)), QStringLiteral("Privileged Instruction"));
+    EXPECT_EQ(exceptionName(posixFaultCode(SIGFPE, FPE_FLTDIV)), QStringLiteral("Divide By Zero"));
+#endif
+}
+
+#ifdef Q_OS_UNIX
+namespace {
+
+struct FixedClock : Clock {
+    QDateTime now() const override { return QDateTime(QDate(2026, 12, 5), QTime(14, 3, 9)); }
+};
+
+// Each fault runs in a forked child, which shares the fixture's log path: the filter logs the
+// fault there and the child ends by the signal.
+struct CrashFixture : ::testing::Test {
+    QTemporaryDir dir;
+    QString log = dir.filePath(QStringLiteral("Fortwright.log"));
+    FixedClock clock;
+
+    void expectEntries(const QStringList& names)
+    {
+        QString pattern;
+        for (const QString& name : names) {
+            pattern += QStringLiteral("-{78}\\r\\n---12/05/2026 14:0[3-9]:\\d\\d---\\r\\nError 10000 in "
+                                      "ExceptionHandler:\\r\\n")
+                + QRegularExpression::escape(name) + QStringLiteral("\\r\\n");
+        }
+        const QString text = QString::fromLatin1(test::readBytes(log));
+        EXPECT_TRUE(QRegularExpression(QStringLiteral("\\A") + pattern + QStringLiteral("\\z"))
+                        .match(text)
+                        .hasMatch())
+            << text.toStdString();
+    }
+};
+
+int recurse(int depth, int limit)
+{
+    volatile char frame[1024];
+    frame[0] = char(depth);
+    return depth >= limit ? 0 : recurse(depth + 1, limit) + frame[0];
+}
+
+} // namespace
+
+TEST_F(CrashFixture, FaultsAreLoggedAndEndTheProgramBySignal)
+{
+    EXPECT_EXIT(
+        {
+            InstallExceptionHandler(log, clock);
+            int* volatile nowhere = nullptr;
+            *nowhere = 1;
+        },
+        ::testing::KilledBySignal(SIGSEGV), "");
+#if defined(__x86_64__) || defined(__i386__)
+    EXPECT_EXIT(
+        {
+            InstallExceptionHandler(log, clock);
+            volatile int zero = 0;
+            volatile int dividend = 7;
+            volatile int quotient = dividend / zero;
+            (void)quotient;
+        },
+        ::testing::KilledBySignal(SIGFPE), "");
+#endif
+    EXPECT_EXIT(
+        {
+            InstallExceptionHandler(log, clock);
+            raise(SIGTRAP);
+        },
+        ::testing::KilledBySignal(SIGTRAP), "");
+    EXPECT_EXIT(
+        {
+            // An unlimited stack would take the machine's memory before it ran out.
+            rlimit limit {};
+            getrlimit(RLIMIT_STACK, &limit);
+            if (limit.rlim_cur == RLIM_INFINITY || limit.rlim_cur > (8u << 20)) {
+                limit.rlim_cur = 8u << 20;
+                setrlimit(RLIMIT_STACK, &limit);
+            }
+            InstallExceptionHandler(log, clock);
+            volatile int endless = std::numeric_limits<int>::max();
+            recurse(0, endless);
+        },
+        ::testing::KilledBySignal(SIGSEGV), "");
+    QStringList names { QStringLiteral("Access Violation") };
+#if defined(__x86_64__) || defined(__i386__)
+    names.append(QStringLiteral("Integer Divide By Zero"));
+#endif
+    names << QStringLiteral("Breakpoint") << QStringLiteral("Stack Overflow");
+    expectEntries(names);
+}
+
+TEST_F(CrashFixture, UninstallPutsBackWhatWasThere)
+{
+    struct sigaction before { };
+    sigaction(SIGSEGV, nullptr, &before);
+    InstallExceptionHandler(log, clock);
+    EXPECT_TRUE(ExceptionHandlerInstalled());
+    struct sigaction during { };
+    sigaction(SIGSEGV, nullptr, &during);
+    EXPECT_NE(during.sa_sigaction, before.sa_sigaction);
+    InstallExceptionHandler(dir.filePath(QStringLiteral("other.log")), clock);
+    UninstallExceptionHandler();
+    EXPECT_FALSE(ExceptionHandlerInstalled());
+    struct sigaction after { };
+    sigaction(SIGSEGV, nullptr, &after);
+    EXPECT_EQ(after.sa_handler, before.sa_handler);
+    EXPECT_EXIT(
+        {
+            InstallExceptionHandler(log, clock);
+            UninstallExceptionHandler();
+            raise(SIGTRAP);
+        },
+        ::testing::KilledBySignal(SIGTRAP), "");
+    EXPECT_FALSE(QFile::exists(log)) << "nothing is logged once the filter is gone";
+}
+#endif
