@@ -7,7 +7,7 @@ namespace fw::cli {
 
 QString LocalIpCommand::summary() const
 {
-    return QStringLiteral("prints this computer's address as \"Get Local I.P\" finds it");
+    return QStringLiteral("print this computer's address as \"Get Local I.P\" finds it");
 }
 
 void LocalIpCommand::run(CliSession& session, const QCommandLineParser&, const QStringList&)

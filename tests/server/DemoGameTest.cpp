@@ -1,6 +1,7 @@
 #include "ServerTestKit.h"
 
-#include "maps/Pk3Archive.h"
+#include "maps/MapScanner.h"
+#include "maps/ScanProgress.h"
 #include "testkit/TestContext.h"
 
 #include <QCoreApplication>
@@ -48,39 +49,37 @@ bool runGenerator(const QString& dir)
         && generator.exitCode() == 0;
 }
 
-QStringList mapEntries(const QString& archivePath)
-{
-    QStringList maps;
-    Pk3Archive archive(archivePath);
-    for (qint64 i = 0; i < archive.count(); ++i) {
-        const Pk3Entry entry = archive.entry(i);
-        if (entry.fileName.endsWith(QLatin1String(".bsp")))
-            maps.append(entry.folder + entry.fileName);
-    }
-    return maps;
-}
+class SilentProgress : public ScanProgress {
+    void show() override { }
+    void setMaximum(int) override { }
+    void setValue(int) override { }
+    void setCurrentFile(const QString&) override { }
+    void hide() override { }
+};
 
 } // namespace
 
 TEST(DemoGame, GeneratorMakesAGameFolderAgainAndAgain)
 {
     ensureCoreApplication();
-    QTemporaryDir root;
-    const QString game = root.filePath(QStringLiteral("game"));
+    TestContext tc;
+    const QString game = tc.context.gamePath;
     ASSERT_TRUE(runGenerator(game));
     const QMap<QString, QByteArray> first = snapshot(game);
     for (int n = 0; n <= 6; ++n)
         EXPECT_TRUE(first.contains(QStringLiteral("Main/Pak%1.pk3").arg(n))) << n;
 
-    QStringList customMaps;
-    for (const QString& name : first.keys()) {
-        if (name.startsWith(QLatin1String("Main/")) && !name.startsWith(QLatin1String("Main/Pak")))
-            customMaps += mapEntries(QDir(game).filePath(name));
-    }
-    EXPECT_GE(customMaps.filter(QStringLiteral("maps\\dm\\")).size(), 3)
-        << customMaps.join(' ').toStdString();
-    EXPECT_GE(customMaps.filter(QStringLiteral("maps\\obj\\")).size(), 3)
-        << customMaps.join(' ').toStdString();
+    // The map scan finds the stock lines and every custom map with the game type of its folder.
+    SilentProgress progress;
+    ASSERT_TRUE(
+        MapScanner(tc.context, progress, [](const QString&, const QString&) {}).gbln_ScanMaps("Main"));
+    const QStringList lines = QString::fromLatin1(readBytes(tc.dataFile(QStringLiteral("Main.efr"))))
+                                  .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    EXPECT_EQ(lines.size(), 12 + 7) << lines.join(' ').toStdString();
+    EXPECT_TRUE(
+        lines.contains(QStringLiteral("user-bridges.pk3,obj_bridges,obj_bridges,obj_bridges,objective")));
+    EXPECT_TRUE(
+        lines.contains(QStringLiteral("zz_harbor_pack.pk3,harbor_day,harbor_day,harbor_day,ffa team round")));
 
     const QString server = QDir(game).filePath(QStringLiteral("MOHAA_server.exe"));
     EXPECT_TRUE(QFileInfo(server).isExecutable());
