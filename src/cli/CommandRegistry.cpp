@@ -3,6 +3,7 @@
 #include "cli/BanListCommands.h"
 #include "cli/ConfigListCommands.h"
 #include "cli/GenerateCommands.h"
+#include "cli/LocalIpCommand.h"
 #include "cli/MessageCommands.h"
 #include "cli/ProfileCommands.h"
 #include "cli/RotationListCommands.h"
@@ -18,6 +19,7 @@ CommandList makeCommands()
     addConfigCommands(commands);
     addMessageCommands(commands);
     addGenerateCommands(commands);
+    commands.push_back(std::make_unique<LocalIpCommand>());
     return commands;
 }
 

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "server/DatagramLink.h"
+
+#include <QHostAddress>
+#include <QUdpSocket>
+#include <memory>
+
+namespace fw {
+
+// Sends each datagram to the address resolved when the link was opened. The socket is not
+// connected: the server's replies and ICMP notices are never read, and a server that is not
+// up yet does not turn later sends into errors.
+class UdpDatagramLink : public DatagramLink {
+public:
+    bool isOpen() const override { return m_socket != nullptr; }
+    void close() override;
+    void open(const QString& host, qint32 port) override;
+    void send(const QByteArray& datagram) override;
+
+    // The address datagrams go to; null while closed.
+    QHostAddress remoteAddress() const { return m_address; }
+
+private:
+    std::unique_ptr<QUdpSocket> m_socket;
+    QHostAddress m_address;
+    quint16 m_port = 0;
+};
+
+// The address a host name stands for: a dotted address as it is, else the first IPv4 address
+// the resolver lists (the game server listens on IPv4), else its first address. Throws the
+// host-not-found error when there is none.
+QHostAddress resolveServerHost(const QString& host);
+
+} // namespace fw

@@ -1,0 +1,156 @@
+#include "ServerTestKit.h"
+
+#include "maps/MapScanner.h"
+#include "maps/ScanProgress.h"
+#include "testkit/TestContext.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+#include <QUdpSocket>
+#include <gtest/gtest.h>
+
+using namespace fw;
+using namespace fw::test;
+
+namespace {
+
+// The programs are built into bin beside the tests folder unless FORTWRIGHT_TEST_BIN says where.
+QString builtProgram(const char* name)
+{
+    ensureCoreApplication();
+    const QString bin = qEnvironmentVariable(
+        "FORTWRIGHT_TEST_BIN", QCoreApplication::applicationDirPath() + QStringLiteral("/../bin"));
+    const QString path = QDir(bin).filePath(QString::fromLatin1(name));
+    EXPECT_TRUE(QFileInfo::exists(path)) << path.toStdString() << " is not built";
+    return path;
+}
+
+// Every file under dir with its bytes, by path relative to dir.
+QMap<QString, QByteArray> snapshot(const QString& dir)
+{
+    QMap<QString, QByteArray> files;
+    for (QDirIterator it(dir, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
+        const QString path = it.next();
+        files.insert(QDir(dir).relativeFilePath(path), readBytes(path));
+    }
+    return files;
+}
+
+bool runGenerator(const QString& dir)
+{
+    QProcess generator;
+    generator.start(builtProgram("fortwright-demo-game"), { dir });
+    return generator.waitForFinished(20000) && generator.exitStatus() == QProcess::NormalExit
+        && generator.exitCode() == 0;
+}
+
+class SilentProgress : public ScanProgress {
+    void show() override { }
+    void setMaximum(int) override { }
+    void setValue(int) override { }
+    void setCurrentFile(const QString&) override { }
+    void hide() override { }
+};
+
+} // namespace
+
+TEST(DemoGame, GeneratorMakesAGameFolderAgainAndAgain)
+{
+    ensureCoreApplication();
+    TestContext tc;
+    const QString game = tc.context.gamePath;
+    ASSERT_TRUE(runGenerator(game));
+    const QMap<QString, QByteArray> first = snapshot(game);
+    for (int n = 0; n <= 6; ++n)
+        EXPECT_TRUE(first.contains(QStringLiteral("Main/Pak%1.pk3").arg(n))) << n;
+
+    // The map scan finds the stock lines and every custom map with the game type of its folder.
+    SilentProgress progress;
+    ASSERT_TRUE(
+        MapScanner(tc.context, progress, [](const QString&, const QString&) {}).gbln_ScanMaps("Main"));
+    const QStringList lines = QString::fromLatin1(readBytes(tc.dataFile(QStringLiteral("Main.efr"))))
+                                  .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    EXPECT_EQ(lines.size(), 12 + 7) << lines.join(' ').toStdString();
+    EXPECT_TRUE(
+        lines.contains(QStringLiteral("user-bridges.pk3,obj_bridges,obj_bridges,obj_bridges,objective")));
+    EXPECT_TRUE(
+        lines.contains(QStringLiteral("zz_harbor_pack.pk3,harbor_day,harbor_day,harbor_day,ffa team round")));
+
+    const QString server = QDir(game).filePath(QStringLiteral("MOHAA_server.exe"));
+    EXPECT_TRUE(QFileInfo(server).isExecutable());
+    EXPECT_TRUE(first.value(QStringLiteral("MOHAA_server.exe")).startsWith("#!/bin/sh\n"));
+    EXPECT_TRUE(
+        first.value(QStringLiteral("MOHAA_server.exe")).contains("fortwright-standin-server' \"$@\""));
+
+    writeBytes(QDir(game).filePath(QStringLiteral("Main/server.cfg")), "mine");
+    ASSERT_TRUE(runGenerator(game));
+    QMap<QString, QByteArray> second = snapshot(game);
+    EXPECT_EQ(second.take(QStringLiteral("Main/server.cfg")), QByteArray("mine")) << "other files stay";
+    EXPECT_TRUE(second == first) << "a second run writes the same bytes";
+}
+
+TEST(DemoGame, StandinServerLogsItsStartAndPrintsDatagrams)
+{
+    ensureCoreApplication();
+    QTemporaryDir root;
+    const QString game = root.filePath(QStringLiteral("game"));
+    ASSERT_TRUE(runGenerator(game));
+    quint16 port = 0;
+    {
+        QUdpSocket probe; // a free port, handed on to the stand-in
+        ASSERT_TRUE(probe.bind(QHostAddress::LocalHost, 0));
+        port = probe.localPort();
+    }
+    QProcess server;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("FORTWRIGHT_STANDIN_SECONDS"), QStringLiteral("20"));
+    server.setProcessEnvironment(env);
+    server.setWorkingDirectory(game);
+    server.start(QDir(game).filePath(QStringLiteral("MOHAA_server.exe")),
+        { QStringLiteral("+set"), QStringLiteral("dedicated"), QStringLiteral("2"), QStringLiteral("+set"),
+            QStringLiteral("net_port"), QString::number(port), QStringLiteral("+exec"),
+            QStringLiteral("my.cfg") });
+    QByteArray output;
+    const auto outputHas = [&](const QByteArray& text) {
+        return waitUntil([&] {
+            output += server.readAllStandardOutput();
+            return output.contains(text);
+        });
+    };
+    ASSERT_TRUE(outputHas("listening on UDP port " + QByteArray::number(port))) << output.toStdString();
+
+    QUdpSocket client;
+    client.writeDatagram(
+        QByteArray("\xff\xff\xff\xff\x02rcon pw say hi\\", 21), QHostAddress::LocalHost, port);
+    const QByteArray shown = "\\xff\\xff\\xff\\xff\\x02rcon pw say hi\\\\";
+    EXPECT_TRUE(outputHas(shown)) << output.toStdString();
+    server.terminate();
+    server.waitForFinished(5000);
+
+    const QByteArray log = readBytes(QDir(game).filePath(QStringLiteral("standin-server.log")));
+    EXPECT_TRUE(log.contains("+set dedicated 2 +set net_port " + QByteArray::number(port) + " +exec my.cfg"))
+        << log.toStdString();
+    EXPECT_TRUE(log.contains("working folder: " + QDir::toNativeSeparators(game).toUtf8()))
+        << log.toStdString();
+    EXPECT_TRUE(log.contains(shown));
+}
+
+TEST(DemoGame, StandinServerEndsByItselfWhenTold)
+{
+    ensureCoreApplication();
+    QTemporaryDir root;
+    QProcess server;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("FORTWRIGHT_STANDIN_SECONDS"), QStringLiteral("0.2"));
+    server.setProcessEnvironment(env);
+    server.setWorkingDirectory(root.path());
+    server.start(builtProgram("fortwright-standin-server"), { QStringLiteral("+set net_port 0") });
+    ASSERT_TRUE(server.waitForFinished(10000));
+    EXPECT_EQ(server.exitCode(), 0);
+    EXPECT_TRUE(readBytes(root.filePath(QStringLiteral("standin-server.log"))).contains("+set net_port 0"));
+}

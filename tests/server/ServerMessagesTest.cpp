@@ -1,0 +1,204 @@
+#include "ServerTestKit.h"
+
+#include "profile/ServerProfile.h"
+#include "server/MessageSettings.h"
+#include "server/ServerMessenger.h"
+#include "server/UdpDatagramLink.h"
+#include "testkit/Raised.h"
+#include "testkit/TestContext.h"
+
+#include <gtest/gtest.h>
+
+using namespace fw;
+using namespace fw::test;
+using G = SettingGroup;
+
+namespace {
+
+const QByteArray kFour("\xff\xff\xff\xff", 4);
+
+QByteArray say(const char* password, const QByteArray& line)
+{
+    return kFour + '\x02' + "rcon " + password + " say " + line;
+}
+
+// The real link, failing once at a chosen send with a chosen number.
+class FailingLink : public UdpDatagramLink {
+public:
+    void send(const QByteArray& datagram) override
+    {
+        if (++sends == failAt)
+            throw FortwrightError(failNumber, kExecutableName, QStringLiteral("injected"));
+        UdpDatagramLink::send(datagram);
+    }
+    int sends = 0;
+    int failAt = -1;
+    qint32 failNumber = 0;
+};
+
+// A messenger aimed at a capture socket. Its own timer ticks once an hour, so the tests tick it
+// by hand; pauses last a hundredth of their nominal time.
+struct Rig {
+    explicit Rig(std::unique_ptr<DatagramLink> link = nullptr)
+    {
+        tc.services.hostName = QStringLiteral("127.0.0.1");
+        profile.setValue(G::txtAdministration, 16, QString::number(capture.port()));
+        profile.setValue(G::txtAdministration, 13, QStringLiteral("pw"));
+        profile.setValue(G::txtSeverMessageTime, QStringLiteral("1"));
+        profile.setValue(G::txtMsgDelay, QStringLiteral("5"));
+        messenger = std::make_unique<ServerMessenger>(
+            profile, tc.context, std::move(link), MessageTiming { 3600000, 0.01 });
+    }
+    bool batchDone()
+    {
+        return waitUntil([&] { return !messenger->batchRunning(); });
+    }
+
+    DatagramCapture capture;
+    TestContext tc;
+    ServerProfile profile;
+    std::unique_ptr<ServerMessenger> messenger;
+};
+
+} // namespace
+
+TEST(ServerMessages, PauseReading)
+{
+    ServerProfile p;
+    const auto pause = [&](const char* text) {
+        p.setValue(G::txtMsgDelay, QString::fromLatin1(text));
+        return messagePauseMs(p);
+    };
+    EXPECT_EQ(pause("15"), 15000);
+    EXPECT_EQ(pause("0.0015"), 2) << "rounded half to even";
+    EXPECT_EQ(pause(""), 2000);
+    EXPECT_EQ(pause("0.0004"), 2000) << "rounds to 0";
+    EXPECT_EQ(pause("-3"), 2000) << "a negative pause must not become an endless wait";
+    EXPECT_EQ(raisedNumber(kExecutableName, [&] { pause("99999999"); }), 6);
+}
+
+TEST(ServerMessages, DatagramBytesAndBatchOrder)
+{
+    Rig rig;
+    rig.profile.setValue(G::txtAdministration, 13, QStringLiteral(" se cret "));
+    rig.profile.message = QStringLiteral("a\r\n\r\nCaf\u00e9 5\u20ac\nx");
+    rig.messenger->StartServerMessages();
+    ASSERT_TRUE(rig.capture.waitFor(1));
+    EXPECT_EQ(rig.capture.received().at(0), kFour + "rcon  se cret  status") << "status keeps the blanks";
+    EXPECT_TRUE(rig.messenger->isArmed());
+
+    rig.messenger->tmrServerMessage_Timer();
+    ASSERT_TRUE(rig.capture.waitFor(3));
+    ASSERT_TRUE(rig.batchDone());
+    EXPECT_EQ(rig.capture.received().mid(1),
+        QList<QByteArray>({ say("se cret", "a"), say("se cret", "Caf\xe9 5\x80\nx") }))
+        << "empty lines are skipped, only CR LF splits, text is Windows-1252";
+    EXPECT_EQ(rig.messenger->messageTicks(), 0);
+
+    // Re-arming takes the new lines and sends one more status; an empty text sends nothing.
+    rig.profile.message.clear();
+    rig.messenger->StartServerMessages();
+    rig.messenger->tmrServerMessage_Timer();
+    ASSERT_TRUE(rig.capture.waitFor(4));
+    spinEvents(50);
+    EXPECT_EQ(rig.capture.received().size(), 4);
+    EXPECT_EQ(rig.capture.received().at(3), kFour + "rcon  se cret  status");
+    EXPECT_EQ(rig.messenger->messageTicks(), 0) << "an empty batch still counts as complete";
+}
+
+TEST(ServerMessages, PeriodDecidesWhichTickSends)
+{
+    Rig rig;
+    rig.profile.message = QStringLiteral("x");
+    rig.profile.setValue(G::txtSeverMessageTime, QStringLiteral("2.5"));
+    rig.messenger->StartServerMessages();
+    ASSERT_TRUE(rig.capture.waitFor(1));
+    // A due tick sends the first line at once and is then in its pause.
+    const auto ticksUntilBatch = [&] {
+        for (int tick = 1; tick <= 10; ++tick) {
+            rig.messenger->tmrServerMessage_Timer();
+            if (rig.messenger->batchRunning())
+                return rig.batchDone() ? tick : -1;
+        }
+        return 0;
+    };
+    EXPECT_EQ(ticksUntilBatch(), 3);
+    rig.profile.setValue(G::txtSeverMessageTime, QStringLiteral("0"));
+    EXPECT_EQ(ticksUntilBatch(), 5) << "a period changed to 0 after arming means every fifth tick";
+}
+
+TEST(ServerMessages, NoSecondBatchWhileOneRuns)
+{
+    Rig rig;
+    rig.profile.message = QStringLiteral("a\r\nb");
+    rig.profile.setValue(G::txtMsgDelay, QStringLiteral("20")); // 200 ms here
+    rig.messenger->StartServerMessages();
+    rig.messenger->tmrServerMessage_Timer();
+    ASSERT_TRUE(rig.capture.waitFor(2));
+    EXPECT_TRUE(rig.messenger->batchRunning()) << "the pause after a is under way";
+    for (int i = 0; i < 5; ++i)
+        rig.messenger->tmrServerMessage_Timer();
+    EXPECT_EQ(rig.messenger->messageTicks(), 1) << "ticks during a batch are not counted";
+    ASSERT_TRUE(rig.capture.waitFor(3));
+    ASSERT_TRUE(rig.batchDone());
+    spinEvents(50);
+    EXPECT_EQ(rig.capture.received().mid(1), QList<QByteArray>({ say("pw", "a"), say("pw", "b") }));
+}
+
+TEST(ServerMessages, ErrorEndsTheBatchAndTheNextTickStartsOver)
+{
+    auto link = std::make_unique<FailingLink>();
+    FailingLink& failing = *link;
+    Rig rig(std::move(link));
+    rig.profile.message
+        = QStringLiteral("a\r\n") + QString(70000, QLatin1Char('x')) + QStringLiteral("\r\nc");
+    rig.messenger->StartServerMessages();
+    for (int batch = 1; batch <= 2; ++batch) {
+        rig.messenger->tmrServerMessage_Timer();
+        ASSERT_TRUE(rig.batchDone());
+        EXPECT_EQ(rig.messenger->messageTicks(), batch) << "a broken batch does not reset the ticks";
+    }
+    spinEvents(30);
+    EXPECT_EQ(rig.capture.received().mid(1), QList<QByteArray>({ say("pw", "a"), say("pw", "a") }))
+        << "c is never sent; each tick starts again from the first line";
+    const QString tooLarge
+        = QStringLiteral("Message sent to to large, please edit your message to a lesser length        ");
+    ASSERT_EQ(rig.tc.prompter.texts(), QStringList({ tooLarge, tooLarge }));
+    EXPECT_EQ(rig.tc.prompter.boxes().first().icon, MessageIcon::Exclamation);
+
+    // A number outside the table goes to the error report with the tick handler's location.
+    rig.profile.message = QStringLiteral("a");
+    rig.messenger->StartServerMessages();
+    failing.failAt = failing.sends + 1;
+    failing.failNumber = 10050;
+    rig.messenger->tmrServerMessage_Timer();
+    ASSERT_TRUE(rig.batchDone());
+    ASSERT_EQ(rig.tc.prompter.boxes().size(), 3);
+    const QString report = rig.tc.prompter.boxes().at(2).text;
+    EXPECT_TRUE(report.contains(QStringLiteral("Fortwright::frmMain.tmrServerMessage_Timer(Sub)")))
+        << report.toStdString();
+    EXPECT_TRUE(report.contains(QStringLiteral("10050")));
+}
+
+TEST(ServerMessages, ArmingFailuresAreThrown)
+{
+    Rig rig;
+    rig.profile.setValue(G::txtAdministration, 16, QStringLiteral("port"));
+    EXPECT_EQ(raisedNumber(kExecutableName, [&] { rig.messenger->StartServerMessages(); }), 13);
+    rig.profile.setValue(G::txtAdministration, 16, QStringLiteral("70000"));
+    EXPECT_EQ(raisedNumber(kExecutableName, [&] { rig.messenger->StartServerMessages(); }), 10014);
+    EXPECT_FALSE(rig.messenger->isArmed());
+    EXPECT_TRUE(rig.tc.prompter.boxes().isEmpty()) << "the caller reports arming failures";
+}
+
+TEST(ServerMessages, TheTimerSendsByItself)
+{
+    Rig base;
+    base.profile.message = QStringLiteral("tick");
+    base.profile.setValue(G::txtMsgDelay, QStringLiteral("1")); // 10 ms here
+    base.tc.services.hostName = QStringLiteral("localhost");
+    ServerMessenger fast(base.profile, base.tc.context, nullptr, MessageTiming { 5, 0.01 });
+    fast.StartServerMessages();
+    ASSERT_TRUE(base.capture.waitFor(3)) << "status and two batches through localhost";
+    EXPECT_EQ(base.capture.received().at(2), say("pw", "tick"));
+}
