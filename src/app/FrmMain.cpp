@@ -22,9 +22,13 @@
 #include "profile/AppState.h"
 #include "profile/ListFiles.h"
 #include "profile/ProfileStore.h"
+#include "server/ControlButtons.h"
+#include "server/LocalAddress.h"
+#include "server/ServerMessenger.h"
 #include "support/AnsiTextFile.h"
 #include "support/AppContext.h"
 #include "support/ErrorReporter.h"
+#include "support/MExceptionHandler.h"
 #include "support/PlatformServices.h"
 #include "support/Prompter.h"
 
@@ -53,6 +57,8 @@ FrmMain::FrmMain(AppContext& context, QWidget* parent)
     , m_bans(new BanListPanel(*m_binder, context.clock))
     , m_configs(new ConfigListPanel(*m_binder, context))
     , m_maps(new MapsPage(*m_binder, context))
+    , m_messenger(std::make_unique<ServerMessenger>(m_profile, context))
+    , m_controls(std::make_unique<ControlButtons>(m_profile, context, *m_messenger))
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Fortwright"));
@@ -61,7 +67,9 @@ FrmMain::FrmMain(AppContext& context, QWidget* parent)
     // The window is left through Exit, which saves its lists.
     setWindowFlag(Qt::WindowCloseButtonHint, false);
     m_tabs->setObjectName(QStringLiteral("tabMain"));
-    m_tabs->addTab(new ServerPage(*m_binder), QStringLiteral("&Server"));
+    auto* serverPage = new ServerPage(*m_binder);
+    connect(serverPage->localAddressButton(), &QPushButton::clicked, this, &FrmMain::cmdIP_Click);
+    m_tabs->addTab(serverPage, QStringLiteral("&Server"));
     m_tabs->addTab(new GamePage(*m_binder), QStringLiteral("&Game"));
     m_tabs->addTab(m_maps, QStringLiteral("&Maps"));
     m_tabs->addTab(new MiscOptionsPage(*m_binder, m_bans, m_configs), QStringLiteral("Misc. &Options"));
@@ -248,6 +256,7 @@ void FrmMain::refresh()
 
 void FrmMain::Form_Load()
 {
+    InstallExceptionHandler(m_context.errors.defaultLogPath(), m_context.clock);
     m_isLoading = true;
     try {
         const ProfileLoadOutcome loaded = LoadProfile(m_profile, m_context, true);
@@ -334,6 +343,7 @@ void FrmMain::Form_Unload()
     }
     if (m_preview)
         m_preview->unload();
+    UninstallExceptionHandler();
 }
 
 void FrmMain::unloadAll()
@@ -352,30 +362,18 @@ void FrmMain::cmdZarirEvevav_Click(int index)
             unloadAll();
             emit exitRequested();
             break;
+        case 1:
+            m_controls->run([this] {
+                if (!isMinimized())
+                    showMinimized();
+            });
+            break;
         case 2:
-            if (!m_context.prompter.confirm(
-                    QStringLiteral("WARNING - All Fortwright settings will be lost. It is") + kEightBlanks
-                        + QStringLiteral("\r\nrecommended that you backup your configuration first.")
-                        + kEightBlanks + QStringLiteral("\r\n\r\n") + QString(16, QLatin1Char(' '))
-                        + QStringLiteral("Do you wish to continue?") + kEightBlanks,
-                    kAppTitle, MessageIcon::Exclamation, Answer::No))
-                break;
-            {
-                // Read-only or not, the default profile goes; a failure is ignored.
-                QFile profile(defaultProfilePath(m_context));
-                profile.setPermissions(
-                    profile.permissions() | QFileDevice::WriteOwner | QFileDevice::WriteUser);
-                profile.remove();
-            }
-            m_context.prompter.inform(QStringLiteral("Fortwright will now restart") + kEightBlanks);
-            emit restartRequested();
+            if (m_controls->reset())
+                emit restartRequested();
             break;
         case 3:
-            if (!m_context.prompter.confirm(
-                    QStringLiteral("Set current settings as default?") + kEightBlanks))
-                break;
-            SaveProfile(m_profile, m_context, true);
-            m_context.prompter.inform(QStringLiteral("Settings have been saved") + kEightBlanks);
+            m_controls->makeDefault();
             break;
         default:
             break;
@@ -383,6 +381,14 @@ void FrmMain::cmdZarirEvevav_Click(int index)
     } catch (const std::exception& e) {
         m_context.errors.report(QStringLiteral("::frmMain.cmdZarirEvevav_Click(Function)"), e);
     }
+}
+
+void FrmMain::cmdIP_Click()
+{
+    // Any failure has shown its box; the field is overwritten either way.
+    m_profile.setValue(SettingGroup::txtAdministration, 15, GetLocalAddress(m_context.prompter));
+    m_binder->refresh(SettingGroup::txtAdministration, 15);
+    m_binder->widget(SettingGroup::txtAdministration, 15)->setFocus();
 }
 
 void FrmMain::closeEvent(QCloseEvent* event)

@@ -16,6 +16,8 @@ namespace fw {
 struct AppContext;
 class BanListPanel;
 class CommandDispatcher;
+class ControlButtons;
+class ServerMessenger;
 class ConfigListPanel;
 class FrmMapPreview;
 class MainMenus;
@@ -31,6 +33,7 @@ public:
     ~FrmMain() override;
 
     ServerProfile& profile() { return m_profile; }
+    ServerMessenger& messenger() { return *m_messenger; }
 
     // The window's load: the default profile, the list files, the map catalogue and the
     // rotation, in that order; the window is centred. Failures are reported once and the window
@@ -42,6 +45,8 @@ public:
 
     // The four buttons along the bottom: 0 Exit, 1 Run, 2 Reset, 3 Default.
     void cmdZarirEvevav_Click(int index);
+    // "Get Local I.P": this computer's address into the server address field.
+    void cmdIP_Click();
     // The map scan command: asks, scans, and reads the new map list.
     void cmdMapScan_Click();
     // Reads Main.efr into the tree (which empties the rotation).
@@ -108,6 +113,8 @@ private:
     MainMenus* m_menus = nullptr;
     QPointer<FrmWizard> m_wizardWindow;
     std::unique_ptr<CommandDispatcher> m_dispatcher;
+    std::unique_ptr<ServerMessenger> m_messenger;
+    std::unique_ptr<ControlButtons> m_controls;
     bool m_isLoading = false;
     bool m_unloading = false;
 };

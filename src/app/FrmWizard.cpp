@@ -21,29 +21,29 @@
 namespace fw {
 namespace {
 
-    QString fieldName(const WizardField& f)
-    {
-        return WizardFields::groupName(f.group) + QLatin1Char('_') + QString::number(f.index);
-    }
+QString fieldName(const WizardField& f)
+{
+    return WizardFields::groupName(f.group) + QLatin1Char('_') + QString::number(f.index);
+}
 
-    // A frame of captioned number fields, one per member of group.
-    QGroupBox* numberFrame(const QString& title, WizardGroup group, QList<SpinField*>& fields)
-    {
-        auto* frame = new QGroupBox(title);
-        auto* grid = new QGridLayout(frame);
-        for (const WizardField& f : WizardFields::members(group)) {
-            auto* spin = new SpinField(f.minimum, f.maximum);
-            spin->setObjectName(fieldName(f));
-            spin->setToolTip(f.tooltip);
-            auto* label = new QLabel(f.caption);
-            label->setBuddy(spin);
-            grid->addWidget(label, f.index, 0);
-            grid->addWidget(spin, f.index, 1);
-            fields.append(spin);
-        }
-        grid->setColumnStretch(1, 1);
-        return frame;
+// A frame of captioned number fields, one per member of group.
+QGroupBox* numberFrame(const QString& title, WizardGroup group, QList<SpinField*>& fields)
+{
+    auto* frame = new QGroupBox(title);
+    auto* grid = new QGridLayout(frame);
+    for (const WizardField& f : WizardFields::members(group)) {
+        auto* spin = new SpinField(f.minimum, f.maximum);
+        spin->setObjectName(fieldName(f));
+        spin->setToolTip(f.tooltip);
+        auto* label = new QLabel(f.caption);
+        label->setBuddy(spin);
+        grid->addWidget(label, f.index, 0);
+        grid->addWidget(spin, f.index, 1);
+        fields.append(spin);
     }
+    grid->setColumnStretch(1, 1);
+    return frame;
+}
 
 } // namespace
 
@@ -93,7 +93,8 @@ FrmWizard::FrmWizard(const ServerProfile& profile, AppContext& context, QWidget*
 QWidget* FrmWizard::makeMapPage()
 {
     m_maps->setObjectName(QStringLiteral("grdAvailableMaps"));
-    m_maps->setHorizontalHeaderLabels({ QStringLiteral("Map Name"), QStringLiteral("Game Types"), QStringLiteral("Long Name") });
+    m_maps->setHorizontalHeaderLabels(
+        { QStringLiteral("Map Name"), QStringLiteral("Game Types"), QStringLiteral("Long Name") });
     m_maps->verticalHeader()->hide();
     m_maps->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_maps->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -116,7 +117,8 @@ QWidget* FrmWizard::makeMapPage()
 
     auto* frame = new QGroupBox(QStringLiteral("Available Maps:"));
     auto* box = new QVBoxLayout(frame);
-    box->addWidget(new QLabel(QStringLiteral("Pick a map of the rotation, then press Next to give it its own settings.")));
+    box->addWidget(new QLabel(
+        QStringLiteral("Pick a map of the rotation, then press Next to give it its own settings.")));
     box->addWidget(m_maps, 1);
     return frame;
 }

@@ -1,4 +1,5 @@
 #include "app/FortwrightApp.h"
+#include "maps/Pk3Archive.h"
 #include "support/DataFolder.h"
 
 #include <QApplication>
@@ -7,6 +8,8 @@
 
 int main(int argc, char* argv[])
 {
+    // Before anything reads the clock: archive dates are converted many times per scan.
+    fw::Pk3Archive::cacheLocalTimeZone();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Fortwright"));
     QApplication::setOrganizationName(QStringLiteral("_DezeveRovorare"));

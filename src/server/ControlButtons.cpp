@@ -1,0 +1,91 @@
+#include "server/ControlButtons.h"
+
+#include "generate/ServerConfigWriter.h"
+#include "profile/ProfileStore.h"
+#include "profile/ServerProfile.h"
+#include "server/ServerLauncher.h"
+#include "server/ServerMessenger.h"
+#include "support/AppContext.h"
+#include "support/NumericText.h"
+#include "support/PathHelpers.h"
+#include "support/Prompter.h"
+
+#include <QFile>
+
+namespace fw {
+
+using G = SettingGroup;
+
+ControlButtons::ControlButtons(ServerProfile& profile, AppContext& ctx, ServerMessenger& messenger)
+    : m_profile(profile)
+    , m_ctx(ctx)
+    , m_messenger(messenger)
+{
+}
+
+bool ControlButtons::run(const std::function<void()>& minimise)
+{
+    Prompter& prompter = m_ctx.prompter;
+    const bool messaging = leadingNumber(m_profile.text(G::txtSeverMessageTime)) > 0;
+    if (messaging && m_profile.text(G::txtAdministration, 13).trimmed().isEmpty()) {
+        prompter.warn(messageLines(
+            { QStringLiteral("You have server messaging enabled, however, an Rcon Password is required"),
+                QStringLiteral("Please input an Rcon Password, any password will do.") }));
+        return false;
+    }
+    const QString name = m_profile.text(G::txtAdministration, 1).trimmed();
+    if (name.isEmpty()) {
+        prompter.warn(messageLines(
+            { QStringLiteral("Fortwright requires a Config name, please input a valid Config name."),
+                QStringLiteral("The Config name is used to name your server configuration.") }));
+        return false;
+    }
+    if (!gbln_CheckConfigName(name, prompter))
+        return false;
+    QString fileName = configFileName(name);
+    if (m_profile.rotation.rows.isEmpty() && m_profile.rotation.savedCyclePath.isEmpty()) {
+        prompter.warn(QStringLiteral("No Maps have been selected. Please select at least one map to cycle.")
+            + kEightBlanks);
+        return false;
+    }
+
+    ConfigurationHooks hooks;
+    hooks.launch = [this, &minimise](
+                       const LaunchValues& values, const ServerProfile& profile, const QString& configName) {
+        launchServer(values, profile, configName, m_ctx);
+        if (leadingNumber(profile.text(G::txtSeverMessageTime)) > 0)
+            m_messenger.StartServerMessages();
+        if (minimise)
+            minimise();
+    };
+    if (CreateMOHAAConfiguration(m_profile, m_ctx, false, fileName, hooks))
+        return true;
+    prompter.critical(QStringLiteral("Unable to launch Server") + kEightBlanks);
+    return false;
+}
+
+void ControlButtons::makeDefault()
+{
+    if (!m_ctx.prompter.confirm(QStringLiteral("Set current settings as default?") + kEightBlanks))
+        return;
+    SaveProfile(m_profile, m_ctx, true);
+    m_ctx.prompter.inform(QStringLiteral("Settings have been saved") + kEightBlanks);
+}
+
+bool ControlButtons::reset()
+{
+    const QString question = QStringLiteral("WARNING - All Fortwright settings will be lost. It is")
+        + kEightBlanks + QStringLiteral("\r\nrecommended that you backup your configuration first.")
+        + kEightBlanks + QStringLiteral("\r\n\r\n") + QString(16, QLatin1Char(' '))
+        + QStringLiteral("Do you wish to continue?") + kEightBlanks;
+    if (!m_ctx.prompter.confirm(question, kAppTitle, MessageIcon::Exclamation, Answer::No))
+        return false;
+    // Read-only or not, the default profile goes; a failure is ignored.
+    QFile profile(defaultProfilePath(m_ctx));
+    profile.setPermissions(profile.permissions() | QFileDevice::WriteOwner | QFileDevice::WriteUser);
+    profile.remove();
+    m_ctx.prompter.inform(QStringLiteral("Fortwright will now restart") + kEightBlanks);
+    return true;
+}
+
+} // namespace fw

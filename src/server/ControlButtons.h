@@ -1,0 +1,32 @@
+#pragma once
+
+#include <functional>
+
+namespace fw {
+
+struct AppContext;
+class ServerMessenger;
+class ServerProfile;
+
+// The four buttons along the bottom of the window without the window: Run checks, writes and
+// launches; Default saves the default profile; Reset removes it. Questions and notices go
+// through the context's Prompter.
+class ControlButtons {
+public:
+    ControlButtons(ServerProfile& profile, AppContext& ctx, ServerMessenger& messenger);
+
+    // Run. minimise is called after a launch. True when the configuration was written.
+    bool run(const std::function<void()>& minimise = {});
+    // Default: asks, then writes Default.ini.
+    void makeDefault();
+    // Reset: asks, removes Default.ini (read-only or not), says the program restarts. True when
+    // the program is to restart.
+    bool reset();
+
+private:
+    ServerProfile& m_profile;
+    AppContext& m_ctx;
+    ServerMessenger& m_messenger;
+};
+
+} // namespace fw

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+namespace fw {
+
+struct AppContext;
+struct LaunchValues;
+class ServerProfile;
+
+// Starts the game server with the launch line: the game folder becomes the working folder and
+// the program is started by its full path there, without waiting for it. A native program
+// (the stand-in, a Linux build) starts directly; a Windows program starts through wine, which
+// must then be on the PATH. No server type selected: nothing is started (false). Failures are
+// thrown as FortwrightError.
+bool launchServer(
+    const LaunchValues& values, const ServerProfile& profile, const QString& configName, AppContext& ctx);
+
+// Whether the file is a Windows program (it starts with "MZ").
+bool isWindowsProgram(const QString& path);
+
+} // namespace fw
