@@ -1,0 +1,154 @@
+#include "server/ControlButtons.h"
+#include "ServerTestKit.h"
+#include "profile/ProfileStore.h"
+#include "profile/ServerProfile.h"
+#include "server/ServerMessenger.h"
+#include "testkit/TestContext.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+using namespace fw;
+using G = SettingGroup;
+
+namespace {
+
+struct ButtonsFixture : ::testing::Test {
+    void SetUp() override
+    {
+        test::ensureCoreApplication();
+        t.services.hostName = QStringLiteral("127.0.0.1");
+        profile.setValue(G::txtAdministration, 1, QStringLiteral(" Test "));
+        profile.rotation.rows = { { "mohdm1", "ffa team round", "" } };
+        test::writeBytes(t.context.gamePath + QStringLiteral("/MOHAA_server.exe"), "#!/bin/sh\n");
+    }
+    void TearDown() override { QDir::setCurrent(QDir::tempPath()); }
+
+    test::TestContext t;
+    ServerProfile profile;
+    ServerMessenger messenger { profile, t.context };
+    ControlButtons buttons { profile, t.context, messenger };
+};
+
+} // namespace
+
+TEST_F(ButtonsFixture, RunChecksInOrderAndChangesNothingWhenOneFails)
+{
+    profile.setValue(G::txtSeverMessageTime, QStringLiteral("5"));
+    profile.setValue(G::txtAdministration, 13, QStringLiteral("   "));
+    profile.setValue(G::txtAdministration, 1, QString());
+    EXPECT_FALSE(buttons.run());
+    EXPECT_EQ(t.prompter.texts().last(),
+        QStringLiteral("You have server messaging enabled, however, an Rcon Password is required        \r\n"
+                       "Please input an Rcon Password, any password will do.        "))
+        << "the password comes before the name";
+
+    profile.setValue(G::txtSeverMessageTime, QStringLiteral("0"));
+    EXPECT_FALSE(buttons.run());
+    EXPECT_EQ(t.prompter.texts().last(),
+        QStringLiteral("Fortwright requires a Config name, please input a valid Config name.        \r\n"
+                       "The Config name is used to name your server configuration.        "));
+
+    profile.setValue(G::txtAdministration, 1, QStringLiteral("a:b"));
+    EXPECT_FALSE(buttons.run());
+    EXPECT_TRUE(t.prompter.texts().last().startsWith(QStringLiteral("Invalid config name")));
+
+    profile.setValue(G::txtAdministration, 1, QStringLiteral("Test"));
+    profile.rotation.rows.clear();
+    EXPECT_FALSE(buttons.run());
+    EXPECT_EQ(t.prompter.texts().last(),
+        QStringLiteral("No Maps have been selected. Please select at least one map to cycle.        "));
+    EXPECT_EQ(t.prompter.boxes().last().icon, MessageIcon::Exclamation);
+    EXPECT_TRUE(t.services.started.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(t.mainFile(QStringLiteral("test.cfg"))));
+}
+
+TEST_F(ButtonsFixture, RunWritesTheConfigurationAndStartsTheServerFromTheGameFolder)
+{
+    bool minimised = false;
+    ASSERT_TRUE(buttons.run([&minimised] { minimised = true; }));
+    EXPECT_TRUE(QFileInfo::exists(t.mainFile(QStringLiteral("test.cfg"))))
+        << "the name trimmed, .cfg added, lowered";
+    ASSERT_EQ(t.services.started.size(), 1);
+    const test::StartedProcess& started = t.services.started[0];
+    EXPECT_EQ(
+        started.program, QDir::toNativeSeparators(t.context.gamePath + QStringLiteral("/MOHAA_server.exe")));
+    EXPECT_EQ(started.workingDir, t.context.gamePath);
+    EXPECT_EQ(started.arguments.join(QLatin1Char(' ')),
+        QStringLiteral(
+            "+set dedicated 2 +set net_port 12203 +set sv_pure 1 +set vm_game 0 +set com_hunkmegs 56 "
+            "+set com_zonemegs 16 +set g_gametype 1 +exec Test.cfg"));
+    EXPECT_TRUE(minimised);
+    EXPECT_FALSE(messenger.isArmed()) << "a period of 0 arms nothing";
+
+    // An empty rotation passes with a saved map cycle.
+    profile.rotation.rows.clear();
+    profile.rotation.savedCyclePath = t.mainFile(QStringLiteral("cycle.cfg"));
+    EXPECT_TRUE(buttons.run());
+    EXPECT_EQ(t.services.started.size(), 2);
+}
+
+TEST_F(ButtonsFixture, RunArmsMessagingAndReportsAFailedStart)
+{
+    test::DatagramCapture capture;
+    profile.setValue(G::txtAdministration, 16, QString::number(capture.port()));
+    profile.setValue(G::txtAdministration, 13, QStringLiteral(" pw "));
+    profile.setValue(G::txtSeverMessageTime, QStringLiteral("1"));
+    ASSERT_TRUE(buttons.run());
+    EXPECT_TRUE(messenger.isArmed());
+    ASSERT_TRUE(capture.waitFor(1));
+    EXPECT_EQ(capture.received()[0], QByteArray("\xff\xff\xff\xffrcon  pw  status"));
+
+    t.services.failStart = true;
+    EXPECT_FALSE(buttons.run());
+    EXPECT_EQ(t.prompter.texts().last(), QStringLiteral("Unable to launch Server        "));
+    EXPECT_EQ(t.prompter.boxes().last().icon, MessageIcon::Critical);
+}
+
+TEST_F(ButtonsFixture, AWindowsProgramNeedsWine)
+{
+    test::writeBytes(t.context.gamePath + QStringLiteral("/MOHAA_server.exe"), "MZ\x90\x00");
+    EXPECT_FALSE(buttons.run());
+    EXPECT_TRUE(t.services.started.isEmpty());
+    EXPECT_TRUE(t.prompter.texts().join(QLatin1Char('\n')).contains(QStringLiteral("wine")));
+
+    t.prompter.clear();
+    t.services.executablesOnPath = { QStringLiteral("wine") };
+    EXPECT_TRUE(buttons.run());
+    ASSERT_EQ(t.services.started.size(), 1);
+    EXPECT_EQ(t.services.started[0].program, QStringLiteral("/usr/bin/wine"));
+    EXPECT_TRUE(t.services.started[0].arguments.first().endsWith(QStringLiteral("MOHAA_server.exe")));
+}
+
+TEST_F(ButtonsFixture, DefaultAndResetAskFirst)
+{
+    const QString defaults = defaultProfilePath(t.context);
+    t.prompter.answer(Answer::No);
+    buttons.makeDefault();
+    EXPECT_FALSE(QFileInfo::exists(defaults));
+    t.prompter.answer(Answer::Yes);
+    buttons.makeDefault();
+    EXPECT_TRUE(QFileInfo::exists(defaults));
+    EXPECT_EQ(t.prompter.texts().last(), QStringLiteral("Settings have been saved        "));
+
+    t.prompter.answer(Answer::No);
+    EXPECT_FALSE(buttons.reset());
+    EXPECT_TRUE(QFileInfo::exists(defaults));
+    const MessageBox& question = t.prompter.boxes().last();
+    EXPECT_EQ(question.defaultAnswer, Answer::No);
+    EXPECT_EQ(question.icon, MessageIcon::Exclamation);
+    EXPECT_EQ(question.text,
+        QStringLiteral("WARNING - All Fortwright settings will be lost. It is        \r\n"
+                       "recommended that you backup your configuration first.        \r\n\r\n"
+                       "                Do you wish to continue?        "));
+
+    QFile::setPermissions(defaults, QFileDevice::ReadOwner);
+    t.prompter.answer(Answer::Yes);
+    EXPECT_TRUE(buttons.reset());
+    EXPECT_FALSE(QFileInfo::exists(defaults)) << "a read-only default profile goes too";
+    EXPECT_EQ(t.prompter.texts().last(), QStringLiteral("Fortwright will now restart        "));
+    t.prompter.answer(Answer::Yes);
+    EXPECT_TRUE(buttons.reset()) << "no default profile is no error";
+}
