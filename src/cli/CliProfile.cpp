@@ -1,5 +1,7 @@
 #include "cli/CliProfile.h"
 
+#include "profile/ListFiles.h"
+
 #include "cli/CliCommand.h"
 #include "cli/CliSession.h"
 #include "profile/ProfileFile.h"
@@ -21,6 +23,14 @@ ServerProfile loadProfileAt(const QString& path, bool mustExist)
     ServerProfile profile;
     if (!ProfileFile::read(path, profile).fileRead && mustExist)
         CliSession::fail(QStringLiteral("No profile file at %1").arg(QDir::toNativeSeparators(path)));
+    return profile;
+}
+
+ServerProfile windowProfile(CliSession& session, const QCommandLineParser& parser)
+{
+    const bool given = parser.isSet(CliCommand::profileOption().names().constFirst());
+    ServerProfile profile = loadProfileAt(profilePathFor(session, parser), given);
+    ListFiles::loadAll(profile, session.context());
     return profile;
 }
 

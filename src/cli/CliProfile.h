@@ -15,4 +15,7 @@ QString profilePathFor(CliSession& session, const QCommandLineParser& parser);
 // failure when mustExist is set; a missing Default.ini leaves the initial values.
 ServerProfile loadProfileAt(const QString& path, bool mustExist);
 
+// The settings and lists as the window would hold them after opening with this profile.
+ServerProfile windowProfile(CliSession& session, const QCommandLineParser& parser);
+
 } // namespace fw::cli

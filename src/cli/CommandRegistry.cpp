@@ -7,6 +7,7 @@
 #include "cli/MessageCommands.h"
 #include "cli/ProfileCommands.h"
 #include "cli/RotationListCommands.h"
+#include "cli/RunCommand.h"
 
 namespace fw::cli {
 
@@ -19,6 +20,7 @@ CommandList makeCommands()
     addConfigCommands(commands);
     addMessageCommands(commands);
     addGenerateCommands(commands);
+    commands.push_back(std::make_unique<RunCommand>());
     commands.push_back(std::make_unique<LocalIpCommand>());
     return commands;
 }

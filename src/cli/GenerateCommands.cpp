@@ -19,15 +19,6 @@
 namespace fw::cli {
 namespace {
 
-// The settings and lists as the window would hold them after opening with this profile.
-ServerProfile windowProfile(CliSession& session, const QCommandLineParser& parser)
-{
-    const bool given = parser.isSet(CliCommand::profileOption().names().constFirst());
-    ServerProfile profile = loadProfileAt(profilePathFor(session, parser), given);
-    ListFiles::loadAll(profile, session.context());
-    return profile;
-}
-
 QString outPath(const QCommandLineParser& parser)
 {
     const QString out = parser.value(CliCommand::outOption().names().constFirst());

@@ -4,6 +4,7 @@
 #include "maps/ScanProgress.h"
 #include "testkit/TestContext.h"
 
+#include "testkit/BuiltPrograms.h"
 #include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
@@ -12,23 +13,13 @@
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <QUdpSocket>
+
 #include <gtest/gtest.h>
 
 using namespace fw;
 using namespace fw::test;
 
 namespace {
-
-// The programs are built into bin beside the tests folder unless FORTWRIGHT_TEST_BIN says where.
-QString builtProgram(const char* name)
-{
-    ensureCoreApplication();
-    const QString bin = qEnvironmentVariable(
-        "FORTWRIGHT_TEST_BIN", QCoreApplication::applicationDirPath() + QStringLiteral("/../bin"));
-    const QString path = QDir(bin).filePath(QString::fromLatin1(name));
-    EXPECT_TRUE(QFileInfo::exists(path)) << path.toStdString() << " is not built";
-    return path;
-}
 
 // Every file under dir with its bytes, by path relative to dir.
 QMap<QString, QByteArray> snapshot(const QString& dir)

@@ -7,15 +7,6 @@
 
 namespace fw::test {
 
-void ensureCoreApplication()
-{
-    static int argc = 1;
-    static char name[] = "test_server";
-    static char* argv[] = { name, nullptr };
-    if (!QCoreApplication::instance())
-        new QCoreApplication(argc, argv);
-}
-
 bool waitUntil(const std::function<bool()>& done, int timeoutMs)
 {
     QElapsedTimer clock;

@@ -1,14 +1,13 @@
 #pragma once
 
+#include "testkit/BuiltPrograms.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QUdpSocket>
 #include <functional>
 
 namespace fw::test {
-
-// Sockets and timers need an application object; the first call makes one for the whole run.
-void ensureCoreApplication();
 
 // Runs the event loop until done() holds or timeoutMs has passed; done() at the end.
 bool waitUntil(const std::function<bool()>& done, int timeoutMs = 5000);
