@@ -1,0 +1,146 @@
+#include "WindowFixture.h"
+#include "app/FortwrightApp.h"
+#include "app/FrmMain.h"
+#include "app/MapsPage.h"
+#include "profile/AppState.h"
+#include "profile/ListFiles.h"
+#include "testkit/ZipFixture.h"
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+
+using namespace fw;
+using G = SettingGroup;
+
+namespace {
+
+// A whole program over a temporary data folder, settings store and game folder.
+class LifecycleTest : public test::WindowFixture {
+protected:
+    void SetUp() override
+    {
+        game = t.context.gamePath;
+        test::writeBytes(game + QStringLiteral("/MOHAA_server.exe"), "#!/bin/sh\n");
+        test::writeZip(
+            t.mainFile(QStringLiteral("custom.pk3")), { "maps/dm/bunker.bsp", "maps/obj/bridge.bsp" });
+    }
+
+    std::unique_ptr<FortwrightApp> start(const QString& gameOverride)
+    {
+        auto app = std::make_unique<FortwrightApp>(t.context.dataDir, gameOverride, &t.prompter, &t.services);
+        app->context().settingsStorePath = t.context.settingsStorePath;
+        return app;
+    }
+
+    QString game;
+};
+
+} // namespace
+
+TEST_F(LifecycleTest, FirstStartScansOpensWithDefaultsAndExitWritesTheLists)
+{
+    auto app = start(game);
+    ASSERT_TRUE(app->Main());
+    EXPECT_EQ(t.prompter.texts(), QStringList { "Map Scan complete.        " });
+    AppState state(t.context.settingsStorePath);
+    EXPECT_TRUE(state.firstScanDone());
+    FrmMain* main = app->window();
+    ASSERT_NE(main, nullptr);
+    EXPECT_EQ(main->profile().text(G::txtAdministration, 16), QStringLiteral("12203"));
+    EXPECT_EQ(main->findChild<QTableWidget*>(QStringLiteral("grdBanned"))->rowCount(), 0);
+    EXPECT_EQ(main->findChild<QTableWidget*>(QStringLiteral("grdAdditionalCfg"))->rowCount(), 9);
+    EXPECT_EQ(main->findChild<QLabel*>(QStringLiteral("lblTotalAvailMaps"))->text(),
+        QStringLiteral("2 Maps available"));
+
+    bool ended = false;
+    QObject::connect(app.get(), &FortwrightApp::ended, [&ended](int code) { ended = code == 0; });
+    main->button(0)->click();
+    EXPECT_TRUE(ended);
+    for (const char* file : { "Configs.dat", "Banned.dat", "msg.txt", "MOHAALib.atb" })
+        EXPECT_TRUE(QFileInfo::exists(t.dataFile(QString::fromLatin1(file)))) << file;
+    EXPECT_FALSE(QFileInfo::exists(t.dataFile(QStringLiteral("Maps.dat")))) << "no maps were selected";
+    EXPECT_EQ(test::readBytes(t.dataFile(QStringLiteral("Banned.dat"))), QByteArray("Added\tIP\r\n"));
+    EXPECT_EQ(test::readBytes(t.dataFile(QStringLiteral("msg.txt"))), QByteArray("\r\n"));
+}
+
+TEST_F(LifecycleTest, NoServerProgramAsksForItAndCancellingEndsTheProgram)
+{
+    QFile::remove(game + QStringLiteral("/MOHAA_server.exe"));
+    t.prompter.choose(QString());
+    auto app = start(game);
+    EXPECT_FALSE(app->Main());
+    ASSERT_EQ(t.prompter.boxes().size(), 2);
+    EXPECT_TRUE(
+        t.prompter.boxes()[0].text.startsWith(QStringLiteral("Please select MOHAA_server.exe executable")));
+    EXPECT_EQ(t.prompter.dialogs()[0].title, QStringLiteral("Select Medal of Honor (MOHAA_server.exe)"));
+    EXPECT_EQ(t.prompter.boxes()[1].text, QStringLiteral("User cancelled!        "));
+    EXPECT_EQ(app->window(), nullptr);
+
+    // Choosing any program makes its folder the game folder, kept for the next start.
+    const QString other = t.root.filePath(QStringLiteral("elsewhere"));
+    QDir().mkpath(other + QStringLiteral("/Main"));
+    test::writeBytes(other + QStringLiteral("/server.exe"), "x");
+    t.prompter.choose(other + QStringLiteral("/server.exe"));
+    auto second = start(QString());
+    second->context().settingsStorePath = t.context.settingsStorePath;
+    ASSERT_TRUE(second->Main());
+    EXPECT_TRUE(AppState(t.context.settingsStorePath).gameFolder().startsWith(other));
+}
+
+TEST_F(LifecycleTest, SettingsRoundTripThroughDefaultAndARestart)
+{
+    AppState(t.context.settingsStorePath).setFirstTime(true);
+    test::writeBytes(
+        t.dataFile(QStringLiteral("Main.efr")), "custom.pk3,bunker,bunker,bunker,ffa team round\r\n");
+    ListFiles::writeRotation(
+        t.dataFile(QStringLiteral("Maps.dat")), { { "bunker", "ffa team round", "bunker" } });
+    auto app = start(game);
+    ASSERT_TRUE(app->Main());
+    EXPECT_TRUE(t.prompter.boxes().isEmpty()) << "no first-run scan";
+    EXPECT_EQ(app->window()->profile().rotation.rows.size(), 1)
+        << "the rotation comes back after the catalogue";
+
+    auto* host = app->window()->findChild<QLineEdit*>(QStringLiteral("txtAdministration_2"));
+    host->setText(QStringLiteral("Round, Trip"));
+    app->window()->profile().select(G::optGameType, 3);
+    t.prompter.answer(Answer::Yes);
+    app->window()->button(3)->click();
+    EXPECT_EQ(t.prompter.texts().last(), QStringLiteral("Settings have been saved        "));
+
+    app->Restart();
+    ASSERT_NE(app->window(), nullptr);
+    EXPECT_EQ(app->window()->profile().text(G::txtAdministration, 2), QStringLiteral("Round, Trip"));
+    EXPECT_EQ(app->window()->profile().selected(G::optGameType), 3);
+
+    t.prompter.answer(Answer::Yes);
+    app->window()->button(2)->click();
+    EXPECT_EQ(t.prompter.texts().last(), QStringLiteral("Fortwright will now restart        "));
+    QTest::qWait(50);
+    ASSERT_NE(app->window(), nullptr);
+    EXPECT_EQ(app->window()->profile().text(G::txtAdministration, 2), QString())
+        << "Reset restarts with the initial values";
+    EXPECT_EQ(app->window()->profile().rotation.rows.size(), 1) << "the lists stay";
+}
+
+TEST_F(LifecycleTest, RunFromTheWindowStartsTheServerAndMinimises)
+{
+    AppState(t.context.settingsStorePath).setFirstTime(true);
+    test::writeBytes(t.dataFile(QStringLiteral("Main.efr")), QByteArray());
+    ListFiles::writeRotation(
+        t.dataFile(QStringLiteral("Maps.dat")), { { "bunker", "ffa team round", "bunker" } });
+    auto app = start(game);
+    ASSERT_TRUE(app->Main());
+    app->window()
+        ->findChild<QLineEdit*>(QStringLiteral("txtAdministration_1"))
+        ->setText(QStringLiteral("demo"));
+    app->window()->button(1)->click();
+    ASSERT_EQ(t.services.started.size(), 1) << t.prompter.texts().join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(t.services.started[0].workingDir, game);
+    EXPECT_TRUE(QFileInfo::exists(t.mainFile(QStringLiteral("demo.cfg"))));
+    EXPECT_TRUE(app->window()->isMinimized());
+    QDir::setCurrent(QDir::tempPath());
+}
