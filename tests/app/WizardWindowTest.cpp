@@ -1,0 +1,89 @@
+#include "WindowFixture.h"
+#include "app/FrmWizard.h"
+#include "app/SpinField.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QTableWidget>
+#include <QTest>
+
+using namespace fw;
+
+namespace {
+
+class WizardWindowTest : public test::WindowFixture {
+protected:
+    void SetUp() override
+    {
+        window.profile().rotation.rows
+            = { { "obj_team1", "objective", "" }, { "mohdm1", "ffa team round", "" } };
+        window.show();
+        window.openMapWizard();
+        wizard = window.wizardWindow();
+        ASSERT_NE(wizard, nullptr);
+    }
+    template <typename T> T* part(const char* name)
+    {
+        return wizard->findChild<T*>(QString::fromLatin1(name));
+    }
+
+    FrmWizard* wizard = nullptr;
+};
+
+} // namespace
+
+TEST_F(WizardWindowTest, WalksTheRotationThroughThePagesAndSavesTheCycle)
+{
+    qputenv("SOURCE_DATE_EPOCH", "1000000000");
+    EXPECT_FALSE(window.isVisible()) << "the main window hides while the wizard is open";
+    EXPECT_EQ(wizard->mapList()->rowCount(), 2);
+    EXPECT_FALSE(wizard->navButton(2)->isEnabled()) << "Next waits for a click on the map list";
+    QTest::mouseClick(wizard->mapList()->viewport(), Qt::LeftButton, {},
+        wizard->mapList()->visualItemRect(wizard->mapList()->item(1, 0)).center());
+    EXPECT_TRUE(wizard->navButton(2)->isEnabled());
+    wizard->navButton(2)->click();
+    EXPECT_TRUE(wizard->navButton(1)->isEnabled());
+    EXPECT_FALSE(wizard->navButton(3)->isEnabled());
+
+    part<QRadioButton>("optGameType_2")->click();
+    part<QCheckBox>("chkDMFlags_0")->click();
+    part<QCheckBox>("chkDMFlags_2")->click();
+    EXPECT_EQ(part<QLineEdit>("txtDMFlags")->text(), QStringLiteral("40"));
+    part<SpinField>("GameLimit_2")->setText(QStringLiteral("7"));
+    wizard->navButton(2)->click();
+    EXPECT_TRUE(wizard->navButton(3)->isEnabled());
+    EXPECT_EQ(wizard->wizard().cycle().GameTypes[1], QStringLiteral("g_gametype 3"));
+    EXPECT_EQ(wizard->wizard().cycle().CaptureLimits[1], QStringLiteral("capturelimit 7"));
+    part<SpinField>("txtMovement_3")->setText(QStringLiteral("300"));
+
+    const QString path = t.mainFile(QStringLiteral("mycycle.cfg"));
+    t.prompter.choose(path);
+    wizard->navButton(3)->click();
+    qunsetenv("SOURCE_DATE_EPOCH");
+    EXPECT_EQ(window.profile().rotation.savedCyclePath, path);
+    EXPECT_TRUE(window.isVisible()) << "the main window comes back";
+    EXPECT_TRUE(test::readBytes(path).contains("set m2 \"set g_gametype 3;map mohdm1;seta g_speed 300;"));
+}
+
+TEST_F(WizardWindowTest, CancelAsksAndKeepsNothing)
+{
+    t.prompter.answer(Answer::No).answer(Answer::Yes);
+    wizard->navButton(4)->click();
+    EXPECT_FALSE(window.isVisible());
+    wizard->navButton(4)->click();
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(window.profile().rotation.savedCyclePath.isEmpty());
+}
+
+TEST_F(WizardWindowTest, AnEmptyRotationOpensNothing)
+{
+    t.prompter.answer(Answer::Yes);
+    wizard->navButton(4)->click();
+    window.profile().rotation.rows.clear();
+    window.openMapWizard();
+    EXPECT_EQ(t.prompter.texts().last(),
+        QStringLiteral("There are no maps in the list, please select at least one map        "));
+}
