@@ -35,13 +35,15 @@ QGroupBox* numberFrame(const QString& title, WizardGroup group, QList<SpinField*
         auto* spin = new SpinField(f.minimum, f.maximum);
         spin->setObjectName(fieldName(f));
         spin->setToolTip(f.tooltip);
+        spin->setMaximumWidth(spin->sizeHint().width() + 24);
         auto* label = new QLabel(f.caption);
         label->setBuddy(spin);
         grid->addWidget(label, f.index, 0);
         grid->addWidget(spin, f.index, 1);
         fields.append(spin);
     }
-    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(2, 1);
+    grid->setRowStretch(grid->rowCount(), 1);
     return frame;
 }
 
