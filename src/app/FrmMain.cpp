@@ -7,6 +7,7 @@
 #include "app/FrmMapPreview.h"
 #include "app/FrmWizard.h"
 #include "app/GamePage.h"
+#include "app/HeaderPanel.h"
 #include "app/InformationPage.h"
 #include "app/MainMenus.h"
 #include "app/MapScanCommand.h"
@@ -86,8 +87,12 @@ FrmMain::FrmMain(AppContext& context, QWidget* parent)
     connect(m_maps, &MapsPage::scanRequested, this, &FrmMain::cmdMapScan_Click);
     connect(m_maps, &MapsPage::wizardRequested, this, &FrmMain::openMapWizard);
 
+    auto* header = new HeaderPanel;
+    connect(header, &HeaderPanel::warningClicked, this, &FrmMain::pnlIcon_Click);
+
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
+    layout->addWidget(header);
     layout->addWidget(m_tabs, 1);
     layout->addWidget(makeBottomBar());
     setCentralWidget(central);
@@ -381,6 +386,13 @@ void FrmMain::cmdZarirEvevav_Click(int index)
     } catch (const std::exception& e) {
         m_context.errors.report(QStringLiteral("::frmMain.cmdZarirEvevav_Click(Function)"), e);
     }
+}
+
+void FrmMain::pnlIcon_Click()
+{
+    // The warning matters only to a server that announces itself to the master servers.
+    if (m_profile.isOn(SettingGroup::chkSOF2Options, 13))
+        m_context.prompter.critical(HeaderPanel::warningText());
 }
 
 void FrmMain::cmdIP_Click()

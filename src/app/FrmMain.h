@@ -45,6 +45,8 @@ public:
 
     // The four buttons along the bottom: 0 Exit, 1 Run, 2 Reset, 3 Default.
     void cmdZarirEvevav_Click(int index);
+    // The "Warning Please Read" panel: the q3config warning while GameSpy is on.
+    void pnlIcon_Click();
     // "Get Local I.P": this computer's address into the server address field.
     void cmdIP_Click();
     // The map scan command: asks, scans, and reads the new map list.

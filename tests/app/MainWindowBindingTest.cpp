@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QEnterEvent>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -168,4 +169,30 @@ TEST_F(MainWindowTest, ConfigurationsAreChosenDescribedAndBlanked)
     window.configList()->removeCurrent();
     EXPECT_TRUE(window.profile().configs[3].isEmpty());
     EXPECT_EQ(window.profile().configs.size(), kAdditionalConfigRows);
+}
+
+TEST_F(MainWindowTest, WarningPanelSpeaksOnlyWhileGameSpyIsOnAndTheHeaderShowsTheLink)
+{
+    auto* warning = find<QLabel>(QStringLiteral("pnlIcon_2"));
+    find<QCheckBox>(QStringLiteral("chkSOF2Options_13"))->click();
+    QTest::mouseClick(warning, Qt::LeftButton);
+    EXPECT_TRUE(t.prompter.boxes().isEmpty()) << "GameSpy off: nothing is shown";
+    find<QCheckBox>(QStringLiteral("chkSOF2Options_13"))->click();
+    QTest::mouseClick(warning, Qt::LeftButton);
+    ASSERT_EQ(t.prompter.boxes().size(), 1);
+    EXPECT_EQ(t.prompter.boxes()[0].icon, MessageIcon::Critical);
+    const QStringList lines = t.prompter.boxes()[0].text.split(QStringLiteral("\r\n"));
+    ASSERT_EQ(lines.size(), 5);
+    EXPECT_EQ(lines[0],
+        QStringLiteral("We recommend that you always delete you q3config.cfg when starting your server, "
+                       "however, if you         "));
+    EXPECT_EQ(lines[4],
+        QStringLiteral(
+            "to have all your client settings loaded. To open the console type the tilde (`) key.        "));
+
+    auto* link = find<QLabel>(QStringLiteral("lnkHome"));
+    EXPECT_FALSE(link->isVisibleTo(&window));
+    QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+    QApplication::sendEvent(find<QWidget>(QStringLiteral("pnlHeader")), &enter);
+    EXPECT_TRUE(link->isVisibleTo(&window));
 }
