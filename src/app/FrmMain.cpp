@@ -97,7 +97,7 @@ FrmMain::FrmMain(AppContext& context, QWidget* parent)
     layout->addWidget(makeBottomBar());
     setCentralWidget(central);
     // Fits a 1024x768 screen with room for the title bar and a panel.
-    resize(std::max(minimumSizeHint().width(), 900), std::max(minimumSizeHint().height(), 700));
+    resize(std::max(minimumSizeHint().width(), 900), std::max(minimumSizeHint().height(), 690));
 }
 
 FrmMain::~FrmMain() = default;

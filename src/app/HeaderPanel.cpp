@@ -19,7 +19,7 @@ HeaderPanel::HeaderPanel(QWidget* parent)
     setFrameShape(QFrame::StyledPanel);
     setMouseTracking(true);
     auto* logo = new QLabel;
-    logo->setPixmap(QIcon(QStringLiteral(":/icons/fortwright.svg")).pixmap(24, 24));
+    logo->setPixmap(QIcon(QStringLiteral(":/icons/fortwright.svg")).pixmap(18, 18));
     auto* title = new QLabel(QStringLiteral("<b>Fortwright</b> &mdash; Medal of Honor server configuration"));
     m_warning->setObjectName(QStringLiteral("pnlIcon_2"));
     m_warning->setCursor(Qt::PointingHandCursor);
@@ -30,7 +30,7 @@ HeaderPanel::HeaderPanel(QWidget* parent)
     m_home->setOpenExternalLinks(true);
     m_home->setVisible(false);
     auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(8, 4, 8, 4);
+    row->setContentsMargins(8, 1, 8, 1);
     row->addWidget(logo);
     row->addWidget(title);
     row->addStretch();
