@@ -18,12 +18,7 @@ ScanOutcome runMapScan(AppContext& context, QWidget* parent, bool ask)
         WaitCursor wait;
         FrmScanner scanner(parent);
         AppState state(context.settingsStorePath);
-        MapScanner scan(context, scanner, [&state](const QString& name, const QString& value) {
-            if (name == kGameFolderValue)
-                state.setGameFolder(value);
-            else if (name == kFirstTimeValue)
-                state.setFirstTime(value == QLatin1String("1"));
-        });
+        MapScanner scan(context, scanner, appStateWriter(state));
         scanned = scan.gbln_ScanMaps(QStringLiteral("Main"));
     }
     return scanned ? ScanOutcome::Completed : ScanOutcome::Failed;

@@ -4,6 +4,7 @@
 #include "cli/ConfigListCommands.h"
 #include "cli/GenerateCommands.h"
 #include "cli/LocalIpCommand.h"
+#include "cli/MapCommands.h"
 #include "cli/MessageCommands.h"
 #include "cli/ProfileCommands.h"
 #include "cli/RotationListCommands.h"
@@ -19,6 +20,7 @@ CommandList makeCommands()
     addBanCommands(commands);
     addConfigCommands(commands);
     addMessageCommands(commands);
+    addMapCommands(commands);
     addGenerateCommands(commands);
     commands.push_back(std::make_unique<RunCommand>());
     commands.push_back(std::make_unique<LocalIpCommand>());

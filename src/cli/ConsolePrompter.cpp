@@ -1,6 +1,7 @@
 #include "cli/ConsolePrompter.h"
 
 #include <QStringList>
+#include <algorithm>
 
 namespace fw::cli {
 
@@ -25,6 +26,7 @@ QString ConsolePrompter::consoleText(const QString& text)
 Answer ConsolePrompter::show(const MessageBox& box)
 {
     ++m_shown;
+    clearStatus();
     m_err << consoleText(box.text) << Qt::endl;
     switch (box.buttons) {
     case MessageButtons::YesNo:
@@ -35,6 +37,23 @@ Answer ConsolePrompter::show(const MessageBox& box)
         break;
     }
     return Answer::Ok;
+}
+
+void ConsolePrompter::showStatus(const QString& text)
+{
+    // Blanks cover what a longer previous status left behind.
+    m_err << '\r' << text << QString(std::max<qsizetype>(0, m_statusWidth - text.size()), QLatin1Char(' '));
+    m_err.flush();
+    m_statusWidth = text.size();
+}
+
+void ConsolePrompter::clearStatus()
+{
+    if (m_statusWidth == 0)
+        return;
+    m_err << '\r' << QString(m_statusWidth, QLatin1Char(' ')) << '\r';
+    m_err.flush();
+    m_statusWidth = 0;
 }
 
 QString ConsolePrompter::chooseFile(const FileDialogRequest&)

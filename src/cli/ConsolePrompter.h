@@ -18,6 +18,11 @@ public:
     void presetFile(const QString& path) { m_files.enqueue(path); }
     bool anyShown() const { return m_shown > 0; }
 
+    // A status line on a terminal, rewritten in place (the cursor stays at its end); the next
+    // box clears it first so that the box's text starts a line of its own.
+    void showStatus(const QString& text);
+    void clearStatus();
+
     Answer show(const MessageBox& box) override;
     QString chooseFile(const FileDialogRequest& request) override;
 
@@ -28,6 +33,7 @@ private:
     QTextStream& m_err;
     QQueue<QString> m_files;
     int m_shown = 0;
+    qsizetype m_statusWidth = 0;
 };
 
 } // namespace fw::cli

@@ -1,10 +1,12 @@
 #include "cli/CliApp.h"
+#include "maps/Pk3Archive.h"
 
 #include <QCoreApplication>
 #include <cstdio>
 
 int main(int argc, char* argv[])
 {
+    fw::Pk3Archive::cacheLocalTimeZone();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Fortwright"));
     QCoreApplication::setOrganizationName(QStringLiteral("_DezeveRovorare"));

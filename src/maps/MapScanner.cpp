@@ -4,6 +4,7 @@
 #include "maps/Pk3Archive.h"
 #include "maps/ScanProgress.h"
 #include "maps/ScanRules.h"
+#include "profile/AppState.h"
 #include "profile/SettingsCatalogue.h"
 #include "support/AppContext.h"
 #include "support/FortwrightError.h"
@@ -36,6 +37,16 @@ QStringList sortedFiles(const QString& folder)
 }
 
 } // namespace
+
+AppStateWriter appStateWriter(AppState& state)
+{
+    return [&state](const QString& name, const QString& value) {
+        if (name == kGameFolderValue)
+            state.setGameFolder(value);
+        else if (name == kFirstTimeValue)
+            state.setFirstTime(value == QLatin1String("1"));
+    };
+}
 
 MapScanner::MapScanner(const AppContext& context, ScanProgress& progress, AppStateWriter writeState)
     : m_context(context)

@@ -9,6 +9,7 @@
 namespace fw {
 
 struct AppContext;
+class AppState;
 class FortwrightError;
 class MapListWriter;
 class ScanProgress;
@@ -19,6 +20,8 @@ inline const QString kGameFolderValue = QStringLiteral("MOHAA");
 inline const QString kFirstTimeValue = QStringLiteral("FirstTime");
 // Stores one application value (name, text); the application-state layer provides it.
 using AppStateWriter = std::function<void(const QString& valueName, const QString& value)>;
+// The writer that stores those values in the program's settings; the state must outlive it.
+AppStateWriter appStateWriter(AppState& state);
 
 // Builds the map list from the pk3 archives of the game's Main folder.
 class MapScanner {

@@ -28,4 +28,10 @@ inline CliResult runTool(const QStringList& arguments)
     return { code, out, err };
 }
 
+// Runs the tool on the given data folder.
+inline CliResult runWithData(const QString& dataDir, const QStringList& arguments)
+{
+    return runTool(QStringList { QStringLiteral("--data-dir"), dataDir } + arguments);
+}
+
 } // namespace fw::test

@@ -37,8 +37,7 @@ struct GenerateCommandsTest : ::testing::Test {
     {
         if (withGame)
             arguments = QStringList { QStringLiteral("--game-dir"), game } + arguments;
-        arguments = QStringList { QStringLiteral("--data-dir"), data } + arguments;
-        return test::runTool(arguments);
+        return test::runWithData(data, arguments);
     }
     void set(const QString& group, const QString& index, const QString& value) const
     {

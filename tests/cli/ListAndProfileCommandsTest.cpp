@@ -24,12 +24,7 @@ struct CommandsTest : ::testing::Test {
     CommandsTest() { QDir().mkpath(data); }
     QString file(const QString& name) const { return data + QLatin1Char('/') + name; }
 
-    CliResult run(QStringList arguments) const
-    {
-        arguments.prepend(data);
-        arguments.prepend(QStringLiteral("--data-dir"));
-        return test::runTool(arguments);
-    }
+    CliResult run(const QStringList& arguments) const { return test::runWithData(data, arguments); }
 };
 
 } // namespace

@@ -1,0 +1,59 @@
+#include "cli/MapCommands.h"
+
+#include "cli/CliSession.h"
+#include "cli/ConsoleScanProgress.h"
+#include "maps/MapListFile.h"
+#include "maps/MapScanner.h"
+#include "profile/AppState.h"
+
+namespace fw::cli {
+namespace {
+
+class ScanCommand : public CliCommand {
+public:
+    QStringList words() const override { return { QStringLiteral("scan") }; }
+    QString summary() const override
+    {
+        return QStringLiteral("scan the game's Main folder into Main.efr and print how many maps it holds");
+    }
+
+protected:
+    void run(CliSession& session, const QCommandLineParser&, const QStringList&) override
+    {
+        AppContext& context = session.gameContext();
+        ConsoleScanProgress progress(writesToTerminal(session.err()) ? &session.prompter() : nullptr);
+        AppState state(context.settingsStorePath);
+        MapScanner scanner(context, progress, appStateWriter(state));
+        // The scanner has printed why by then.
+        if (!scanner.gbln_ScanMaps(QStringLiteral("Main")))
+            CliSession::fail(QString());
+        session.out() << readMapList(context.dataPath(kMapListFileName)).countText() << Qt::endl;
+    }
+};
+
+class MapsCommand : public CliCommand {
+public:
+    QStringList words() const override { return { QStringLiteral("maps") }; }
+    QString summary() const override { return QStringLiteral("print the entries of Main.efr, one per line"); }
+
+protected:
+    void run(CliSession& session, const QCommandLineParser&, const QStringList&) override
+    {
+        // A missing list has been reported when nothing comes back.
+        const std::optional<MapCatalogue> catalogue = LoadAvailableMaps(session.context());
+        if (!catalogue)
+            CliSession::fail(QString());
+        for (const MapEntry& entry : catalogue->entries())
+            session.out() << entry.line() << '\n';
+    }
+};
+
+} // namespace
+
+void addMapCommands(CommandList& commands)
+{
+    commands.push_back(std::make_unique<ScanCommand>());
+    commands.push_back(std::make_unique<MapsCommand>());
+}
+
+} // namespace fw::cli

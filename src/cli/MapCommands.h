@@ -1,0 +1,10 @@
+#pragma once
+
+#include "cli/CommandRegistry.h"
+
+namespace fw::cli {
+
+// "scan" and "maps": the map list Main.efr in the data folder, built from the game's Main folder.
+void addMapCommands(CommandList& commands);
+
+} // namespace fw::cli

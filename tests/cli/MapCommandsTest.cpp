@@ -1,0 +1,170 @@
+#include "CliRun.h"
+#include "cli/ConsolePrompter.h"
+#include "cli/ConsoleScanProgress.h"
+#include "profile/AppState.h"
+#include "support/RegistryStore.h"
+#include "testkit/QtPrinters.h"
+#include "testkit/TestContext.h"
+#include "testkit/ZipFixture.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace fw;
+using namespace fw::cli;
+using namespace fw::test;
+
+namespace {
+
+// A data folder, a game folder with its Main folder, and a settings store of the test's own
+// (the stored game folder is read from and reset in it).
+struct MapCommandsTest : ::testing::Test {
+    QTemporaryDir dir;
+    QString data = dir.filePath(QStringLiteral("data"));
+    QString game = dir.filePath(QStringLiteral("game"));
+    QString main = game + QStringLiteral("/Main");
+    QByteArray savedConfigHome = qgetenv("XDG_CONFIG_HOME");
+
+    MapCommandsTest()
+    {
+        QDir().mkpath(data);
+        QDir().mkpath(main);
+        qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toLocal8Bit());
+    }
+    ~MapCommandsTest() override
+    {
+        savedConfigHome.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", savedConfigHome);
+    }
+
+    QString mapList() const { return data + QStringLiteral("/Main.efr"); }
+
+    CliResult run(const QStringList& arguments) const { return test::runWithData(data, arguments); }
+};
+
+} // namespace
+
+TEST_F(MapCommandsTest, ScanWritesTheMapListAndPrintsTheCountReadBack)
+{
+    test::writeZip(main + QStringLiteral("/maps1.pk3"),
+        { "maps/", "maps/dm/x1.bsp", "maps/obj/y1.bsp", "scripts/x1.scr", "maps/dm/test.version2.bsp" });
+    test::writeZip(main + QStringLiteral("/pak6.PK3"), { "maps/dm/mohdm6.bsp" });
+    test::writeZip(main + QStringLiteral("/nomaps.pk3"), { "sound/a.wav" });
+    writeBytes(main + QStringLiteral("/readme.txt"), "not an archive");
+
+    const CliResult scanned = run({ "--game-dir", game, "scan" });
+    ASSERT_EQ(scanned.code, 0) << scanned.err.toStdString();
+    EXPECT_EQ(scanned.out, QStringLiteral("4 Maps available\n"));
+    EXPECT_EQ(scanned.err, QString()) << "no progress when standard error is not a terminal";
+    EXPECT_EQ(readBytes(mapList()),
+        crlfLines({ "maps1.pk3,x1,x1,x1,ffa team round", "maps1.pk3,y1,y1,y1,objective",
+            "maps1.pk3,test,test,test,ffa team round", "pak6.PK3,mohdm6,mohdm6,,ffa team round" }));
+
+    // A rescan starts the list afresh rather than adding to it.
+    QFile::remove(main + QStringLiteral("/maps1.pk3"));
+    const CliResult again = run({ "--game-dir", game, "scan" });
+    EXPECT_EQ(again.out, QStringLiteral("1 Maps available\n"));
+    EXPECT_EQ(readBytes(mapList()), crlfLines({ "pak6.PK3,mohdm6,mohdm6,,ffa team round" }));
+}
+
+TEST_F(MapCommandsTest, AFailedScanExitsOneWithTheScannersMessage)
+{
+    writeBytes(main + QStringLiteral("/broken.pk3"), "this is no zip archive");
+    writeBytes(main + QStringLiteral("/zz.pk3"), "");
+    const CliResult scanned = run({ "--game-dir", game, "scan" });
+    EXPECT_EQ(scanned.code, 1);
+    EXPECT_EQ(scanned.out, QString()) << "no count after a failure";
+    EXPECT_EQ(scanned.err,
+        QStringLiteral(
+            "The following pk3 broken.pk3 file does not contain an arena file, Fortwright is unable "
+            "to process this file\nit is recomended that you remove this pk3 file from your MOHAA "
+            "Main folder and run this map scan again\n"));
+}
+
+TEST_F(MapCommandsTest, AMissingMainFolderResetsTheStoredGameFolder)
+{
+    const QString noMain = dir.filePath(QStringLiteral("elsewhere"));
+    QDir().mkpath(noMain);
+    {
+        AppState state(defaultSettingsStorePath());
+        state.setGameFolder(noMain);
+        state.setFirstTime(true);
+    }
+
+    const CliResult scanned = run({ "scan" });
+    EXPECT_EQ(scanned.code, 1);
+    EXPECT_EQ(scanned.out, QString());
+    const QStringList message = scanned.err.split(QLatin1Char('\n'));
+    ASSERT_EQ(message.size(), 6) << scanned.err.toStdString();
+    EXPECT_EQ(
+        message[0], QStringLiteral("Fortwright was unable to locate any pk3 files in your base folder"));
+    EXPECT_EQ(message[2], QStringLiteral("Fortwright will now close and reset the selected path to MOHAA"));
+    EXPECT_TRUE(message[4].startsWith(QStringLiteral("If this problem continues please contact ")));
+    EXPECT_FALSE(message[4].endsWith(QLatin1Char(' ')));
+    EXPECT_FALSE(QFileInfo::exists(mapList()));
+
+    const AppState after(defaultSettingsStorePath());
+    EXPECT_EQ(after.gameFolder(), QString());
+    EXPECT_EQ(after.firstTime(), QStringLiteral("0"));
+
+    // With the stored folder gone, the next scan has no game folder to work on.
+    const CliResult next = run({ "scan" });
+    EXPECT_EQ(next.code, 1);
+    EXPECT_TRUE(next.err.startsWith(QStringLiteral("No game folder is known"))) << next.err.toStdString();
+}
+
+TEST_F(MapCommandsTest, MapsPrintsTheEntriesOfTheMapList)
+{
+    writeBytes(mapList(),
+        crlfLines({ "Pak5.pk3,obj_team1,obj_team1,,objective", "broken line",
+            "caf\xe9.pk3,b,b,b,ffa team round" }));
+    const CliResult listed = run({ "maps" });
+    ASSERT_EQ(listed.code, 0) << listed.err.toStdString();
+    EXPECT_EQ(listed.out,
+        QStringLiteral("Pak5.pk3,obj_team1,obj_team1,,objective\ncaf\u00e9.pk3,b,b,b,ffa team round\n"));
+    EXPECT_EQ(listed.err, QString());
+
+    QFile::remove(mapList());
+    const CliResult missing = run({ "maps" });
+    EXPECT_EQ(missing.code, 1);
+    EXPECT_EQ(missing.out, QString());
+    EXPECT_EQ(
+        missing.err, QStringLiteral("Unable to locate Fortwright Map List, please run a new Map Scan\n"));
+}
+
+TEST(ConsoleScanProgressTest, OneLineRewrittenInPlaceAndClearedBeforeABox)
+{
+    QString text;
+    QTextStream stream(&text);
+    EXPECT_FALSE(writesToTerminal(stream));
+
+    ConsolePrompter prompter(stream);
+    ConsoleScanProgress progress(&prompter);
+    progress.show();
+    progress.setCurrentFile(QString());
+    progress.setMaximum(3);
+    progress.setValue(1);
+    progress.setValue(2);
+    progress.setCurrentFile(QStringLiteral("Scanning longname.pk3 ...."));
+    progress.setCurrentFile(QStringLiteral("Scanning b.pk3 ...."));
+    prompter.warn(QStringLiteral("Trouble        "));
+    progress.setValue(0);
+    stream.flush();
+    const QString cleared = QLatin1Char('\r') + QString(23, QLatin1Char(' ')) + QLatin1Char('\r');
+    EXPECT_EQ(text,
+        QStringLiteral("\rScanning .... 1/3\rScanning .... 2/3\rScanning longname.pk3 .... 2/3"
+                       "\rScanning b.pk3 .... 2/3       ")
+            + cleared + QStringLiteral("Trouble\n"));
+
+    QString silentText;
+    QTextStream silentStream(&silentText);
+    ConsolePrompter silentPrompter(silentStream);
+    ConsoleScanProgress silent(nullptr);
+    silent.setMaximum(2);
+    silent.setValue(1);
+    silent.setCurrentFile(QStringLiteral("Scanning a.pk3 ...."));
+    silent.hide();
+    silentStream.flush();
+    EXPECT_EQ(silentText, QString());
+}
