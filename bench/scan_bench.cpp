@@ -14,19 +14,6 @@
 #include <QTextStream>
 #include <cstdio>
 
-namespace {
-
-class QuietProgress : public fw::ScanProgress {
-public:
-    void show() override { }
-    void setMaximum(int) override { }
-    void setValue(int) override { }
-    void setCurrentFile(const QString&) override { }
-    void hide() override { }
-};
-
-} // namespace
-
 int main(int argc, char* argv[])
 {
     fw::Pk3Archive::cacheLocalTimeZone();
@@ -43,7 +30,7 @@ int main(int argc, char* argv[])
     fw::ErrorReporter errors(args[2], prompter, clock);
     const fw::AppContext context { args[2], args[1], fw::addSlash(args[1]) + QStringLiteral("Main"), prompter,
         services, clock, errors };
-    QuietProgress progress;
+    fw::SilentScanProgress progress;
     fw::MapScanner scanner(context, progress, [&err](const QString& name, const QString& value) {
         err << "would store " << name << " = \"" << value << "\"" << Qt::endl;
     });

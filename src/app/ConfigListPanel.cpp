@@ -3,6 +3,7 @@
 #include "app/ProfileBinder.h"
 #include "profile/ListEditing.h"
 #include "support/AppContext.h"
+#include "support/CFileDialog.h"
 #include "support/ErrorReporter.h"
 #include "support/Prompter.h"
 

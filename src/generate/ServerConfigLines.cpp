@@ -159,7 +159,7 @@ QString startingMapLine(const ServerProfile& profile)
         return profile.rotation.startingMap;
     if (profile.rotation.rows.isEmpty())
         return {};
-    return startLineFor(profile.rotation.rows.constFirst());
+    return profile.rotation.rows.constFirst().startLine();
 }
 
 QStringList serverConfigLines(const ServerProfile& profile, const ServerConfigInputs& inputs)

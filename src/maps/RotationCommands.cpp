@@ -1,6 +1,7 @@
 #include "maps/RotationCommands.h"
 
 #include "support/AppContext.h"
+#include "support/CFileDialog.h"
 #include "support/Prompter.h"
 
 #include <QFileInfo>
@@ -46,8 +47,7 @@ void RotationCommands::setStartingMap(int row)
     if (row < 0 || row >= m_rotation.rows.size())
         return;
     const RotationRow& chosen = m_rotation.rows.at(row);
-    m_rotation.startingMap
-        = (chosen.isObjective() ? QStringLiteral("Map obj/") : QStringLiteral("Map dm/")) + chosen.mapName;
+    m_rotation.startingMap = chosen.startLine();
     m_rotation.markerTag = QString::number(row);
     m_context.prompter.inform(
         chosen.mapName + QStringLiteral(" has been set as the starting map") + kEightBlanks);
@@ -88,7 +88,7 @@ void RotationCommands::openCycle()
     request.title = QStringLiteral("Open Map Cycle");
     request.filter = QStringLiteral("Map Cycle (*.txt)|*.txt");
     request.initialDir = m_context.mainPath;
-    request.flags = 0x1000; // the file must exist
+    request.flags = FileDialogFlag::FileMustExist;
     const QString path = m_context.prompter.chooseFile(request);
     if (!path.isEmpty())
         m_rotation.savedCyclePath = path;

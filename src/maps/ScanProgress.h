@@ -17,4 +17,14 @@ public:
     virtual void hide() = 0;
 };
 
+// A scan that shows nothing: benchmarks and tests.
+class SilentScanProgress : public ScanProgress {
+public:
+    void show() override { }
+    void setMaximum(int) override { }
+    void setValue(int) override { }
+    void setCurrentFile(const QString&) override { }
+    void hide() override { }
+};
+
 } // namespace fw

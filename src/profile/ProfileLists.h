@@ -12,6 +12,13 @@ struct RotationRow {
     QString longName;
 
     bool isObjective() const { return gameTypes == QLatin1String("objective"); }
+    // "dm/name" or "obj/name", as the server's map list names the map.
+    QString mapPath() const
+    {
+        return (isObjective() ? QStringLiteral("obj/") : QStringLiteral("dm/")) + mapName;
+    }
+    // The console line that loads the map: "Map dm/name" or "Map obj/name".
+    QString startLine() const { return QStringLiteral("Map ") + mapPath(); }
     bool operator==(const RotationRow&) const = default;
 };
 

@@ -40,14 +40,6 @@ bool runGenerator(const QString& dir)
         && generator.exitCode() == 0;
 }
 
-class SilentProgress : public ScanProgress {
-    void show() override { }
-    void setMaximum(int) override { }
-    void setValue(int) override { }
-    void setCurrentFile(const QString&) override { }
-    void hide() override { }
-};
-
 } // namespace
 
 TEST(DemoGame, GeneratorMakesAGameFolderAgainAndAgain)
@@ -61,7 +53,7 @@ TEST(DemoGame, GeneratorMakesAGameFolderAgainAndAgain)
         EXPECT_TRUE(first.contains(QStringLiteral("Main/Pak%1.pk3").arg(n))) << n;
 
     // The map scan finds the stock lines and every custom map with the game type of its folder.
-    SilentProgress progress;
+    SilentScanProgress progress;
     ASSERT_TRUE(
         MapScanner(tc.context, progress, [](const QString&, const QString&) {}).gbln_ScanMaps("Main"));
     const QStringList lines = QString::fromLatin1(readBytes(tc.dataFile(QStringLiteral("Main.efr"))))
