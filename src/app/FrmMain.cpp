@@ -272,7 +272,7 @@ void FrmMain::Form_Load()
             if (file.open(QIODevice::ReadOnly))
                 restoreState(file.readAll());
         }
-        loadLists();
+        ListFiles::loadSideLists(m_profile, m_context);
         if (QFileInfo::exists(m_context.dataPath(kMapListFileName)))
             loadAvailableMaps();
         else
@@ -288,19 +288,6 @@ void FrmMain::Form_Load()
     m_preview = new FrmMapPreview(this);
     m_preview->hide();
     connect(m_maps, &MapsPage::previewTextChanged, m_preview, &FrmMapPreview::setMapText);
-}
-
-void FrmMain::loadLists()
-{
-    const QString configs = m_context.dataPath(kConfigListFile);
-    if (QFileInfo::exists(configs))
-        m_profile.configs = ListFiles::readConfigs(configs);
-    const QString bans = m_context.dataPath(kBannedListFile);
-    if (QFileInfo::exists(bans))
-        m_profile.bans = ListFiles::readBans(bans);
-    const QString message = m_context.dataPath(kMessageFile);
-    if (QFileInfo::exists(message))
-        m_profile.message = ListFiles::readMessage(message);
 }
 
 void FrmMain::loadAvailableMaps()

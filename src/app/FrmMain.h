@@ -99,7 +99,6 @@ protected:
 
 private:
     QWidget* makeBottomBar();
-    void loadLists();
     void centre();
     void unloadAll();
 

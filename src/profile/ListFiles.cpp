@@ -106,11 +106,16 @@ void ListFiles::writeMessage(const QString& path, const QString& text)
     writeFileWhole(path, toAnsi(text + QStringLiteral("\r\n")));
 }
 
-void ListFiles::loadAll(ServerProfile& profile, const AppContext& context)
+void ListFiles::loadSideLists(ServerProfile& profile, const AppContext& context)
 {
     profile.configs = readConfigs(context.dataPath(kConfigListFile));
     profile.bans = readBans(context.dataPath(kBannedListFile));
     profile.message = readMessage(context.dataPath(kMessageFile));
+}
+
+void ListFiles::loadAll(ServerProfile& profile, const AppContext& context)
+{
+    loadSideLists(profile, context);
     profile.rotation.rows = readRotation(context.dataPath(kRotationListFile));
 }
 

@@ -46,6 +46,8 @@ public:
 
     // The lists as the window reads them when it opens: configurations, bans, message, rotation.
     static void loadAll(ServerProfile& profile, const AppContext& context);
+    // The same without the rotation, which the window restores only after its map catalogue.
+    static void loadSideLists(ServerProfile& profile, const AppContext& context);
     // The lists as the window writes them when it closes: the rotation only when it has rows (an
     // emptied rotation leaves the old file), configurations, bans (the grid always has its header
     // row) and message always. A file that fails does not stop the others; the first failure is
