@@ -264,8 +264,7 @@ void FrmMain::Form_Load()
     InstallExceptionHandler(m_context.errors.defaultLogPath(), m_context.clock);
     m_isLoading = true;
     try {
-        const ProfileLoadOutcome loaded = LoadProfile(m_profile, m_context, true);
-        Q_UNUSED(loaded);
+        LoadProfile(m_profile, m_context, true);
         const QString layout = m_context.dataPath(QStringLiteral("MOHAALib.atb"));
         if (QFileInfo::exists(layout)) {
             QFile file(layout);
