@@ -2,6 +2,8 @@
 
 #include "support/AnsiCodec.h"
 
+#include <cstring>
+
 namespace fw {
 namespace {
 
@@ -21,10 +23,32 @@ void trimRange(const QByteArray& bytes, qsizetype& begin, qsizetype& end)
         --end;
 }
 
+// A value is written as given, blanks around it included; only its line breaks become blanks.
 QString singleLine(QString text)
 {
-    text.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return trimIniBlanks(text);
+    return text.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+}
+
+// Names are compared trimmed, so they are written trimmed.
+QString singleLineName(const QString& text)
+{
+    return trimIniBlanks(singleLine(text));
+}
+
+// Searches stay inside the line, so reading stays linear however the lines are formed.
+qsizetype lastInLine(const QByteArray& bytes, char c, qsizetype begin, qsizetype end)
+{
+    for (qsizetype i = end - 1; i >= begin; --i) {
+        if (bytes.at(i) == c)
+            return i;
+    }
+    return -1;
+}
+
+qsizetype firstInLine(const QByteArray& bytes, char c, qsizetype begin, qsizetype end)
+{
+    const char* at = static_cast<const char*>(std::memchr(bytes.constData() + begin, c, size_t(end - begin)));
+    return at ? at - bytes.constData() : -1;
 }
 
 } // namespace
@@ -69,6 +93,7 @@ void IniDocument::parse()
         m_lines.append(parseLine(pos, end, next));
         pos = next;
     }
+    index();
 }
 
 IniDocument::Line IniDocument::parseLine(qsizetype begin, qsizetype end, qsizetype next) const
@@ -80,7 +105,7 @@ IniDocument::Line IniDocument::parseLine(qsizetype begin, qsizetype end, qsizety
     if (from == to)
         return line;
     if (m_bytes.at(from) == '[') {
-        const qsizetype close = m_bytes.lastIndexOf(']', to - 1);
+        const qsizetype close = lastInLine(m_bytes, ']', from + 1, to);
         if (close > from) {
             line.kind = Kind::Header;
             line.nameBegin = from + 1;
@@ -91,11 +116,11 @@ IniDocument::Line IniDocument::parseLine(qsizetype begin, qsizetype end, qsizety
         // A header without its "]" is an ordinary line, as the profile functions read it.
     }
     line.kind = Kind::Entry;
-    const qsizetype equals = m_bytes.indexOf('=', from);
+    const qsizetype equals = firstInLine(m_bytes, '=', from, to);
     line.nameBegin = from;
-    line.nameEnd = (equals >= 0 && equals < to) ? equals : to;
+    line.nameEnd = equals >= 0 ? equals : to;
     trimRange(m_bytes, line.nameBegin, line.nameEnd);
-    if (equals >= 0 && equals < to) {
+    if (equals >= 0) {
         line.valueBegin = equals + 1;
         line.valueEnd = to;
         trimRange(m_bytes, line.valueBegin, line.valueEnd);
@@ -114,36 +139,46 @@ QByteArray IniDocument::encode(const QString& text) const
     return m_utf8 ? text.toUtf8() : toAnsi(text);
 }
 
-bool IniDocument::nameIs(const Line& line, const QString& trimmedName) const
-{
-    // Cheap length test first: a 1252 name has one byte per character.
-    if (!m_utf8 && line.nameEnd - line.nameBegin != trimmedName.size())
-        return false;
-    return decode(line.nameBegin, line.nameEnd).compare(trimmedName, Qt::CaseInsensitive) == 0;
-}
-
 std::optional<IniDocument::Section> IniDocument::findSection(const QString& name) const
 {
-    const QString wanted = trimIniBlanks(name);
-    for (qsizetype i = 0; i < m_lines.size(); ++i) {
-        if (m_lines[i].kind != Kind::Header || !nameIs(m_lines[i], wanted))
-            continue;
-        qsizetype stop = i + 1;
-        while (stop < m_lines.size() && m_lines[stop].kind != Kind::Header)
-            ++stop;
-        return Section { i, stop };
-    }
-    return std::nullopt;
+    const auto found = m_sections.constFind(trimIniBlanks(name).toCaseFolded());
+    if (found == m_sections.cend())
+        return std::nullopt;
+    return *found;
 }
 
 qsizetype IniDocument::findKey(const Section& section, const QString& key) const
 {
-    const QString wanted = trimIniBlanks(key);
-    for (qsizetype i = section.header + 1; i < section.stop; ++i) {
-        if (m_lines[i].kind == Kind::Entry && nameIs(m_lines[i], wanted))
-            return i;
+    return m_keys.value({ section.header, trimIniBlanks(key).toCaseFolded() }, -1);
+}
+
+void IniDocument::index()
+{
+    // Lookups go through hashes built once per parse, so reading a file stays linear in its size
+    // whatever it holds; the first of two equal names wins.
+    m_sections.clear();
+    m_keys.clear();
+    qsizetype header = -1;
+    const auto closeSection = [&](qsizetype stop) {
+        if (header < 0)
+            return;
+        const Line& line = m_lines[header];
+        const QString name = decode(line.nameBegin, line.nameEnd).toCaseFolded();
+        if (!m_sections.contains(name))
+            m_sections.insert(name, Section { header, stop });
+    };
+    for (qsizetype i = 0; i < m_lines.size(); ++i) {
+        const Line& line = m_lines[i];
+        if (line.kind == Kind::Header) {
+            closeSection(i);
+            header = i;
+        } else if (line.kind == Kind::Entry && header >= 0) {
+            const KeyAt key { header, decode(line.nameBegin, line.nameEnd).toCaseFolded() };
+            if (!m_keys.contains(key))
+                m_keys.insert(key, i);
+        }
     }
-    return -1;
+    closeSection(m_lines.size());
 }
 
 std::optional<QString> IniDocument::value(const QString& section, const QString& key) const
@@ -185,13 +220,13 @@ QStringList IniDocument::sectionNames() const
 void IniDocument::setValue(const QString& section, const QString& key, const QString& value)
 {
     const QByteArray newValue = encode(singleLine(value));
-    const QByteArray newKey = encode(singleLine(key));
+    const QByteArray newKey = encode(singleLineName(key));
     const auto found = findSection(section);
     if (!found) {
         QByteArray added;
         if (!m_bytes.isEmpty() && !m_bytes.endsWith('\n') && !m_bytes.endsWith('\r'))
             added += kLineEnd;
-        added += '[' + encode(singleLine(section)) + ']' + kLineEnd + newKey + '=' + newValue + kLineEnd;
+        added += '[' + encode(singleLineName(section)) + ']' + kLineEnd + newKey + '=' + newValue + kLineEnd;
         splice(m_bytes.size(), m_bytes.size(), added);
         return;
     }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
+#include <QPair>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -9,8 +11,8 @@
 namespace fw {
 
 // One INI file held as its bytes, read the way the Windows profile functions read it: section
-// and key names compared without case and without surrounding blanks, values trimmed, the first
-// of two equal sections or keys wins, lines end at CR LF, LF or CR, and lines before the first
+// and key names compared without case and without surrounding blanks, values trimmed on read and
+// written as given, the first of two equal sections or keys wins, lines end at CR LF, LF or CR, and lines before the first
 // section belong to none. Edits splice the bytes, so whatever they do not touch stays byte for
 // byte; a line they add ends with CR LF. The text is Windows-1252, or UTF-8 behind a byte-order
 // mark.
@@ -31,8 +33,8 @@ public:
     QStringList sectionNames() const;
 
     // Replaces the key's value in place, or appends the key at the end of its section, or appends
-    // the section at the end of the file. Line breaks in the texts become blanks, so a value can
-    // never start a line of its own.
+    // the section at the end of the file. The value keeps its surrounding blanks; line breaks in
+    // the texts become blanks, so a value can never start a line of its own.
     void setValue(const QString& section, const QString& key, const QString& value);
     // False when there was nothing to remove.
     bool removeKey(const QString& section, const QString& key);
@@ -60,13 +62,17 @@ private:
     Line parseLine(qsizetype begin, qsizetype end, qsizetype next) const;
     QString decode(qsizetype begin, qsizetype end) const;
     QByteArray encode(const QString& text) const;
-    bool nameIs(const Line& line, const QString& trimmedName) const;
+    void index();
     std::optional<Section> findSection(const QString& name) const;
     qsizetype findKey(const Section& section, const QString& key) const;
     void splice(qsizetype begin, qsizetype end, const QByteArray& replacement);
 
     QByteArray m_bytes;
     QList<Line> m_lines;
+    // Folded names: a section's first header, and a key's first line in its section.
+    using KeyAt = QPair<qsizetype, QString>;
+    QHash<QString, Section> m_sections;
+    QHash<KeyAt, qsizetype> m_keys;
     bool m_utf8 = false;
 };
 

@@ -108,9 +108,11 @@ TEST_F(IniFixture, WritesReplaceInPlaceAppendAtTheEndOfTheSectionAndKeepTheRest)
         QByteArray(
             "; made elsewhere\n[A]\nkey=new\nother=1\nadded=-7\r\n\n[B]\nx=\xE9t\xE9\r\ny=\x80 5\r\n"));
 
-    ini.SaveStringValue(QStringLiteral("C"), QStringLiteral("z"), QStringLiteral("two\r\nlines"));
-    EXPECT_TRUE(bytes().endsWith("y=\x80 5\r\n[C]\r\nz=two  lines\r\n"))
-        << "a new section goes last, on lines of its own";
+    ini.SaveStringValue(QStringLiteral("C"), QStringLiteral("z"), QStringLiteral(" two\r\nlines "));
+    EXPECT_TRUE(bytes().endsWith("y=\x80 5\r\n[C]\r\nz= two  lines \r\n"))
+        << "a new section goes last, on lines of its own; the value keeps its blanks";
+    EXPECT_EQ(ini.GetStringValue(QStringLiteral("C"), QStringLiteral("z")), QStringLiteral("two  lines"))
+        << "and reads back trimmed";
     EXPECT_EQ(
         ini.GetStringValue(QStringLiteral("b"), QStringLiteral("X")), QString::fromUtf8("\u00e9t\u00e9"));
 
@@ -126,7 +128,7 @@ TEST_F(IniFixture, WritesReplaceInPlaceAppendAtTheEndOfTheSectionAndKeepTheRest)
     EXPECT_TRUE(ini.DeleteKey(QStringLiteral("A"), QStringLiteral("other")));
     EXPECT_TRUE(ini.DeleteKey(QStringLiteral("A"), QStringLiteral("never there")));
     EXPECT_TRUE(ini.DeleteSection(QStringLiteral("b")));
-    EXPECT_EQ(bytes(), QByteArray("; made elsewhere\n[A]\nkey=new\nadded=-7\r\n\n[C]\r\nz=two  lines\r\n"));
+    EXPECT_EQ(bytes(), QByteArray("; made elsewhere\n[A]\nkey=new\nadded=-7\r\n\n[C]\r\nz= two  lines \r\n"));
 }
 
 TEST_F(IniFixture, OddFilesAreReadWithoutHarm)
@@ -149,6 +151,19 @@ TEST_F(IniFixture, OddFilesAreReadWithoutHarm)
     EXPECT_EQ(raised([&] { ini.SaveStringValue(QStringLiteral("s"), QStringLiteral("n"), QString()); }),
         IniFileError::ComponentFailure);
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+
+    // Lines that open a header and never close it, or hold no "=", each search only their own
+    // line; reading them leaves the file as it was.
+    for (const QByteArray& filler : { QByteArray("[open\r\n"), QByteArray("no equals here\r\n") }) {
+        QByteArray hostile;
+        while (hostile.size() < 150 * 1024)
+            hostile += filler;
+        hostile += "[s]\r\nk=v\r\n";
+        file(hostile);
+        EXPECT_EQ(ini.GetStringValue(QStringLiteral("s"), QStringLiteral("k")), QStringLiteral("v"));
+        EXPECT_EQ(ini.EnumerateAllSections(keys), 1);
+        EXPECT_EQ(bytes(), hostile);
+    }
 
     // Ten megabytes of keys: still read, listed up to the listing's cut, and written.
     QByteArray big("[big]\r\n");
