@@ -4,7 +4,9 @@
 #include "profile/ProfileLayout.h"
 #include "profile/ProfileTextCodec.h"
 #include "profile/ServerProfile.h"
+#include "support/AnsiTextFile.h"
 #include "support/CIniFile.h"
+#include "support/IniDocument.h"
 #include "support/FortwrightError.h"
 #include "support/NumericText.h"
 #include "support/ProfileReads.h"
@@ -12,8 +14,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
-#include <filesystem>
 #include <limits>
 
 namespace fw {
@@ -102,25 +102,6 @@ void writeKey(CIniFile& ini, const ProfileKey& k, const ServerProfile& profile)
     }
 }
 
-// An empty file beside the target, left for the caller to fill and rename.
-QString makeSiblingFile(const QString& target, QString* error)
-{
-    QTemporaryFile file(QFileInfo(target).absoluteDir().filePath(QStringLiteral(".profile-XXXXXX")));
-    file.setAutoRemove(false);
-    if (!file.open()) {
-        if (error)
-            *error = file.errorString();
-        return {};
-    }
-    // A temporary file is private to its owner; the profile gets the old file's permissions or
-    // those of an ordinary file.
-    const QFileInfo old(target);
-    file.setPermissions(old.exists() ? old.permissions()
-                                     : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser
-                | QFile::WriteUser | QFile::ReadGroup | QFile::ReadOther);
-    return file.fileName();
-}
-
 } // namespace
 
 ProfileReadResult ProfileFile::read(const QString& path, ServerProfile& profile)
@@ -128,12 +109,15 @@ ProfileReadResult ProfileFile::read(const QString& path, ServerProfile& profile)
     ProfileReadResult result;
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return result;
-    CIniFile ini;
-    ini.Init(path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return result;
+    // One read of the file serves every key.
+    const auto ini = CIniFile::inMemory(IniDocument(file.readAll()));
     result.fileRead = true;
     for (const ProfileKey& k : profileKeys()) {
         try {
-            applyKey(ini, k, profile, result.resetCycleAvailable);
+            applyKey(*ini, k, profile, result.resetCycleAvailable);
         } catch (const FortwrightError&) {
             // A key that cannot be read leaves its field; the next key goes on.
         }
@@ -143,25 +127,16 @@ ProfileReadResult ProfileFile::read(const QString& path, ServerProfile& profile)
 
 bool ProfileFile::write(const QString& path, const ServerProfile& profile, QString* error)
 {
-    const QString building = makeSiblingFile(path, error);
-    if (building.isEmpty())
-        return false;
-    CIniFile ini;
-    ini.Init(building);
-    for (const ProfileKey& k : profileKeys()) {
-        try {
-            writeKey(ini, k, profile);
-        } catch (const FortwrightError&) {
-            // A key that cannot be written is left out; the next key goes on.
-        }
-    }
-    std::error_code failure;
-    std::filesystem::rename(
-        QFile::encodeName(building).toStdString(), QFile::encodeName(path).toStdString(), failure);
-    if (failure) {
-        QFile::remove(building);
+    // The whole profile is built in memory and replaces the old file in one write, so a failure
+    // anywhere leaves the old profile as it was.
+    const auto ini = CIniFile::inMemory(IniDocument());
+    try {
+        for (const ProfileKey& k : profileKeys())
+            writeKey(*ini, k, profile);
+        writeFileWhole(path, ini->heldDocument().bytes());
+    } catch (const FortwrightError& e) {
         if (error)
-            *error = QString::fromStdString(failure.message());
+            *error = e.description();
         return false;
     }
     return true;

@@ -45,6 +45,22 @@ CIniFile::CIniFile(const QString& programFolder)
 {
 }
 
+CIniFile::~CIniFile() = default;
+
+std::unique_ptr<CIniFile> CIniFile::inMemory(IniDocument document)
+{
+    auto ini = std::make_unique<CIniFile>();
+    ini->m_fileName = QStringLiteral("(memory)");
+    ini->m_held = std::make_unique<IniDocument>(std::move(document));
+    return ini;
+}
+
+const IniDocument& CIniFile::heldDocument() const
+{
+    static const IniDocument none;
+    return m_held ? *m_held : none;
+}
+
 void CIniFile::Init(const QString& fileName)
 {
     if (fileName.isEmpty())
@@ -77,11 +93,13 @@ void CIniFile::requireFile() const
 
 bool CIniFile::FileExists() const
 {
-    return QFileInfo::exists(m_fileName);
+    return m_held || QFileInfo::exists(m_fileName);
 }
 
 IniDocument CIniFile::load() const
 {
+    if (m_held)
+        return *m_held;
     if (!FileExists())
         return IniDocument();
     QFile file(m_fileName);
@@ -92,6 +110,10 @@ IniDocument CIniFile::load() const
 
 void CIniFile::store(const IniDocument& document) const
 {
+    if (m_held) {
+        *m_held = document;
+        return;
+    }
     // The file is replaced by a rename, which a read-only file would not stop on its own.
     const QFileInfo info(m_fileName);
     if (info.exists() && !info.permission(QFile::WriteOwner))

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <memory>
 
 namespace fw {
 
@@ -24,6 +25,14 @@ class CIniFile {
 public:
     // The file name starts as programFolder + "/MyFileSettings.ini".
     explicit CIniFile(const QString& programFolder = QString());
+    ~CIniFile();
+    CIniFile(const CIniFile&) = delete;
+    CIniFile& operator=(const CIniFile&) = delete;
+
+    // The same calls over a document held in memory: reads parse it once, writes change it
+    // there, and the caller stores the result itself. The file name is only a label.
+    static std::unique_ptr<CIniFile> inMemory(IniDocument document);
+    const IniDocument& heldDocument() const;
 
     void Init(const QString& fileName);
     void setFileName(const QString& fileName);
@@ -51,6 +60,7 @@ private:
     void write(const QString& section, const QString& key, const QString& value);
 
     QString m_fileName;
+    std::unique_ptr<IniDocument> m_held;
 };
 
 } // namespace fw

@@ -20,8 +20,6 @@ struct ProfileFileTest : ::testing::Test {
     test::TestContext t;
     QString path = t.dataFile(QStringLiteral("Default.ini"));
 
-    // The INI engine drops blanks around a value, so a text stored as a single blank shows as
-    // an empty value.
     QString saved() const { return fromAnsi(readBytes(path)); }
     ServerProfile reloaded() const
     {
@@ -38,8 +36,8 @@ TEST_F(ProfileFileTest, AFreshProfileIsSavedInTheDocumentedLayout)
     ASSERT_TRUE(ProfileFile::write(path, ServerProfile()));
     const QStringList lines = saved().split(QStringLiteral("\r\n"));
     EXPECT_EQ(lines.size(), 16 + 81 + 1) << "sections, keys, and CR LF after the last line";
-    const QStringList inOrder = { "[AdminSettings]", "AdminSettings0=", "AdminSettings16=12203",
-        "AdminSettings17=", "[GameSettings]", "GameSettings0=8", "GameSettings7=5000", "GameSettings20=200",
+    const QStringList inOrder = { "[AdminSettings]", "AdminSettings0= ", "AdminSettings16=12203",
+        "AdminSettings17= ", "[GameSettings]", "GameSettings0=8", "GameSettings7=5000", "GameSettings20=200",
         "[Master]", "Master4=", "[GameLimit]", "GameLimit0=20", "[Movement]", "Movement0=320", "Movement5=1",
         "[MOHAAOptions]", "MOHAAOptions0=0", "MOHAAOptions3=1", "MOHAAOptions15=1", "[DMFlags]", "DMFlags2=0",
         "[GameType]", "GameType=0", "[Logging]", "Logging=3", "[Logname]", "Logname=MOHAALog.log",
@@ -58,7 +56,7 @@ TEST_F(ProfileFileTest, EveryKindOfFieldSurvivesASaveAndALoad)
     const QString cycle = t.mainFile(QStringLiteral("cycle.cfg"));
     writeBytes(cycle, "x");
     ServerProfile p;
-    p.setValue(G::txtAdministration, 13, QStringLiteral("secret"));
+    p.setValue(G::txtAdministration, 13, QStringLiteral(" se cret "));
     p.setValue(G::txtAdministration, 16, QString());
     p.setValue(G::txtGameSettings, 7, QStringLiteral("50000"));
     p.setValue(G::txtGameSettings, 8, QStringLiteral("2.5"));
@@ -75,9 +73,11 @@ TEST_F(ProfileFileTest, EveryKindOfFieldSurvivesASaveAndALoad)
     ASSERT_TRUE(ProfileFile::write(path, p));
     EXPECT_TRUE(saved().contains(QStringLiteral("\r\nGameSettings7=50000\r\n")))
         << "a value beyond 16 bits is kept as its plain decimal";
+    EXPECT_TRUE(saved().contains(QStringLiteral("\r\nAdminSettings13= se cret \r\n")))
+        << "a text is stored with its blanks";
 
     const ServerProfile q = reloaded();
-    EXPECT_EQ(q.text(G::txtAdministration, 13), QStringLiteral("secret"));
+    EXPECT_EQ(q.text(G::txtAdministration, 13), QStringLiteral("se cret")) << "and read back trimmed";
     EXPECT_EQ(q.text(G::txtAdministration, 16), QString());
     EXPECT_EQ(q.text(G::txtGameSettings, 7), QStringLiteral("50000"));
     EXPECT_EQ(q.text(G::txtGameSettings, 8), QStringLiteral("2")) << "halves to even";
