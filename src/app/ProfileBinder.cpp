@@ -1,5 +1,6 @@
 #include "app/ProfileBinder.h"
 
+#include "app/FieldTextValidator.h"
 #include "app/SpinField.h"
 
 #include <QButtonGroup>
@@ -8,7 +9,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
-#include <QRegularExpressionValidator>
 
 namespace fw {
 namespace {
@@ -125,7 +125,7 @@ QWidget* ProfileBinder::makeWidget(const SettingField& field)
     auto* edit = new QLineEdit;
     if (field.maxLength > 0) {
         edit->setMaxLength(field.maxLength);
-        edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d*")), edit));
+        edit->setValidator(new FieldTextValidator(field, edit));
     }
     connect(edit, &QLineEdit::textChanged, this, store);
     return edit;

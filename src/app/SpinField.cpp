@@ -1,9 +1,9 @@
 #include "app/SpinField.h"
 
+#include "profile/FieldValueRules.h"
 #include "support/NumericText.h"
 
 #include <QLineEdit>
-#include <QRegularExpression>
 #include <algorithm>
 
 namespace fw {
@@ -51,8 +51,7 @@ QAbstractSpinBox::StepEnabled SpinField::stepEnabled() const
 
 QValidator::State SpinField::validate(QString& input, int&) const
 {
-    static const QRegularExpression kNumberSoFar(QStringLiteral("^-?\\d*\\.?\\d*$"));
-    return kNumberSoFar.match(input).hasMatch() ? QValidator::Acceptable : QValidator::Invalid;
+    return isNumberAsTyped(input) ? QValidator::Acceptable : QValidator::Invalid;
 }
 
 QSize SpinField::sizeHint() const

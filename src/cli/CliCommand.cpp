@@ -14,6 +14,37 @@ QString CliCommand::usage() const
     return line + QStringLiteral("\n  ") + summary();
 }
 
+namespace {
+
+// A value such as "-5" is a number to set, not an option: it is hidden from the option parser
+// behind a marker and put back among the positional arguments in its place.
+const QString negativeMarker = QStringLiteral("\x01negative:");
+
+bool looksNegativeNumber(const QString& argument)
+{
+    return argument.size() > 1 && argument.at(0) == QLatin1Char('-')
+        && (argument.at(1).isDigit() || argument.at(1) == QLatin1Char('.'));
+}
+
+QStringList hideNegativeNumbers(const QStringList& arguments)
+{
+    QStringList hidden;
+    hidden.reserve(arguments.size());
+    for (const QString& argument : arguments)
+        hidden << (looksNegativeNumber(argument) ? negativeMarker + argument : argument);
+    return hidden;
+}
+
+QStringList restoreNegativeNumbers(QStringList positional)
+{
+    for (QString& argument : positional)
+        if (argument.startsWith(negativeMarker))
+            argument.remove(0, negativeMarker.size());
+    return positional;
+}
+
+} // namespace
+
 int CliCommand::execute(CliSession& session, const QStringList& arguments)
 {
     QCommandLineParser parser;
@@ -21,13 +52,13 @@ int CliCommand::execute(CliSession& session, const QStringList& arguments)
     const QCommandLineOption help(QStringList { QStringLiteral("h"), QStringLiteral("help") });
     parser.addOption(help);
     parser.addOptions(options());
-    if (!parser.parse(QStringList { name() } + arguments))
+    if (!parser.parse(QStringList { name() } + hideNegativeNumbers(arguments)))
         CliSession::usage(parser.errorText() + QLatin1Char('\n') + usage());
     if (parser.isSet(help)) {
         session.out() << usage() << Qt::endl;
         return 0;
     }
-    const QStringList positional = parser.positionalArguments();
+    const QStringList positional = restoreNegativeNumbers(parser.positionalArguments());
     if (positional.size() < minArguments() || (maxArguments() >= 0 && positional.size() > maxArguments()))
         CliSession::usage(usage());
     run(session, parser, positional);

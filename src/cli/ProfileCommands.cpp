@@ -117,7 +117,8 @@ private:
         }
         const SettingField& field = *SettingsCatalogue::field(group, index);
         if (!fieldAcceptsText(field, value))
-            CliSession::fail(refusal(field, groupName, value));
+            CliSession::fail(
+                QStringLiteral("%1 takes %2, not \"%3\"").arg(groupName, fieldTakes(field), value));
         profile.setValue(group, index, value);
     }
 
@@ -125,14 +126,6 @@ private:
     {
         if (indexText != kNoIndex)
             CliSession::usage(QStringLiteral("%1 takes the index - (it has no members)").arg(groupName));
-    }
-
-    static QString refusal(const SettingField& field, const QString& groupName, const QString& value)
-    {
-        const QString expected = field.kind == FieldKind::Check
-            ? QStringLiteral("0 or 1")
-            : QStringLiteral("a number from %1 to %2").arg(field.minimum).arg(field.maximum);
-        return QStringLiteral("%1 takes %2, not \"%3\"").arg(groupName, expected, value);
     }
 };
 

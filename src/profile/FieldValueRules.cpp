@@ -1,32 +1,61 @@
 #include "profile/FieldValueRules.h"
 
-#include "support/NumericText.h"
+#include <QRegularExpression>
 
 namespace fw {
 
-bool fieldAcceptsNumber(const SettingField& field, qint64 value)
+bool isNumberAsTyped(const QString& text)
+{
+    static const QRegularExpression kNumberSoFar(QStringLiteral("^-?\\d*\\.?\\d*$"));
+    return kNumberSoFar.match(text).hasMatch();
+}
+
+namespace {
+
+bool isDigits(const QString& text, int places)
+{
+    if (text.size() > places)
+        return false;
+    return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+} // namespace
+
+bool fieldAcceptsText(const SettingField& field, const QString& text)
 {
     switch (field.kind) {
     case FieldKind::Number:
-        return value >= field.minimum && value <= field.maximum;
+        return isNumberAsTyped(text);
     case FieldKind::Check:
-        return value == 0 || value == 1;
+        return text == QLatin1String("0") || text == QLatin1String("1");
     case FieldKind::Text:
-        return true;
+        return field.maxLength <= 0 || isDigits(text, field.maxLength);
     case FieldKind::Option:
         break;
     }
     return false;
 }
 
-bool fieldAcceptsText(const SettingField& field, const QString& text)
+bool fieldAcceptsNumber(const SettingField& field, qint64 value)
 {
-    if (field.kind == FieldKind::Text)
-        return true;
-    if (field.kind == FieldKind::Check)
-        return text == QLatin1String("0") || text == QLatin1String("1");
-    const std::optional<qint64> value = integerHalfEven(text);
-    return value && fieldAcceptsNumber(field, *value);
+    return fieldAcceptsText(field, QString::number(value));
+}
+
+QString fieldTakes(const SettingField& field)
+{
+    switch (field.kind) {
+    case FieldKind::Number:
+        return QStringLiteral("a number");
+    case FieldKind::Check:
+        return QStringLiteral("0 or 1");
+    case FieldKind::Text:
+        if (field.maxLength > 0)
+            return QStringLiteral("at most %1 digits").arg(field.maxLength);
+        return QStringLiteral("any text");
+    case FieldKind::Option:
+        break;
+    }
+    return QStringLiteral("one of its members");
 }
 
 } // namespace fw

@@ -6,12 +6,17 @@
 
 namespace fw {
 
-// What a field takes when a value arrives from outside the window (a profile file, the command
-// line): a number field a whole number within its range, a check box 0 or 1 (the boxes have no
-// grey state), a text field anything.
-bool fieldAcceptsNumber(const SettingField& field, qint64 value);
-// The same for a typed text: a number field takes any decimal text whose whole-number reading
-// lies within its range ("0.6" reads as 1).
+// What a field takes, the same whichever way the value arrives (typed in the window, given on
+// the command line, read from a profile). A number field takes a number as far as it is typed
+// ("", "-", "2.", "-5", "99999"): only its arrows keep to the range, and the writers have their
+// own rules for values beyond it. A digit field (the port) takes digits up to its places, a
+// check box 0 or 1, any other text field anything.
 bool fieldAcceptsText(const SettingField& field, const QString& text);
+bool fieldAcceptsNumber(const SettingField& field, qint64 value);
+// What a field takes, said for a message that refuses a value ("0 or 1").
+QString fieldTakes(const SettingField& field);
+
+// The typing rule of a number field on its own, for number fields outside the catalogue.
+bool isNumberAsTyped(const QString& text);
 
 } // namespace fw

@@ -32,6 +32,14 @@ qint64 readInteger(const CIniFile& ini, const ProfileKey& k)
     }
 }
 
+// A field that refuses the text (a port with letters) keeps its value.
+void offerText(ServerProfile& profile, SettingGroup group, int index, const QString& text)
+{
+    const SettingField* field = SettingsCatalogue::field(group, index);
+    if (field && fieldAcceptsText(*field, text))
+        profile.setValue(group, index, text);
+}
+
 void applyKey(const CIniFile& ini, const ProfileKey& k, ServerProfile& profile, bool& cycleKept)
 {
     if (!k.group) {
@@ -43,10 +51,10 @@ void applyKey(const CIniFile& ini, const ProfileKey& k, ServerProfile& profile, 
     switch (k.encoding) {
     case ProfileEncoding::AdminText:
     case ProfileEncoding::MasterText:
-        profile.setValue(*k.group, k.index, decodeStoredText(ini.GetStringValue(k.section, k.key)));
+        offerText(profile, *k.group, k.index, decodeStoredText(ini.GetStringValue(k.section, k.key)));
         return;
     case ProfileEncoding::PlainText:
-        profile.setValue(*k.group, k.index, ini.GetStringValue(k.section, k.key));
+        offerText(profile, *k.group, k.index, ini.GetStringValue(k.section, k.key));
         return;
     case ProfileEncoding::OptionIndex:
         profile.select(*k.group, ini.GetNumericValue(k.section, k.key));

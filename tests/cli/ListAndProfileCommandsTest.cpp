@@ -60,9 +60,19 @@ TEST_F(CommandsTest, ProfileSetSavesOneFieldAndRefusesWhatTheFieldRefuses)
     EXPECT_EQ(run({ "profile", "set", "txtAdministration", "2", "Dog, Cat" }).code, 0);
     EXPECT_EQ(run({ "profile", "set", "optServerType", "-", "0" }).code, 0);
     EXPECT_EQ(run({ "profile", "set", "chkLogSync", "-", "1" }).code, 0);
+    // What the window lets a user type, the command line takes too: any number as far as typed
+    // (only the window's arrows keep to the range), blanks around a text kept.
+    EXPECT_EQ(run({ "profile", "set", "GameLimit", "0", "-5" }).code, 0);
+    EXPECT_EQ(run({ "profile", "set", "txtGameSettings", "18", "2.5" }).code, 0);
+    EXPECT_EQ(run({ "profile", "set", "txtAdministration", "16", "27960" }).code, 0);
+    // Last, because a later load trims what it reads and the next save writes that.
+    EXPECT_EQ(run({ "profile", "set", "txtAdministration", "13", " pw " }).code, 0);
     const QByteArray saved = readBytes(file(QStringLiteral("Default.ini")));
     EXPECT_TRUE(saved.contains("GameSettings7=50000\r\n"));
     EXPECT_TRUE(saved.contains("AdminSettings2=Dog% Cat\r\n"));
+    EXPECT_TRUE(saved.contains("GameLimit0=-5\r\n"));
+    EXPECT_TRUE(saved.contains("AdminSettings13= pw \r\n"));
+    EXPECT_TRUE(saved.contains("AdminSettings16=27960\r\n"));
 
     const QStringList lines = run({ "profile", "show" }).lines();
     EXPECT_TRUE(lines.contains(QStringLiteral("txtGameSettings\t7\tsv_maxRate\t50000")));
@@ -73,7 +83,8 @@ TEST_F(CommandsTest, ProfileSetSavesOneFieldAndRefusesWhatTheFieldRefuses)
     const struct {
         QStringList args;
         int code;
-    } refused[] = { { { "txtGameSettings", "7", "50001" }, 1 }, { { "txtGameSettings", "0", "abc" }, 1 },
+    } refused[] = { { { "txtAdministration", "16", "12ab" }, 1 }, { { "txtAdministration", "16", "123456" }, 1 },
+        { { "txtGameSettings", "0", "abc" }, 1 }, { { "txtGameSettings", "0", "1e3" }, 1 },
         { { "chkSOF2Options", "0", "2" }, 1 }, { { "optGameType", "-", "4" }, 1 },
         { { "txtMsg", "-", "hello" }, 1 }, { { "txtGameSettings", "21", "1" }, 2 },
         { { "txtGameSettings", "-", "1" }, 2 }, { { "optGameType", "1", "1" }, 2 },

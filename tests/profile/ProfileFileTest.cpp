@@ -124,7 +124,7 @@ TEST_F(ProfileFileTest, CommaPercentBlankAndCodePageEncodings)
     EXPECT_EQ(r.text(G::txtLogFileName), QStringLiteral("a%b")) << "other texts are not decoded";
 }
 
-TEST_F(ProfileFileTest, RefusedAndMissingValuesLeaveTheirFields)
+TEST_F(ProfileFileTest, ANumberFieldTakesWhatItCouldBeTypedAndOtherFieldsRefuseTheRest)
 {
     ServerProfile p;
     p.setValue(G::txtGameSettings, 3, QStringLiteral("abc"));
@@ -133,25 +133,31 @@ TEST_F(ProfileFileTest, RefusedAndMissingValuesLeaveTheirFields)
     ServerProfile q;
     q.setValue(G::txtGameSettings, 3, QStringLiteral("7"));
     ProfileFile::read(path, q);
-    EXPECT_EQ(q.text(G::txtGameSettings, 3), QStringLiteral("7")) << "the missing key's -1 is refused";
+    EXPECT_EQ(q.text(G::txtGameSettings, 3), QStringLiteral("-1"))
+        << "a number field shows the missing key's -1, as it would show it typed";
 
     writeBytes(path,
         crlfLines({ "[GameSettings]", "GameSettings0=65", "GameSettings1=abc", "GameSettings4=12abc",
             "GameSettings5=99999", "[MOHAAOptions]", "MOHAAOptions0=-1", "MOHAAOptions1=5", "MOHAAOptions2=1",
-            "[GameType]", "GameType=7", "[Logging]", "Logging=2", "[MsgDelay]", "MsgDelay=abc" }));
+            "[GameType]", "GameType=7", "[Logging]", "Logging=2", "[MsgDelay]", "MsgDelay=abc",
+            "[AdminSettings]", "AdminSettings16=12ab", "AdminSettings13=  pw  ", "[GameLimit]", "GameLimit0=-5" }));
     ServerProfile r;
+    r.setValue(G::txtMovement, 0, QStringLiteral("320"));
     ASSERT_TRUE(ProfileFile::read(path, r).fileRead);
-    EXPECT_EQ(r.text(G::txtGameSettings, 0), QStringLiteral("8")) << "65 lies above the maximum 64";
+    EXPECT_EQ(r.text(G::txtGameSettings, 0), QStringLiteral("65")) << "beyond the arrows' maximum 64";
+    EXPECT_EQ(r.text(G::GameLimit, 0), QStringLiteral("-5"));
     EXPECT_EQ(r.text(G::txtGameSettings, 1), QStringLiteral("0")) << "letters read as 0, within range";
     EXPECT_EQ(r.text(G::txtGameSettings, 4), QStringLiteral("12")) << "the leading digits count";
-    EXPECT_EQ(r.text(G::txtGameSettings, 5), QStringLiteral("0")) << "99999 lies above the maximum 500";
+    EXPECT_EQ(r.text(G::txtGameSettings, 5), QStringLiteral("99999"));
+    EXPECT_EQ(r.text(G::txtAdministration, 16), QStringLiteral("12203")) << "the port takes digits only";
+    EXPECT_EQ(r.text(G::txtAdministration, 13), QStringLiteral("pw"));
     EXPECT_FALSE(r.isOn(G::chkSOF2Options, 0));
     EXPECT_FALSE(r.isOn(G::chkSOF2Options, 1)) << "a check box takes 0 or 1 only";
     EXPECT_TRUE(r.isOn(G::chkSOF2Options, 2));
     EXPECT_EQ(r.selected(G::optGameType), 0) << "no member has index 7";
     EXPECT_EQ(r.selected(G::optLogging), 2) << "the walk goes on after refused keys";
-    EXPECT_EQ(r.text(G::txtMsgDelay), QStringLiteral("15")) << "0 lies below the minimum 5";
-    EXPECT_EQ(r.text(G::txtMovement, 0), QStringLiteral("320")) << "a missing section changes no number";
+    EXPECT_EQ(r.text(G::txtMsgDelay), QStringLiteral("0")) << "below the arrows' minimum 5";
+    EXPECT_EQ(r.text(G::txtMovement, 0), QStringLiteral("-1")) << "a missing section reads as -1 too";
     EXPECT_EQ(r.text(G::txtLogFileName), QString()) << "a missing text key reads as the empty text";
 }
 
@@ -197,7 +203,7 @@ TEST_F(ProfileFileTest, HandWrittenProfilesAreReadByKeyName)
     EXPECT_EQ(p.text(G::txtAdministration, 2), QStringLiteral("The Bunker, Berlin"));
     EXPECT_EQ(p.text(G::txtAdministration, 16), QStringLiteral("12300"));
     EXPECT_EQ(p.text(G::txtGameSettings, 0), QStringLiteral("24"));
-    EXPECT_EQ(p.text(G::txtGameSettings, 1), QStringLiteral("0")) << "absent numbers keep their value";
+    EXPECT_EQ(p.text(G::txtGameSettings, 1), QStringLiteral("-1")) << "an absent number reads as -1";
     EXPECT_EQ(p.text(G::txtMasterServers, 0), QStringLiteral("m1.example.org"));
     EXPECT_EQ(p.text(G::GameLimit, 2), QStringLiteral("5"));
     EXPECT_EQ(p.text(G::txtMovement, 3), QStringLiteral("7000"));
