@@ -11,6 +11,7 @@
 #include "generate/ShellScriptWriter.h"
 #include "profile/AdvancedCycle.h"
 #include "profile/ListFiles.h"
+#include "server/RunConfigName.h"
 #include "support/PathHelpers.h"
 
 #include <QDir>
@@ -110,10 +111,8 @@ protected:
     void run(CliSession& session, const QCommandLineParser& parser, const QStringList&) override
     {
         const ServerProfile profile = windowProfile(session, parser);
+        failUnless(checkedRunConfigName(profile, session.prompter()).has_value());
         const QString typed = profile.text(SettingGroup::txtAdministration, 1);
-        if (typed.trimmed().isEmpty())
-            CliSession::fail(QStringLiteral("A config name is required: the command line executes it."));
-        failUnless(gbln_CheckConfigName(typed.trimmed(), session.prompter()));
         const std::optional<LaunchLine> line
             = buildLaunchLine(gatherLaunchValues(profile), profile, launchConfigName(typed));
         if (!line)

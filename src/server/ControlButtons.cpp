@@ -3,6 +3,7 @@
 #include "generate/ServerConfigWriter.h"
 #include "profile/ProfileStore.h"
 #include "profile/ServerProfile.h"
+#include "server/RunConfigName.h"
 #include "server/ServerLauncher.h"
 #include "server/ServerMessenger.h"
 #include "support/AppContext.h"
@@ -33,16 +34,10 @@ bool ControlButtons::run(const std::function<void()>& minimise)
                 QStringLiteral("Please input an Rcon Password, any password will do.") }));
         return false;
     }
-    const QString name = m_profile.text(G::txtAdministration, 1).trimmed();
-    if (name.isEmpty()) {
-        prompter.warn(messageLines(
-            { QStringLiteral("Fortwright requires a Config name, please input a valid Config name."),
-                QStringLiteral("The Config name is used to name your server configuration.") }));
+    const std::optional<QString> name = checkedRunConfigName(m_profile, prompter);
+    if (!name)
         return false;
-    }
-    if (!gbln_CheckConfigName(name, prompter))
-        return false;
-    QString fileName = configFileName(name);
+    QString fileName = configFileName(*name);
     if (m_profile.rotation.rows.isEmpty() && m_profile.rotation.savedCyclePath.isEmpty()) {
         prompter.warn(QStringLiteral("No Maps have been selected. Please select at least one map to cycle.")
             + kEightBlanks);

@@ -53,7 +53,9 @@ TEST_F(GenerateCommandsTest, MapListAndLaunchLineFollowTheSavedProfile)
 
     CliResult line = run({ "launch-line" });
     EXPECT_EQ(line.code, 1) << "no configuration name yet";
-    EXPECT_TRUE(line.err.contains("config name"));
+    EXPECT_TRUE(line.err.contains("Fortwright requires a Config name, please input a valid Config name.\n"
+                                  "The Config name is used to name your server configuration.\n"))
+        << line.err.toStdString();
 
     set("txtAdministration", "1", " my server ");
     set("optGameType", "-", "3");
