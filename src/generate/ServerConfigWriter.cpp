@@ -141,18 +141,27 @@ bool CreateMOHAAConfiguration(const ServerProfile& profile, AppContext& ctx, boo
     }
 }
 
-std::optional<QString> exportConfigName(const ServerProfile& profile, Prompter& prompter)
+std::optional<QString> checkedConfigName(
+    const ServerProfile& profile, Prompter& prompter, const QString& missingMessage)
 {
     const QString name = profile.text(SettingGroup::txtAdministration, 1).trimmed();
     if (name.isEmpty()) {
-        prompter.warn(messageLines(
-            { QStringLiteral("Fortwright requires a config name, please input a valid config name."),
-                QStringLiteral("The config name is used to name your server configuration.") }));
+        prompter.warn(missingMessage);
         return std::nullopt;
     }
     if (!gbln_CheckConfigName(name, prompter))
         return std::nullopt;
-    return configFileName(name);
+    return name;
+}
+
+std::optional<QString> exportConfigName(const ServerProfile& profile, Prompter& prompter)
+{
+    const std::optional<QString> name = checkedConfigName(profile, prompter,
+        messageLines({ QStringLiteral("Fortwright requires a config name, please input a valid config name."),
+            QStringLiteral("The config name is used to name your server configuration.") }));
+    if (!name)
+        return std::nullopt;
+    return configFileName(*name);
 }
 
 bool exportServerConfiguration(const ServerProfile& profile, AppContext& ctx, const ConfigurationHooks& hooks)
