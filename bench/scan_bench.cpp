@@ -29,7 +29,7 @@ int main(int argc, char* argv[])
     fw::Clock clock;
     fw::ErrorReporter errors(args[2], prompter, clock);
     const fw::AppContext context { args[2], args[1], fw::addSlash(args[1]) + QStringLiteral("Main"), prompter,
-        services, clock, errors };
+        services, clock, errors, args[2] + QStringLiteral("/registry.json") };
     fw::SilentScanProgress progress;
     fw::MapScanner scanner(context, progress, [&err](const QString& name, const QString& value) {
         err << "would store " << name << " = \"" << value << "\"" << Qt::endl;

@@ -13,12 +13,12 @@
 
 namespace fw {
 
-FortwrightApp::FortwrightApp(
-    const QString& dataDir, const QString& gameDirOverride, Prompter* prompter, PlatformServices* services)
+FortwrightApp::FortwrightApp(const SessionFolders& folders, const QString& gameDirOverride, Prompter* prompter,
+    PlatformServices* services)
     : m_gameDirOverride(gameDirOverride)
-    , m_errors(std::make_unique<ErrorReporter>(dataDir, prompter ? *prompter : m_qtPrompter, m_clock))
-    , m_context { dataDir, QString(), QString(), prompter ? *prompter : m_qtPrompter,
-        services ? *services : m_desktop, m_clock, *m_errors }
+    , m_errors(std::make_unique<ErrorReporter>(folders.dataDir, prompter ? *prompter : m_qtPrompter, m_clock))
+    , m_context { folders.dataDir, QString(), QString(), prompter ? *prompter : m_qtPrompter,
+        services ? *services : m_desktop, m_clock, *m_errors, folders.settingsStore }
 {
     initResources();
 }
@@ -65,9 +65,7 @@ bool FortwrightApp::locateGameFolder()
     // No installation record of the game exists outside Windows; the default folder comes next.
     if (gamePath.isEmpty())
         gamePath = defaultGameFolder();
-    gamePath = gamePath.trimmed();
-    if (gamePath.endsWith(QChar(0)))
-        gamePath.chop(1);
+    gamePath = cleanGameFolder(gamePath);
 
     const QString folder = gstr_CheckDir(gamePath, m_context.prompter);
     if (!QFileInfo::exists(folder + QStringLiteral("MOHAA_server.exe"))) {

@@ -4,6 +4,7 @@
 #include "app/QtPrompter.h"
 #include "support/AppContext.h"
 #include "support/Clock.h"
+#include "support/DataFolder.h"
 #include "support/ErrorReporter.h"
 
 #include <QObject>
@@ -19,7 +20,7 @@ class FortwrightApp : public QObject {
     Q_OBJECT
 public:
     // gameDirOverride: a game folder given on the command line, used instead of the stored one.
-    FortwrightApp(const QString& dataDir, const QString& gameDirOverride, Prompter* prompter = nullptr,
+    FortwrightApp(const SessionFolders& folders, const QString& gameDirOverride, Prompter* prompter = nullptr,
         PlatformServices* services = nullptr);
     ~FortwrightApp() override;
 

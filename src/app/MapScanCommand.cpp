@@ -18,7 +18,7 @@ ScanOutcome runMapScan(AppContext& context, QWidget* parent, bool ask)
         WaitCursor wait;
         FrmScanner scanner(parent);
         AppState state(context.settingsStorePath);
-        MapScanner scan(context, scanner, appStateWriter(state));
+        MapScanner scan(context, scanner, appStateWriter(state, context.gamePath));
         scanned = scan.gbln_ScanMaps(QStringLiteral("Main"));
     }
     return scanned ? ScanOutcome::Completed : ScanOutcome::Failed;

@@ -28,7 +28,7 @@ int main(int argc, char* argv[])
     parser.addOptions({ dataDir, gameDir });
     parser.process(app);
 
-    fw::FortwrightApp program(fw::resolveDataFolder(parser.value(dataDir)), parser.value(gameDir));
+    fw::FortwrightApp program(fw::resolveSessionFolders(parser.value(dataDir)), parser.value(gameDir));
     QObject::connect(&program, &fw::FortwrightApp::ended, &app, [](int code) { QApplication::exit(code); });
     if (!program.Main())
         return 1;

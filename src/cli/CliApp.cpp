@@ -75,9 +75,10 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err, con
                             + options.rest.join(QLatin1Char(' ')) + QLatin1Char('\n'))
                     + generalUsage(commands) };
         }
-        const QString dataDir = resolveDataFolder(options.dataDir);
-        const QString gameDir = options.gameDir.isEmpty() ? storedGameFolder(dataDir) : options.gameDir;
-        CliSession session(out, err, dataDir, gameDir,
+        const SessionFolders folders = resolveSessionFolders(options.dataDir);
+        const QString gameDir
+            = options.gameDir.isEmpty() ? storedGameFolder(folders.settingsStore) : options.gameDir;
+        CliSession session(out, err, folders, gameDir,
             services ? std::move(services) : std::make_unique<SystemPlatformServices>());
         QStringList commandArguments = options.rest.mid(command->words().size());
         if (options.help)

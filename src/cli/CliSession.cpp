@@ -4,16 +4,16 @@
 
 namespace fw::cli {
 
-CliSession::CliSession(QTextStream& out, QTextStream& err, const QString& dataDir, const QString& gameDir,
+CliSession::CliSession(QTextStream& out, QTextStream& err, const SessionFolders& folders, const QString& gameDir,
     std::unique_ptr<PlatformServices> services)
     : m_out(out)
     , m_err(err)
     , m_prompter(err)
     , m_services(std::move(services))
-    , m_errors(dataDir, m_prompter, m_clock)
-    , m_context { dataDir, gameDir,
+    , m_errors(folders.dataDir, m_prompter, m_clock)
+    , m_context { folders.dataDir, gameDir,
         gameDir.isEmpty() ? QString() : addSlash(gameDir) + QStringLiteral("Main"), m_prompter, *m_services,
-        m_clock, m_errors }
+        m_clock, m_errors, folders.settingsStore }
 {
 }
 

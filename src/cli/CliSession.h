@@ -3,6 +3,7 @@
 #include "cli/ConsolePrompter.h"
 #include "support/AppContext.h"
 #include "support/Clock.h"
+#include "support/DataFolder.h"
 #include "support/ErrorReporter.h"
 #include "support/PlatformServices.h"
 
@@ -22,7 +23,7 @@ struct CliFailure {
 // and the same services the window hands to the core.
 class CliSession {
 public:
-    CliSession(QTextStream& out, QTextStream& err, const QString& dataDir, const QString& gameDir,
+    CliSession(QTextStream& out, QTextStream& err, const SessionFolders& folders, const QString& gameDir,
         std::unique_ptr<PlatformServices> services = std::make_unique<SystemPlatformServices>());
 
     QTextStream& out() { return m_out; }

@@ -23,7 +23,7 @@ protected:
         AppContext& context = session.gameContext();
         ConsoleScanProgress progress(writesToTerminal(session.err()) ? &session.prompter() : nullptr);
         AppState state(context.settingsStorePath);
-        MapScanner scanner(context, progress, appStateWriter(state));
+        MapScanner scanner(context, progress, appStateWriter(state, context.gamePath));
         // The scanner has printed why by then.
         if (!scanner.gbln_ScanMaps(QStringLiteral("Main")))
             CliSession::fail(QString());

@@ -1,13 +1,13 @@
 #include "cli/StoredGameFolder.h"
 
 #include "profile/AppState.h"
-#include "support/RegistryStore.h"
+#include "support/DataFolder.h"
 
 namespace fw::cli {
 
-QString storedGameFolder(const QString&)
+QString storedGameFolder(const QString& settingsStore)
 {
-    return AppState(defaultSettingsStorePath()).gameFolder();
+    return cleanGameFolder(AppState(settingsStore).gameFolder());
 }
 
 } // namespace fw::cli

@@ -4,7 +4,8 @@
 
 namespace fw::cli {
 
-// The game folder the window stored, or empty when none is known.
-QString storedGameFolder(const QString& dataDir);
+// The game folder the settings store holds, cleaned as start-up cleans it; empty when none is
+// stored.
+QString storedGameFolder(const QString& settingsStore);
 
 } // namespace fw::cli

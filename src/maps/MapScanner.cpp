@@ -7,6 +7,7 @@
 #include "profile/AppState.h"
 #include "profile/SettingsCatalogue.h"
 #include "support/AppContext.h"
+#include "support/DataFolder.h"
 #include "support/FortwrightError.h"
 #include "support/PathHelpers.h"
 #include "support/Prompter.h"
@@ -38,9 +39,12 @@ QStringList sortedFiles(const QString& folder)
 
 } // namespace
 
-AppStateWriter appStateWriter(AppState& state)
+AppStateWriter appStateWriter(AppState& state, const QString& scannedFolder)
 {
-    return [&state](const QString& name, const QString& value) {
+    return [&state, scannedFolder](const QString& name, const QString& value) {
+        const QString stored = cleanGameFolder(state.gameFolder());
+        if (!stored.isEmpty() && !sameFolder(stored, scannedFolder))
+            return;
         if (name == kGameFolderValue)
             state.setGameFolder(value);
         else if (name == kFirstTimeValue)

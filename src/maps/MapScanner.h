@@ -21,7 +21,9 @@ inline const QString kFirstTimeValue = QStringLiteral("FirstTime");
 // Stores one application value (name, text); the application-state layer provides it.
 using AppStateWriter = std::function<void(const QString& valueName, const QString& value)>;
 // The writer that stores those values in the program's settings; the state must outlive it.
-AppStateWriter appStateWriter(AppState& state);
+// scannedFolder is the game folder of the scan: a different folder stored there never failed,
+// so it is left as it is.
+AppStateWriter appStateWriter(AppState& state, const QString& scannedFolder);
 
 // Builds the map list from the pk3 archives of the game's Main folder.
 class MapScanner {

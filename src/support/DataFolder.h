@@ -9,8 +9,25 @@ namespace fw {
 // (portable use), else the per-user data location. The folder is created when missing.
 QString resolveDataFolder(const QString& optionValue);
 
+// Where one session keeps its data and its settings store (the stand-in for the registry).
+struct SessionFolders {
+    QString dataDir;
+    QString settingsStore;
+};
+// The data folder as above. The settings store: FORTWRIGHT_SETTINGS when set; else, when a data
+// folder was named (the option or FORTWRIGHT_HOME), "registry.json" inside it, so that a
+// session given its own folder reads and writes nothing of the user's; else the per-user
+// configuration location.
+SessionFolders resolveSessionFolders(const QString& dataDirOption);
+
 // The folder the game is looked for in when nothing is stored: $HOME/mohaa here,
 // "C:\Program Files\MOHAA" on Windows.
 QString defaultGameFolder();
+
+// The stored game folder as start-up uses it: blanks trimmed from both ends, then one trailing
+// NUL (left by an installation record) dropped.
+QString cleanGameFolder(const QString& stored);
+// Whether two spellings name the same folder (separators, a trailing one, "." and "..").
+bool sameFolder(const QString& a, const QString& b);
 
 } // namespace fw

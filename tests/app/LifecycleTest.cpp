@@ -31,9 +31,8 @@ protected:
 
     std::unique_ptr<FortwrightApp> start(const QString& gameOverride)
     {
-        auto app = std::make_unique<FortwrightApp>(t.context.dataDir, gameOverride, &t.prompter, &t.services);
-        app->context().settingsStorePath = t.context.settingsStorePath;
-        return app;
+        return std::make_unique<FortwrightApp>(
+            SessionFolders { t.context.dataDir, t.context.settingsStorePath }, gameOverride, &t.prompter, &t.services);
     }
 
     QString game;
@@ -86,7 +85,6 @@ TEST_F(LifecycleTest, NoServerProgramAsksForItAndCancellingEndsTheProgram)
     test::writeBytes(other + QStringLiteral("/server.exe"), "x");
     t.prompter.choose(other + QStringLiteral("/server.exe"));
     auto second = start(QString());
-    second->context().settingsStorePath = t.context.settingsStorePath;
     ASSERT_TRUE(second->Main());
     EXPECT_TRUE(AppState(t.context.settingsStorePath).gameFolder().startsWith(other));
 }

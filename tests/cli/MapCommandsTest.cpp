@@ -2,7 +2,6 @@
 #include "cli/ConsolePrompter.h"
 #include "cli/ConsoleScanProgress.h"
 #include "profile/AppState.h"
-#include "support/RegistryStore.h"
 #include "testkit/QtPrinters.h"
 #include "testkit/TestContext.h"
 #include "testkit/ZipFixture.h"
@@ -18,27 +17,30 @@ using namespace fw::test;
 
 namespace {
 
-// A data folder, a game folder with its Main folder, and a settings store of the test's own
-// (the stored game folder is read from and reset in it).
+// A data folder (holding the session's settings store), a game folder with its Main folder, and
+// a per-user configuration folder that nothing may touch.
 struct MapCommandsTest : ::testing::Test {
     QTemporaryDir dir;
     QString data = dir.filePath(QStringLiteral("data"));
     QString game = dir.filePath(QStringLiteral("game"));
     QString main = game + QStringLiteral("/Main");
+    QString userConfig = dir.filePath(QStringLiteral("config"));
     QByteArray savedConfigHome = qgetenv("XDG_CONFIG_HOME");
 
     MapCommandsTest()
     {
         QDir().mkpath(data);
         QDir().mkpath(main);
-        qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", userConfig.toLocal8Bit());
     }
     ~MapCommandsTest() override
     {
+        EXPECT_FALSE(QFileInfo::exists(userConfig)) << "a session with a data folder keeps out of the user's";
         savedConfigHome.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", savedConfigHome);
     }
 
     QString mapList() const { return data + QStringLiteral("/Main.efr"); }
+    AppState state() const { return AppState(data + QStringLiteral("/registry.json")); }
 
     CliResult run(const QStringList& arguments) const { return test::runWithData(data, arguments); }
 };
@@ -86,11 +88,8 @@ TEST_F(MapCommandsTest, AMissingMainFolderResetsTheStoredGameFolder)
 {
     const QString noMain = dir.filePath(QStringLiteral("elsewhere"));
     QDir().mkpath(noMain);
-    {
-        AppState state(defaultSettingsStorePath());
-        state.setGameFolder(noMain);
-        state.setFirstTime(true);
-    }
+    state().setGameFolder(noMain);
+    state().setFirstTime(true);
 
     const CliResult scanned = run({ "scan" });
     EXPECT_EQ(scanned.code, 1);
@@ -104,7 +103,7 @@ TEST_F(MapCommandsTest, AMissingMainFolderResetsTheStoredGameFolder)
     EXPECT_FALSE(message[4].endsWith(QLatin1Char(' ')));
     EXPECT_FALSE(QFileInfo::exists(mapList()));
 
-    const AppState after(defaultSettingsStorePath());
+    const AppState after = state();
     EXPECT_EQ(after.gameFolder(), QString());
     EXPECT_EQ(after.firstTime(), QStringLiteral("0"));
 
@@ -112,6 +111,26 @@ TEST_F(MapCommandsTest, AMissingMainFolderResetsTheStoredGameFolder)
     const CliResult next = run({ "scan" });
     EXPECT_EQ(next.code, 1);
     EXPECT_TRUE(next.err.startsWith(QStringLiteral("No game folder is known"))) << next.err.toStdString();
+}
+
+TEST_F(MapCommandsTest, TheStoredFolderIsCleanedAsStartUpCleansItAndOnlyItsOwnFailureResetsIt)
+{
+    test::writeZip(main + QStringLiteral("/maps1.pk3"), { "maps/dm/x1.bsp" });
+    // Blanks around it and the NUL that an installation record leaves at its end.
+    const QString stored = QStringLiteral("  ") + game + QStringLiteral("/") + QChar(0);
+    state().setGameFolder(stored);
+    state().setFirstTime(true);
+    const CliResult scanned = run({ "scan" });
+    EXPECT_EQ(scanned.code, 0) << scanned.err.toStdString();
+    EXPECT_EQ(scanned.out, QStringLiteral("1 Maps available\n"));
+    EXPECT_EQ(state().gameFolder(), stored) << "the stored text is used, not rewritten";
+
+    // A folder given for this run fails: the stored one, which never failed, is kept.
+    const QString elsewhere = dir.filePath(QStringLiteral("elsewhere"));
+    QDir().mkpath(elsewhere);
+    EXPECT_EQ(run({ "--game-dir", elsewhere, "scan" }).code, 1);
+    EXPECT_EQ(state().gameFolder(), stored);
+    EXPECT_EQ(state().firstTime(), QStringLiteral("1"));
 }
 
 TEST_F(MapCommandsTest, MapsPrintsTheEntriesOfTheMapList)
