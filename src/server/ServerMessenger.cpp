@@ -35,11 +35,12 @@ ServerMessenger::ServerMessenger(const ServerProfile& profile, AppContext& ctx,
     , m_profile(profile)
     , m_ctx(ctx)
     , m_link(link ? std::move(link) : std::make_unique<UdpDatagramLink>())
-    , m_timing(timing)
+    , m_timing(std::move(timing))
+    , m_tick(m_timing.makeTimer())
+    , m_pause(m_timing.makeTimer())
 {
-    connect(&m_tick, &QTimer::timeout, this, &ServerMessenger::tmrServerMessage_Timer);
-    m_pause.setSingleShot(true);
-    connect(&m_pause, &QTimer::timeout, this, [this] { continueBatch(m_nextLine); });
+    m_tick->fired = [this] { tmrServerMessage_Timer(); };
+    m_pause->fired = [this] { continueBatch(m_nextLine); };
 }
 
 ServerMessenger::~ServerMessenger() = default;
@@ -57,12 +58,13 @@ void ServerMessenger::StartServerMessages()
     const QString password = m_profile.text(SettingGroup::txtAdministration, 13);
     SetServerMessages(m_profile.message, password);
     // Lines of an earlier arming that still wait for their turn are dropped with it.
-    m_pause.stop();
+    m_pause->stop();
     m_batchRunning = false;
     if (m_link->isOpen())
         m_link->close();
     m_link->open(m_ctx.services.computerName(), messagePort(m_profile));
-    m_tick.start(m_timing.tickMs);
+    m_tick->start(m_timing.tickMs, true);
+    m_armed = true;
     send(statusDatagram(password));
 }
 
@@ -75,6 +77,7 @@ void ServerMessenger::tmrServerMessage_Timer()
     if (double(MessageTicks) < messagePeriod(m_profile))
         return;
     m_batchRunning = true;
+    m_tick->stop();
     try {
         m_batchPauseMs = messagePauseMs(m_profile);
     } catch (const std::exception& e) {
@@ -97,11 +100,11 @@ void ServerMessenger::continueBatch(int index)
             return;
         }
         m_nextLine = index + 1;
-        m_pause.start(int(std::lround(m_batchPauseMs * m_timing.pauseScale)));
+        m_pause->start(int(std::lround(m_batchPauseMs * m_timing.pauseScale)), false);
         return;
     }
     MessageTicks = 0;
-    m_batchRunning = false;
+    endBatch();
 }
 
 void ServerMessenger::failBatch(const std::exception& error)
@@ -109,7 +112,13 @@ void ServerMessenger::failBatch(const std::exception& error)
     // The batch counts as running until the box is gone, so no tick starts another meanwhile;
     // the ticks are not reset, so the next tick starts again from the first line.
     reportMessageError(m_ctx, FortwrightError::fromStd(error));
+    endBatch();
+}
+
+void ServerMessenger::endBatch()
+{
     m_batchRunning = false;
+    m_tick->start(m_timing.tickMs, true);
 }
 
 void ServerMessenger::send(const QByteArray& datagram)

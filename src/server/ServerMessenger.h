@@ -1,10 +1,10 @@
 #pragma once
 
 #include "server/DatagramLink.h"
+#include "server/MessageTimer.h"
 
 #include <QObject>
 #include <QStringList>
-#include <QTimer>
 #include <memory>
 
 namespace fw {
@@ -12,15 +12,19 @@ namespace fw {
 class ServerProfile;
 struct AppContext;
 
-// How often the messaging timer ticks and how long the pauses after a line really last. The
-// defaults are the program's; tests shorten both.
+// How often the messaging timer ticks, how long the pauses after a line really last, and the
+// timers that keep that time. The defaults are the program's; tests shorten the times or run
+// the timers on a virtual clock.
 struct MessageTiming {
     int tickMs = 65535;
     double pauseScale = 1.0;
+    MessageTimerFactory makeTimer = makePreciseMessageTimer;
 };
 
 // Posts the message lines to the started server as rcon "say" commands, one batch every period,
-// with a pause after each sent line. Armed by Run; runs until it is destroyed.
+// with a pause after each sent line. The tick stands still while a batch is under way and
+// starts afresh when it ends, so the next batch comes a whole period after the previous one
+// finished. Armed by Run; runs until it is destroyed.
 class ServerMessenger : public QObject {
     Q_OBJECT
 
@@ -44,7 +48,7 @@ public:
     int messageLast() const { return MessageLast; }
     const QString& rconPassword() const { return RconPassword; }
     qint32 messageTicks() const { return MessageTicks; }
-    bool isArmed() const { return m_tick.isActive(); }
+    bool isArmed() const { return m_armed; }
     bool batchRunning() const { return m_batchRunning; }
 
 signals:
@@ -57,19 +61,21 @@ private:
     // last line.
     void continueBatch(int index);
     void failBatch(const std::exception& error);
+    void endBatch();
 
     const ServerProfile& m_profile;
     AppContext& m_ctx;
     std::unique_ptr<DatagramLink> m_link;
     MessageTiming m_timing;
-    QTimer m_tick;
-    QTimer m_pause;
+    std::unique_ptr<MessageTimer> m_tick;
+    std::unique_ptr<MessageTimer> m_pause;
 
     QStringList MessageLines;
     int MessageLast = -1;
     QString RconPassword;
     qint32 MessageTicks = 0;
 
+    bool m_armed = false;
     bool m_batchRunning = false;
     int m_nextLine = 0;
     qint32 m_batchPauseMs = 0;

@@ -6,6 +6,7 @@
 #include "server/UdpDatagramLink.h"
 #include "testkit/Raised.h"
 #include "testkit/TestContext.h"
+#include "VirtualTimers.h"
 
 #include <gtest/gtest.h>
 
@@ -34,6 +35,29 @@ public:
     int sends = 0;
     int failAt = -1;
     qint32 failNumber = 0;
+};
+
+// Records when each datagram goes out on the virtual clock; one chosen send fails.
+class TimedLink : public DatagramLink {
+public:
+    explicit TimedLink(const VirtualTimers& clock)
+        : clock(clock)
+    {
+    }
+    bool isOpen() const override { return open_; }
+    void close() override { open_ = false; }
+    void open(const QString&, qint32) override { open_ = true; }
+    void send(const QByteArray& datagram) override
+    {
+        if (++sends == failAt)
+            throw FortwrightError(10040, kExecutableName, QStringLiteral("injected"));
+        sent.append({ clock.now(), datagram.mid(datagram.lastIndexOf(' ') + 1) });
+    }
+    const VirtualTimers& clock;
+    bool open_ = false;
+    int sends = 0;
+    int failAt = -1;
+    QList<QPair<qint64, QByteArray>> sent;
 };
 
 // A messenger aimed at a capture socket. Its own timer ticks once an hour, so the tests tick it
@@ -201,4 +225,37 @@ TEST(ServerMessages, TheTimerSendsByItself)
     fast.StartServerMessages();
     ASSERT_TRUE(base.capture.waitFor(3)) << "status and two batches through localhost";
     EXPECT_EQ(base.capture.received().at(2), say("pw", "tick"));
+}
+
+TEST(ServerMessages, TheNextBatchComesAWholeTickAfterThePreviousOneEnded)
+{
+    VirtualTimers clock;
+    TestContext tc;
+    ServerProfile profile;
+    profile.setValue(G::txtAdministration, 13, QStringLiteral("pw"));
+    profile.setValue(G::txtSeverMessageTime, QStringLiteral("1"));
+    profile.setValue(G::txtMsgDelay, QStringLiteral("5"));
+    profile.message = QStringLiteral("a\r\nb");
+    auto owned = std::make_unique<TimedLink>(clock);
+    TimedLink& link = *owned;
+    ServerMessenger messenger(profile, tc.context, std::move(owned), MessageTiming { 65535, 1.0, clock.factory() });
+
+    messenger.StartServerMessages();
+    clock.advanceTo(290000);
+    using Sent = QList<QPair<qint64, QByteArray>>;
+    // Each batch takes 10 s (a pause after either line); the tick starts again when it ends.
+    EXPECT_EQ(link.sent,
+        Sent({ { 0, "status" }, { 65535, "a" }, { 70535, "b" }, { 141070, "a" }, { 146070, "b" },
+            { 216605, "a" }, { 221605, "b" } }));
+
+    // A batch that breaks at b restarts the tick at the failure, not at the tick after it.
+    link.sent.clear();
+    messenger.StartServerMessages();
+    link.failAt = link.sends + 2;
+    const qint64 armed = clock.now();
+    clock.advanceTo(armed + 140000);
+    EXPECT_EQ(link.sent,
+        Sent({ { armed, "status" }, { armed + 65535, "a" }, { armed + 136070, "a" } }))
+        << "after the failure at " << armed + 70535;
+    EXPECT_EQ(tc.prompter.boxes().size(), 1);
 }
