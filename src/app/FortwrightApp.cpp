@@ -4,8 +4,10 @@
 #include "app/MapScanCommand.h"
 #include "app/Resources.h"
 #include "profile/AppState.h"
+#include "support/CErrorHandler.h"
 #include "support/CFile.h"
 #include "support/DataFolder.h"
+#include "support/GuardedRoutine.h"
 #include "support/PathHelpers.h"
 
 #include <QApplication>
@@ -27,10 +29,27 @@ FortwrightApp::~FortwrightApp() = default;
 
 bool FortwrightApp::Main()
 {
-    if (!locateGameFolder())
-        return false;
-    if (!firstRunScan())
-        return false;
+    // A fresh handler at every start and restart, its logs in the program's own folder.
+    CErrorHandler handler(m_context.prompter, m_clock);
+    handler.Init(ErrorAction::AskUser | ErrorAction::WriteLog, m_context.dataPath(QStringLiteral("Error Log.txt")),
+        true, true, TracingFlag::LogFile, m_context.dataPath(QStringLiteral("Tracing Log.txt")));
+    bool opened = false;
+    try {
+        GuardedRoutine routine(handler, QStringLiteral("Sub Main"));
+        m_routine = &routine;
+        opened = locateGameFolder() && firstRunScan();
+        if (opened)
+            m_routine->statement([this] { openWindow(); });
+        opened = opened && m_window;
+    } catch (const GuardedRoutine::Left&) {
+        opened = false;
+    }
+    m_routine = nullptr;
+    return opened;
+}
+
+void FortwrightApp::openWindow()
+{
     m_window = std::make_unique<FrmMain>(m_context);
     m_qtPrompter.setParent(m_window.get());
     connect(m_window.get(), &FrmMain::exitRequested, this, [this] {
@@ -43,7 +62,6 @@ bool FortwrightApp::Main()
     m_window->Form_Load();
     m_window->show();
     QApplication::processEvents();
-    return true;
 }
 
 void FortwrightApp::Restart()
@@ -61,7 +79,9 @@ void FortwrightApp::Restart()
 bool FortwrightApp::locateGameFolder()
 {
     AppState state(m_context.settingsStorePath);
-    QString gamePath = m_gameDirOverride.isEmpty() ? state.gameFolder() : m_gameDirOverride;
+    QString gamePath = m_gameDirOverride;
+    if (gamePath.isEmpty())
+        m_routine->statement([&] { gamePath = state.gameFolder(); });
     // No installation record of the game exists outside Windows; the default folder comes next.
     if (gamePath.isEmpty())
         gamePath = defaultGameFolder();
@@ -87,7 +107,7 @@ bool FortwrightApp::locateGameFolder()
         CFile file;
         file.Init(chosen);
         gamePath = addSlash(file.FilePath());
-        state.setGameFolder(gamePath);
+        m_routine->statement([&] { state.setGameFolder(gamePath); });
     }
     m_context.gamePath = gamePath;
     m_context.mainPath = gstr_CheckDir(gamePath, m_context.prompter) + QStringLiteral("Main");
@@ -97,11 +117,15 @@ bool FortwrightApp::locateGameFolder()
 bool FortwrightApp::firstRunScan()
 {
     AppState state(m_context.settingsStorePath);
-    if (state.firstScanDone())
+    bool scanned = false;
+    m_routine->statement([&] { scanned = state.firstScanDone(); });
+    if (scanned)
         return true;
-    if (runMapScan(m_context, nullptr, false) != ScanOutcome::Completed)
+    ScanOutcome outcome = ScanOutcome::Failed;
+    m_routine->statement([&] { outcome = runMapScan(m_context, nullptr, false); });
+    if (outcome != ScanOutcome::Completed)
         return false;
-    state.setFirstTime(true);
+    m_routine->statement([&] { state.setFirstTime(true); });
     m_context.prompter.inform(QStringLiteral("Map Scan complete.") + kEightBlanks);
     return true;
 }

@@ -13,6 +13,7 @@
 namespace fw {
 
 class FrmMain;
+class GuardedRoutine;
 
 // The program: its services, the start-up that finds the game folder and runs the first map
 // scan, the main window, and the restart after Reset.
@@ -40,6 +41,7 @@ signals:
 private:
     bool locateGameFolder();
     bool firstRunScan();
+    void openWindow();
 
     QString m_gameDirOverride;
     QtPrompter m_qtPrompter;
@@ -48,6 +50,8 @@ private:
     std::unique_ptr<ErrorReporter> m_errors;
     AppContext m_context;
     std::unique_ptr<FrmMain> m_window;
+    GuardedRoutine* m_routine = nullptr; // the start-up under way, for its statements
+
 };
 
 } // namespace fw

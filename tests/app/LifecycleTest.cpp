@@ -89,6 +89,41 @@ TEST_F(LifecycleTest, NoServerProgramAsksForItAndCancellingEndsTheProgram)
     EXPECT_TRUE(AppState(t.context.settingsStorePath).gameFolder().startsWith(other));
 }
 
+TEST_F(LifecycleTest, AFailingStartUpIsTracedLoggedAndAskedAbout)
+{
+    // The settings store cannot be written (its place is a folder), so keeping the chosen game
+    // folder fails in the middle of the start-up.
+    QDir().mkpath(t.context.settingsStorePath);
+    QFile::remove(game + QStringLiteral("/MOHAA_server.exe"));
+    test::writeBytes(game + QStringLiteral("/server.exe"), "x");
+    t.prompter.choose(game + QStringLiteral("/server.exe"));
+    t.prompter.answer(Answer::Abort);
+    auto app = start(game);
+    EXPECT_FALSE(app->Main()) << "Abort leaves the start-up";
+    EXPECT_EQ(app->window(), nullptr);
+
+    const MessageBox& box = t.prompter.boxes().last();
+    EXPECT_EQ(box.buttons, MessageButtons::AbortRetryIgnore);
+    EXPECT_TRUE(box.text.contains(QStringLiteral(" in Sub Main at line 0\r\n\r\nThe call stack is:\r\n")))
+        << box.text.toStdString();
+    EXPECT_TRUE(box.text.endsWith(QString(20, QLatin1Char(' ')) + QStringLiteral("Sub Main()")));
+    const QByteArray log = test::readBytes(t.dataFile(QStringLiteral("Error Log.txt")));
+    EXPECT_TRUE(log.contains("The call stack is:")) << log.constData();
+    const QByteArray trace = test::readBytes(t.dataFile(QStringLiteral("Tracing Log.txt")));
+    EXPECT_TRUE(trace.contains(" --- Entered routine: Sub Main")) << trace.constData();
+    EXPECT_FALSE(trace.contains("Exited routine")) << "Abort clears the call stack before the clean-up";
+
+    // Ignore goes on with the start-up, which now opens its window and leaves Sub Main.
+    QDir().mkpath(t.context.settingsStorePath);
+    t.prompter.choose(game + QStringLiteral("/server.exe"));
+    t.prompter.answer(Answer::Ignore);
+    auto again = start(game);
+    EXPECT_TRUE(again->Main());
+    EXPECT_NE(again->window(), nullptr);
+    EXPECT_TRUE(test::readBytes(t.dataFile(QStringLiteral("Tracing Log.txt")))
+                    .endsWith(" --- Exited routine: Sub Main\r\n"));
+}
+
 TEST_F(LifecycleTest, SettingsRoundTripThroughDefaultAndARestart)
 {
     AppState(t.context.settingsStorePath).setFirstTime(true);
