@@ -4,6 +4,7 @@ namespace fw {
 
 MapCatalogue::MapCatalogue(QList<MapEntry> entries)
     : m_entries(std::move(entries))
+    , m_linesRead(m_entries.size())
 {
 }
 
@@ -20,7 +21,7 @@ QList<ArchiveGroup> MapCatalogue::groups() const
 
 QString MapCatalogue::countText() const
 {
-    return QString::number(m_entries.size()) + QStringLiteral(" Maps available");
+    return QString::number(m_linesRead) + QStringLiteral(" Maps available");
 }
 
 } // namespace fw

@@ -19,17 +19,25 @@ public:
     MapCatalogue() = default;
     explicit MapCatalogue(QList<MapEntry> entries);
 
-    void append(const MapEntry& entry) { m_entries.append(entry); }
+    void append(const MapEntry& entry)
+    {
+        m_entries.append(entry);
+        ++m_linesRead;
+    }
+    // A line of the map list that held no entry (it did not split into five fields): it shows
+    // no map but still counts.
+    void countUnreadableLine() { ++m_linesRead; }
     const QList<MapEntry>& entries() const { return m_entries; }
     qsizetype count() const { return m_entries.size(); }
     bool isEmpty() const { return m_entries.isEmpty(); }
 
     QList<ArchiveGroup> groups() const;
-    // "31 Maps available".
+    // "31 Maps available": every line read, whether or not it gave an entry.
     QString countText() const;
 
 private:
     QList<MapEntry> m_entries;
+    qsizetype m_linesRead = 0;
 };
 
 } // namespace fw

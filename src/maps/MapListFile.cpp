@@ -21,6 +21,8 @@ MapCatalogue readMapList(const QString& path)
     for (const QString& line : lines) {
         if (const std::optional<MapEntry> entry = MapEntry::fromLine(line))
             catalogue.append(*entry);
+        else if (!line.isEmpty())
+            catalogue.countUnreadableLine();
     }
     return catalogue;
 }

@@ -13,8 +13,9 @@ inline const QString kMapListFileName = QStringLiteral("Main.efr");
 inline const QString kMapListMissingMessage
     = QStringLiteral("Unable to locate Fortwright Map List, please run a new Map Scan        ");
 
-// Reads a map list file. A line that does not split into five fields is skipped, and a file that
-// cannot be read gives an empty catalogue: neither is reported.
+// Reads a map list file. A line that does not split into five fields gives no entry but is
+// counted, a blank line is neither, and a file that cannot be read gives an empty catalogue:
+// none of these is reported.
 MapCatalogue readMapList(const QString& path);
 
 // The catalogue behind the available-maps tree. When the data folder holds no map list, shows

@@ -8,6 +8,7 @@
 #include "profile/SettingsCatalogue.h"
 #include "support/AppContext.h"
 #include "support/DataFolder.h"
+#include "support/ErrorReporter.h"
 #include "support/FortwrightError.h"
 #include "support/PathHelpers.h"
 #include "support/Prompter.h"
@@ -98,22 +99,38 @@ void MapScanner::scanFiles(const QString& folder, const QStringList& files, MapL
         m_progress.setValue(++counter);
         if (!isPk3Name(file))
             continue;
+        if (!isWellFormedListName(file)) {
+            logSkipped(QStringLiteral("the archive ") + visibleName(file));
+            continue;
+        }
         m_progress.setCurrentFile(QStringLiteral("Scanning ") + file + QStringLiteral(" ...."));
-        const std::optional<QList<MapEntry>> maps = mapsOf(addSlash(folder) + file, file);
+        QStringList skipped;
+        const std::optional<QList<MapEntry>> maps = mapsOf(addSlash(folder) + file, file, skipped);
         if (!maps)
             throw UnreadableArchive { file };
+        for (const QString& entry : skipped)
+            logSkipped(QStringLiteral("the map ") + visibleName(entry) + QStringLiteral(" in ") + file);
         for (const MapEntry& map : *maps)
             writer.write(map);
     }
 }
 
-std::optional<QList<MapEntry>> MapScanner::mapsOf(const QString& path, const QString& fileName)
+void MapScanner::logSkipped(const QString& what)
+{
+    m_context.errors.WriteErrorLog(QStringLiteral("Map scan: skipped ") + what
+            + QStringLiteral(": a name in the map list may not hold a control character, a double quote, "
+                             "a comma or a semicolon."),
+        QString(), true, true, false);
+}
+
+std::optional<QList<MapEntry>> MapScanner::mapsOf(
+    const QString& path, const QString& fileName, QStringList& skipped)
 {
     if (std::optional<QList<MapEntry>> stock = stockArchiveMaps(fileName))
         return stock;
     try {
         const Pk3Archive archive(path);
-        return customArchiveMaps(archive, fileName);
+        return customArchiveMaps(archive, fileName, &skipped);
     } catch (const FortwrightError& error) {
         if (error.number() != RuntimeError::FileNotFound)
             throw;

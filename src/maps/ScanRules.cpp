@@ -2,6 +2,8 @@
 
 #include "maps/Pk3Archive.h"
 
+#include <algorithm>
+
 namespace fw {
 
 namespace {
@@ -54,7 +56,7 @@ QString gameTypesOfFolder(const QString& folder)
     return {};
 }
 
-QList<MapEntry> customArchiveMaps(const Pk3Archive& archive, const QString& fileName)
+QList<MapEntry> customArchiveMaps(const Pk3Archive& archive, const QString& fileName, QStringList* skipped)
 {
     QList<MapEntry> maps;
     bool hasLongEnoughMap = false;
@@ -65,9 +67,40 @@ QList<MapEntry> customArchiveMaps(const Pk3Archive& archive, const QString& file
         hasLongEnoughMap = hasLongEnoughMap || entry.fileName.size() > 5;
         const qsizetype dot = entry.fileName.indexOf(QLatin1Char('.'));
         const QString map = dot < 0 ? entry.fileName : entry.fileName.left(dot);
+        if (!isWellFormedListName(map)) {
+            if (skipped)
+                skipped->append(entry.fileName);
+            continue;
+        }
         maps.append({ fileName, map, map, map, gameTypesOfFolder(entry.folder) });
     }
     return hasLongEnoughMap ? maps : QList<MapEntry>();
+}
+
+bool isWellFormedListName(const QString& name)
+{
+    return std::none_of(name.cbegin(), name.cend(), [](QChar c) {
+        return c.unicode() < 0x20 || c.unicode() == 0x7F || c == u'"' || c == u',' || c == u';';
+    });
+}
+
+QString visibleName(const QString& name)
+{
+    QString shown;
+    shown.reserve(name.size());
+    for (const QChar c : name) {
+        if (c == u'\r')
+            shown += QLatin1String("\\r");
+        else if (c == u'\n')
+            shown += QLatin1String("\\n");
+        else if (c == u'\t')
+            shown += QLatin1String("\\t");
+        else if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            shown += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        else
+            shown += c;
+    }
+    return shown;
 }
 
 } // namespace fw

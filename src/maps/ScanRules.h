@@ -23,6 +23,15 @@ QString gameTypesOfFolder(const QString& folder);
 // Every .bsp entry of a custom archive, in entry order, named up to its first dot and typed by its
 // folder; its long name is its map name. An archive counts only when one of its .bsp entries has
 // a name longer than 5 characters; otherwise it contributes nothing.
-QList<MapEntry> customArchiveMaps(const Pk3Archive& archive, const QString& fileName);
+// A map whose name is not well formed is left out, its entry's file name added to skipped.
+QList<MapEntry> customArchiveMaps(
+    const Pk3Archive& archive, const QString& fileName, QStringList* skipped = nullptr);
+
+// Whether a name can go into the map list and on into the server configuration unchanged: no
+// control character (it would start a new line), no double quote (it would end a quoted value),
+// no comma (it would split a list line) and no semicolon (it would end a console command).
+bool isWellFormedListName(const QString& name);
+// The name with its control characters written out ("\r", "\x01"), for a log line.
+QString visibleName(const QString& name);
 
 } // namespace fw
