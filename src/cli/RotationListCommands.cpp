@@ -6,6 +6,7 @@
 #include "maps/RotationCommands.h"
 #include "profile/ListFiles.h"
 
+#include <QDir>
 #include <QFile>
 
 namespace fw::cli {
@@ -77,15 +78,22 @@ private:
 class RotationClearCommand : public CliCommand {
 public:
     QStringList words() const override { return commandWords("rotation", "clear"); }
-    QString summary() const override { return QStringLiteral("empty the rotation"); }
+    QString summary() const override { return QStringLiteral("empty the rotation (removes Maps.dat)"); }
 
 protected:
     void run(CliSession& session, const QCommandLineParser&, const QStringList&) override
     {
-        // An empty rotation is never written, so clearing removes the file.
+        // The window never writes an empty rotation and keeps the old file; asked to clear, the
+        // command removes it, and says so.
         const QString path = session.context().dataPath(kRotationListFile);
-        if (QFile::exists(path) && !QFile::remove(path))
-            CliSession::fail(QStringLiteral("Unable to remove %1").arg(path));
+        const QString shown = QDir::toNativeSeparators(path);
+        if (!QFile::exists(path)) {
+            session.out() << "The rotation is already empty.\n";
+            return;
+        }
+        if (!QFile::remove(path))
+            CliSession::fail(QStringLiteral("Unable to remove %1").arg(shown));
+        session.out() << QStringLiteral("Removed %1: the rotation is empty.\n").arg(shown);
     }
 };
 

@@ -133,9 +133,14 @@ TEST_F(CommandsTest, RotationAddTakesMapsFromTheMapListOrChangesNothing)
     EXPECT_EQ(run({ "rotation", "list" }).lines(),
         QStringList(
             { "mohdm1\tffa team round\t", "obj_team1\tobjective\t", "mymap\tffa team round\tmymap" }));
-    EXPECT_EQ(run({ "rotation", "clear" }).code, 0);
+    const CliResult cleared = run({ "rotation", "clear" });
+    EXPECT_EQ(cleared.code, 0);
+    EXPECT_EQ(cleared.out,
+        QStringLiteral("Removed %1: the rotation is empty.\n").arg(QDir::toNativeSeparators(file(kRotationListFile))))
+        << "the window would keep the old file, so the command says what it did";
     EXPECT_FALSE(QFileInfo::exists(file(kRotationListFile)));
     EXPECT_TRUE(run({ "rotation", "list" }).out.isEmpty());
+    EXPECT_EQ(run({ "rotation", "clear" }).out, QStringLiteral("The rotation is already empty.\n"));
 }
 
 TEST_F(CommandsTest, BansAreAddedDatedListedAndRemovedByNumber)
