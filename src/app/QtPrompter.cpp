@@ -56,7 +56,7 @@ Answer QtPrompter::show(const MessageBox& box)
         buttons = QMessageBox::Yes | QMessageBox::No;
     else if (box.buttons == MessageButtons::AbortRetryIgnore)
         buttons = QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore;
-    // The trailing blanks of the texts only padded the original boxes; they are kept, harmless.
+    // Message texts end in eight blanks that pad the box; they are shown as they are.
     QMessageBox dialog(qtIcon(box.icon), box.title, box.text, buttons, m_parent);
     dialog.setDefaultButton(qtButton(box.defaultAnswer));
     switch (dialog.exec()) {

@@ -6,8 +6,8 @@ namespace fw {
 
 class FortwrightError;
 
-// The Windows Sockets numbers the messaging reports by; the socket control of the Windows
-// original raised these, and the message table is keyed by them.
+// The Windows Sockets numbers the messaging reports its failures by; the message table is keyed
+// by them, and a socket failure on any system is translated to one of them.
 namespace WinsockError {
 inline constexpr qint32 InvalidArgument = 10014; // WSAEFAULT
 inline constexpr qint32 InProgress = 10036; // WSAEINPROGRESS
