@@ -1,5 +1,6 @@
 #include "support/FileRegistryStore.h"
 
+#include "support/AnsiTextFile.h"
 #include "support/FortwrightError.h"
 
 #include <QDir>
@@ -8,7 +9,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <cmath>
 
 namespace fw {
@@ -190,10 +190,11 @@ void FileRegistryStore::save(const Node& top)
         { QStringLiteral("keys"), nodeToJson(top).value(u"keys") } };
     const QByteArray bytes = QJsonDocument(object).toJson(QJsonDocument::Indented);
     QDir().mkpath(QFileInfo(m_path).absolutePath());
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        fail(QStringLiteral("The settings file %1 could not be written (%2)")
-                 .arg(shown(m_path), file.errorString()));
+    try {
+        writeFileWhole(m_path, bytes);
+    } catch (const FortwrightError& e) {
+        fail(QStringLiteral("The settings file %1 could not be written (%2)").arg(shown(m_path), e.description()));
+    }
 }
 
 std::optional<QList<NamedRegistryValue>> FileRegistryStore::values(quint32 root, const QString& keyPath) const
