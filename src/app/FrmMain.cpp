@@ -32,6 +32,7 @@
 #include "support/MExceptionHandler.h"
 #include "support/PlatformServices.h"
 #include "support/Prompter.h"
+#include "support/RegularFile.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -268,7 +269,7 @@ void FrmMain::Form_Load()
         const QString layout = m_context.dataPath(QStringLiteral("MOHAALib.atb"));
         if (QFileInfo::exists(layout)) {
             QFile file(layout);
-            if (file.open(QIODevice::ReadOnly))
+            if (openRegularFile(file))
                 restoreState(file.readAll());
         }
         ListFiles::loadSideLists(m_profile, m_context);

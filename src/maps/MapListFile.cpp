@@ -4,8 +4,8 @@
 #include "support/AppContext.h"
 #include "support/FortwrightError.h"
 #include "support/Prompter.h"
+#include "support/RegularFile.h"
 
-#include <QFileInfo>
 
 namespace fw {
 
@@ -30,7 +30,7 @@ MapCatalogue readMapList(const QString& path)
 std::optional<MapCatalogue> LoadAvailableMaps(const AppContext& context)
 {
     const QString path = context.dataPath(kMapListFileName);
-    if (!QFileInfo::exists(path)) {
+    if (!isRegularFile(path)) {
         context.prompter.warn(kMapListMissingMessage);
         return std::nullopt;
     }

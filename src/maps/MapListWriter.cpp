@@ -2,6 +2,7 @@
 
 #include "support/AnsiCodec.h"
 #include "support/FortwrightError.h"
+#include "support/RegularFile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -14,6 +15,9 @@ MapListWriter::MapListWriter(const QString& path)
     if (!QFileInfo(path).absoluteDir().exists())
         throw FortwrightError(RuntimeError::PathNotFound, kExecutableName,
             QStringLiteral("Path not found: %1").arg(QDir::toNativeSeparators(path)));
+    // Opening a FIFO for writing would wait for a reader forever.
+    if (QFileInfo::exists(path) && !isRegularFile(path))
+        fail();
     if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         fail();
 }

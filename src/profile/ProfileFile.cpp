@@ -10,6 +10,7 @@
 #include "support/FortwrightError.h"
 #include "support/NumericText.h"
 #include "support/ProfileReads.h"
+#include "support/RegularFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -118,7 +119,7 @@ ProfileReadResult ProfileFile::read(const QString& path, ServerProfile& profile)
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return result;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!openRegularFile(file))
         return result;
     // One read of the file serves every key.
     const auto ini = CIniFile::inMemory(IniDocument(file.readAll()));

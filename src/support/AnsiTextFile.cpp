@@ -2,6 +2,7 @@
 
 #include "support/AnsiCodec.h"
 #include "support/FortwrightError.h"
+#include "support/RegularFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -62,7 +63,7 @@ void writeAnsiLines(const QString& path, const QStringList& lines)
 QString readAnsiFile(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!openRegularFile(file))
         throw FortwrightError(RuntimeError::FileNotFound, kExecutableName,
             QStringLiteral("File not found: %1").arg(QDir::toNativeSeparators(path)));
     return fromAnsi(file.readAll());

@@ -3,6 +3,7 @@
 #include "support/AnsiTextFile.h"
 #include "support/ComponentGuard.h"
 #include "support/PathHelpers.h"
+#include "support/RegularFile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -208,7 +209,7 @@ bool CFile::IdenticalWith(const QString& referenceFileName) const
             throw kErrors.error(FileError::FileNotFound, "File not found");
         QFile mine(m_path);
         QFile reference(referenceFileName);
-        if (!mine.open(QIODevice::ReadOnly) || !reference.open(QIODevice::ReadOnly))
+        if (!openRegularFile(mine) || !openRegularFile(reference))
             throw kErrors.failure();
         if (mine.size() != reference.size())
             return false;

@@ -4,6 +4,7 @@
 #include "support/ComponentGuard.h"
 #include "support/IniDocument.h"
 #include "support/ProfileReads.h"
+#include "support/RegularFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -103,7 +104,7 @@ IniDocument CIniFile::load() const
     if (!FileExists())
         return IniDocument();
     QFile file(m_fileName);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!openRegularFile(file))
         throw kErrors.failure();
     return IniDocument(file.readAll());
 }

@@ -2,6 +2,7 @@
 
 #include "support/AnsiTextFile.h"
 #include "support/FortwrightError.h"
+#include "support/RegularFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -148,8 +149,8 @@ FileRegistryStore::Loaded FileRegistryStore::load() const
     QFile file(m_path);
     if (!file.exists())
         return loaded;
-    if (!file.open(QIODevice::ReadOnly)) {
-        loaded.problem = file.errorString();
+    if (!openRegularFile(file)) {
+        loaded.problem = isRegularFile(m_path) ? file.errorString() : QStringLiteral("not a regular file");
         return loaded;
     }
     QJsonParseError error;

@@ -1,10 +1,14 @@
 #include "CliRun.h"
+#include "testkit/BuiltPrograms.h"
 #include "testkit/TestContext.h"
 #include "testkit/TinyDisk.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace fw;
 using namespace fw::test;
@@ -52,4 +56,35 @@ TEST(FullDisk, EverySaveFailsWithExitOneAndKeepsTheOldFile)
         EXPECT_FALSE(result.out.contains(QStringLiteral("has been created"))) << command.join(' ').toStdString();
     }
     EXPECT_EQ(contents(data), before) << "old files kept, no empty or temporary file left";
+}
+
+TEST(NotARegularFile, AFifoUnderADataFileNameBlocksNothing)
+{
+    QTemporaryDir dir;
+    const QString data = dir.filePath(QStringLiteral("data"));
+    const QString game = dir.filePath(QStringLiteral("game"));
+    QDir().mkpath(data);
+    QDir().mkpath(game + QStringLiteral("/Main"));
+    for (const char* name : { "Main.efr", "Banned.dat", "Default.ini", "Configs.dat", "msg.txt", "registry.json" })
+        ASSERT_EQ(::mkfifo(QFile::encodeName(data + QLatin1Char('/') + QLatin1String(name)).constData(), 0600), 0);
+
+    // In a process of its own, so that a read that blocks fails the test instead of hanging it.
+    const auto run = [&](const QStringList& arguments) {
+        QProcess cli;
+        cli.start(builtProgram("fortwright-cli"),
+            QStringList { QStringLiteral("--data-dir"), data, QStringLiteral("--game-dir"), game } + arguments);
+        const bool finished = cli.waitForFinished(10000);
+        if (!finished)
+            cli.kill();
+        EXPECT_TRUE(finished) << arguments.join(' ').toStdString() << " blocked";
+        cli.waitForFinished();
+        return std::pair { cli.exitCode(), QString::fromLocal8Bit(cli.readAllStandardError()) };
+    };
+    for (const char* command : { "profile show", "bans list", "configs list", "message show", "rotation list" })
+        EXPECT_EQ(run(QString::fromLatin1(command).split(' ')).first, 0) << command;
+    const auto maps = run({ QStringLiteral("maps") });
+    EXPECT_EQ(maps.first, 1);
+    EXPECT_TRUE(maps.second.startsWith(QStringLiteral("Unable to locate Fortwright Map List"))) << maps.second.toStdString();
+    const auto scan = run({ QStringLiteral("scan") });
+    EXPECT_EQ(scan.first, 1) << "the map list cannot be written over a FIFO";
 }
