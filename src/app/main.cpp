@@ -1,10 +1,13 @@
 #include "app/FortwrightApp.h"
 #include "maps/Pk3Archive.h"
 #include "support/DataFolder.h"
+#include "support/FortwrightError.h"
+#include "support/Prompter.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
+#include <QMessageBox>
 
 int main(int argc, char* argv[])
 {
@@ -28,7 +31,14 @@ int main(int argc, char* argv[])
     parser.addOptions({ dataDir, gameDir });
     parser.process(app);
 
-    fw::FortwrightApp program(fw::resolveSessionFolders(parser.value(dataDir)), parser.value(gameDir));
+    fw::SessionFolders folders;
+    try {
+        folders = fw::resolveSessionFolders(parser.value(dataDir));
+    } catch (const fw::FortwrightError& e) {
+        QMessageBox::critical(nullptr, fw::kAppTitle, e.description());
+        return 1;
+    }
+    fw::FortwrightApp program(folders, parser.value(gameDir));
     QObject::connect(&program, &fw::FortwrightApp::ended, &app, [](int code) { QApplication::exit(code); });
     if (!program.Main())
         return 1;

@@ -75,7 +75,12 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err, con
                             + options.rest.join(QLatin1Char(' ')) + QLatin1Char('\n'))
                     + generalUsage(commands) };
         }
-        const SessionFolders folders = resolveSessionFolders(options.dataDir);
+        SessionFolders folders;
+        try {
+            folders = resolveSessionFolders(options.dataDir);
+        } catch (const FortwrightError& e) {
+            throw CliFailure { 1, e.description() };
+        }
         const QString gameDir
             = options.gameDir.isEmpty() ? storedGameFolder(folders.settingsStore) : options.gameDir;
         CliSession session(out, err, folders, gameDir,

@@ -1,5 +1,6 @@
 #include "support/DataFolder.h"
 
+#include "support/FortwrightError.h"
 #include "support/RegistryStore.h"
 
 #include <QCoreApplication>
@@ -22,7 +23,13 @@ QString resolveDataFolder(const QString& optionValue)
     if (folder.isEmpty())
         folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     folder = QDir(folder).absolutePath();
-    QDir().mkpath(folder);
+    const QString shown = QDir::toNativeSeparators(folder);
+    if (QFileInfo(folder).exists() && !QFileInfo(folder).isDir())
+        throw FortwrightError(RuntimeError::PathFileAccess, kExecutableName,
+            QStringLiteral("The data folder %1 is a file, not a folder").arg(shown));
+    if (!QDir().mkpath(folder))
+        throw FortwrightError(RuntimeError::PathFileAccess, kExecutableName,
+            QStringLiteral("The data folder %1 cannot be created").arg(shown));
     return folder;
 }
 

@@ -6,7 +6,8 @@ namespace fw {
 
 // The data folder (Default.ini, the list files, Main.efr, grid.dat, tempcfg.cfg, the error log):
 // the given option, else FORTWRIGHT_HOME, else the executable's folder when it is writable
-// (portable use), else the per-user data location. The folder is created when missing.
+// (portable use), else the per-user data location. The folder is created when missing; a path
+// that is a file, or a folder that cannot be created, throws FortwrightError 75.
 QString resolveDataFolder(const QString& optionValue);
 
 // Where one session keeps its data and its settings store (the stand-in for the registry).

@@ -88,3 +88,17 @@ TEST(NotARegularFile, AFifoUnderADataFileNameBlocksNothing)
     const auto scan = run({ QStringLiteral("scan") });
     EXPECT_EQ(scan.first, 1) << "the map list cannot be written over a FIFO";
 }
+
+TEST(NotARegularFile, ADataFolderThatIsAFileIsRefusedAndNothingIsWrittenBesideIt)
+{
+    QTemporaryDir dir;
+    const QString notAFolder = dir.filePath(QStringLiteral("FILE"));
+    writeBytes(notAFolder, "mine");
+    const CliResult result = runWithData(notAFolder, { "profile", "set", "GameLimit", "0", "30" });
+    EXPECT_EQ(result.code, 1);
+    EXPECT_EQ(result.err,
+        QStringLiteral("The data folder %1 is a file, not a folder\n").arg(QDir::toNativeSeparators(notAFolder)));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+        QStringList { QStringLiteral("FILE") });
+    EXPECT_EQ(readBytes(notAFolder), QByteArray("mine"));
+}
