@@ -75,10 +75,14 @@ void StandinServer::readDatagrams()
 
 void StandinServer::say(const QString& line)
 {
-    m_out << line << Qt::endl;
+    // The log line is in the file before the line is printed, so whoever sees the printed line
+    // finds it logged too.
     QFile log(m_logPath);
-    if (log.open(QIODevice::Append))
+    if (log.open(QIODevice::Append)) {
         log.write(line.toUtf8() + '\n');
+        log.close();
+    }
+    m_out << line << Qt::endl;
 }
 
 } // namespace fw::demo
