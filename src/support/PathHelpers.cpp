@@ -68,6 +68,17 @@ bool gbln_CheckConfigName(const QString& name, Prompter& prompter)
             return false;
         }
     }
+    // The name goes on to the server's command line and into the shell script: nothing in it
+    // may be read as a command.
+    for (const QChar c : name) {
+        if (kCommandLineCharacters.contains(c) || c.unicode() < 0x20 || c.unicode() == 0x7F) {
+            prompter.warn(QStringLiteral("Invalid config name, you cannot use ") + kCommandLineCharacters
+                + QStringLiteral(" or control characters in a config name: the server's command line "
+                                 "would take them as commands")
+                + kEightBlanks);
+            return false;
+        }
+    }
     return true;
 }
 

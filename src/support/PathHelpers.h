@@ -24,6 +24,8 @@ QString GetNamePart(const QString& path);
 
 // The eight characters a configuration name may not hold.
 inline const QString kForbiddenNameCharacters = QStringLiteral("\\/:*?<>|");
+// And those a shell or the server's command line would interpret (besides "|" above).
+inline const QString kCommandLineCharacters = QStringLiteral(";&$`\"'");
 // False (after its message box) when name holds one of the forbidden characters.
 bool gbln_CheckConfigName(const QString& name, Prompter& prompter);
 

@@ -69,6 +69,12 @@ TEST_F(GenerateCommandsTest, MapListAndLaunchLineFollowTheSavedProfile)
     line = run({ "launch-line" });
     EXPECT_EQ(line.code, 1);
     EXPECT_TRUE(line.err.startsWith("Invalid config name")) << line.err.toStdString();
+
+    // A name that a shell would run as a command gets into no script.
+    set("txtAdministration", "1", "srv;touch X");
+    const QString script = dir.filePath(QStringLiteral("start.sh"));
+    EXPECT_EQ(run({ "shell", "--out", script }).code, 1);
+    EXPECT_FALSE(QFileInfo::exists(script));
 }
 
 TEST_F(GenerateCommandsTest, ConfigWritesWhereRunWritesOrWhereOutSays)

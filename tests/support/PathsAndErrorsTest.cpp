@@ -39,7 +39,7 @@ TEST(PathHelpers, CheckDirCreatesOneLevelAndReportsWhatItCannotCreate)
     EXPECT_EQ(t.prompter.boxes()[0].icon, MessageIcon::Exclamation);
 }
 
-TEST(PathHelpers, ConfigNameCheckRefusesTheEightCharacters)
+TEST(PathHelpers, ConfigNameCheckRefusesTheEightCharactersAndWhatACommandLineWouldRun)
 {
     test::TestContext t;
     EXPECT_TRUE(gbln_CheckConfigName(QStringLiteral("My Server 2"), t.prompter));
@@ -51,6 +51,14 @@ TEST(PathHelpers, ConfigNameCheckRefusesTheEightCharacters)
     ASSERT_EQ(t.prompter.boxes().size(), 8);
     EXPECT_EQ(t.prompter.boxes()[0].text,
         QStringLiteral("Invalid config name, you cannot use \\/:*?<>| in a config name        "));
+
+    // What a shell or the server's command line would run is refused as well, with its own reason.
+    for (const char* name : { "srv;touch X", "a&b", "$(id)", "`id`", "say\"hi", "it's", "tab\there", "new\nline" })
+        EXPECT_FALSE(gbln_CheckConfigName(QString::fromLatin1(name), t.prompter)) << name;
+    ASSERT_EQ(t.prompter.boxes().size(), 16);
+    EXPECT_EQ(t.prompter.boxes().last().text,
+        QStringLiteral("Invalid config name, you cannot use ;&$`\"' or control characters in a config name: "
+                       "the server's command line would take them as commands        "));
 
     EXPECT_EQ(configFileName(QStringLiteral("abc")), QStringLiteral("abc.cfg"));
     EXPECT_EQ(configFileName(QStringLiteral("server.CFG")), QStringLiteral("server.CFG"));
