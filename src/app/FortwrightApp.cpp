@@ -4,6 +4,7 @@
 #include "app/MapScanCommand.h"
 #include "app/Resources.h"
 #include "profile/AppState.h"
+#include "server/InterruptedSaves.h"
 #include "support/CErrorHandler.h"
 #include "support/CFile.h"
 #include "support/DataFolder.h"
@@ -29,6 +30,8 @@ FortwrightApp::~FortwrightApp() = default;
 
 bool FortwrightApp::Main()
 {
+    // File ages are the file system's own time, not the clock that stamps the files written.
+    removeInterruptedSaves(m_context, QDateTime::currentDateTimeUtc());
     // A fresh handler at every start and restart, its logs in the program's own folder.
     CErrorHandler handler(m_context.prompter, m_clock);
     handler.Init(ErrorAction::AskUser | ErrorAction::WriteLog, m_context.dataPath(QStringLiteral("Error Log.txt")),

@@ -1,5 +1,6 @@
 #include "cli/CliSession.h"
 
+#include "server/InterruptedSaves.h"
 #include "support/PathHelpers.h"
 
 namespace fw::cli {
@@ -15,6 +16,8 @@ CliSession::CliSession(QTextStream& out, QTextStream& err, const SessionFolders&
         gameDir.isEmpty() ? QString() : addSlash(gameDir) + QStringLiteral("Main"), m_prompter, *m_services,
         m_clock, m_errors, folders.settingsStore }
 {
+    // File ages are the file system's own time, not the clock that stamps the files written.
+    removeInterruptedSaves(m_context, QDateTime::currentDateTimeUtc());
 }
 
 AppContext& CliSession::gameContext()

@@ -102,3 +102,16 @@ TEST(NotARegularFile, ADataFolderThatIsAFileIsRefusedAndNothingIsWrittenBesideIt
         QStringList { QStringLiteral("FILE") });
     EXPECT_EQ(readBytes(notAFolder), QByteArray("mine"));
 }
+
+TEST(InterruptedSaves, ASessionStartsByRemovingWhatAnInterruptedSaveLeft)
+{
+    QTemporaryDir dir;
+    const QString left = dir.filePath(QStringLiteral("Banned.dat.Xy12Zw"));
+    writeBytes(left, "half");
+    QFile file(left);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTimeUtc().addDays(-1), QFileDevice::FileModificationTime));
+    file.close();
+    EXPECT_EQ(runWithData(dir.path(), { "bans", "list" }).code, 0);
+    EXPECT_FALSE(QFileInfo::exists(left));
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QDateTime>
+
+namespace fw {
+
+struct AppContext;
+
+// Removes what interrupted saves left in the program's own folders (the data folder and the
+// settings store's folder): the temporary "<name>.XXXXXX" beside a file the program writes
+// whole, and the ".profile-XXXXXX" of earlier versions. Only those older than a minute go, so
+// a save under way in another instance is left alone. Returns how many were removed.
+int removeInterruptedSaves(const AppContext& context, const QDateTime& now);
+
+} // namespace fw
