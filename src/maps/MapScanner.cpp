@@ -117,10 +117,14 @@ void MapScanner::scanFiles(const QString& folder, const QStringList& files, MapL
 
 void MapScanner::logSkipped(const QString& what)
 {
-    m_context.errors.WriteErrorLog(QStringLiteral("Map scan: skipped ") + what
-            + QStringLiteral(": a name in the map list may not hold a control character, a double quote, "
-                             "a comma or a semicolon."),
-        QString(), true, true, false);
+    logNote(QStringLiteral("skipped ") + what
+        + QStringLiteral(": a name in the map list may not hold a control character, a double quote, "
+                         "a comma or a semicolon."));
+}
+
+void MapScanner::logNote(const QString& text)
+{
+    m_context.errors.WriteErrorLog(QStringLiteral("Map scan: ") + text, QString(), true, true, false);
 }
 
 std::optional<QList<MapEntry>> MapScanner::mapsOf(
@@ -134,6 +138,8 @@ std::optional<QList<MapEntry>> MapScanner::mapsOf(
     } catch (const FortwrightError& error) {
         if (error.number() != RuntimeError::FileNotFound)
             throw;
+        // The message box names no reason; the log keeps the reader's.
+        logNote(error.description());
         return std::nullopt;
     }
 }

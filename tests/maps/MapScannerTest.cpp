@@ -139,6 +139,10 @@ TEST(MapScanner, AnUnreadableArchiveStopsTheScanKeepingTheLinesBeforeIt)
         EXPECT_EQ(f.onlyBox().icon, MessageIcon::Exclamation);
         EXPECT_EQ(f.progress.calls.mid(f.progress.calls.size() - 3),
             QStringList({ "file Scanning b.pk3 ....", "hide", "value 0" }));
+        // The box keeps its wording; the log says why the reader gave up.
+        const QByteArray log = test::readBytes(f.t.context.errors.defaultLogPath());
+        EXPECT_TRUE(log.contains("b.pk3 (")) << log.constData();
+        EXPECT_TRUE(log.contains(bad.isEmpty() ? "empty file" : "zip")) << log.constData();
     }
 }
 
