@@ -63,6 +63,21 @@ struct CrashFixture : ::testing::Test {
     }
 };
 
+// Faults made on purpose: the undefined-behaviour checks of a sanitizer build must let them
+// through to the signal.
+__attribute__((no_sanitize("undefined"), noinline)) void storeThroughNull()
+{
+    int* volatile nowhere = nullptr;
+    *nowhere = 1;
+}
+
+__attribute__((no_sanitize("undefined"), noinline)) int divideByZero()
+{
+    volatile int zero = 0;
+    volatile int dividend = 7;
+    return dividend / zero;
+}
+
 int recurse(int depth, int limit)
 {
     volatile char frame[1024];
@@ -77,17 +92,14 @@ TEST_F(CrashFixture, FaultsAreLoggedAndEndTheProgramBySignal)
     EXPECT_EXIT(
         {
             InstallExceptionHandler(log, clock);
-            int* volatile nowhere = nullptr;
-            *nowhere = 1;
+            storeThroughNull();
         },
         ::testing::KilledBySignal(SIGSEGV), "");
 #if defined(__x86_64__) || defined(__i386__)
     EXPECT_EXIT(
         {
             InstallExceptionHandler(log, clock);
-            volatile int zero = 0;
-            volatile int dividend = 7;
-            volatile int quotient = dividend / zero;
+            volatile int quotient = divideByZero();
             (void)quotient;
         },
         ::testing::KilledBySignal(SIGFPE), "");
