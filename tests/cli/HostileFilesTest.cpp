@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace fw;
 using namespace fw::test;
@@ -114,4 +115,45 @@ TEST(InterruptedSaves, ASessionStartsByRemovingWhatAnInterruptedSaveLeft)
     file.close();
     EXPECT_EQ(runWithData(dir.path(), { "bans", "list" }).code, 0);
     EXPECT_FALSE(QFileInfo::exists(left));
+}
+
+TEST(ReadOnlyFolder, AListFileIsNeverRewrittenInPlace)
+{
+    // As root every folder is writable, so the command runs as nobody then.
+    const bool root = ::geteuid() == 0;
+    const QString setpriv = QStringLiteral("/usr/bin/setpriv");
+    if (root && !QFileInfo::exists(setpriv))
+        GTEST_SKIP() << "running as root without setpriv to drop to another user";
+    QTemporaryDir dir;
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
+            | QFileDevice::ReadOther | QFileDevice::ExeOther);
+    const QString data = dir.filePath(QStringLiteral("data"));
+    const QString program = dir.filePath(QStringLiteral("fortwright-cli"));
+    ASSERT_TRUE(QFile::copy(builtProgram("fortwright-cli"), program));
+    QDir().mkpath(data);
+    const QByteArray old = "Added\tIP\r\n";
+    writeBytes(data + QStringLiteral("/Banned.dat"), old);
+    QFile::setPermissions(data + QStringLiteral("/Banned.dat"), QFileDevice::ReadOwner | QFileDevice::WriteOwner
+            | QFileDevice::ReadOther | QFileDevice::WriteOther);
+    if (root)
+        ASSERT_EQ(::chown(QFile::encodeName(data).constData(), 65534, 65534), 0);
+    QFile::setPermissions(data, QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther
+            | QFileDevice::ExeOther); // the folder takes no new file; the file itself is writable
+
+    QProcess cli;
+    const QStringList arguments { QStringLiteral("--data-dir"), data, QStringLiteral("bans"), QStringLiteral("add"),
+        QStringLiteral("10.0.0.9") };
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), dir.path());
+    cli.setProcessEnvironment(env);
+    if (root)
+        cli.start(setpriv,
+            QStringList { QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                QStringLiteral("--clear-groups"), program }
+                + arguments);
+    else
+        cli.start(program, arguments);
+    ASSERT_TRUE(cli.waitForFinished(10000));
+    EXPECT_EQ(cli.exitCode(), 1) << cli.readAllStandardError().constData();
+    EXPECT_EQ(readBytes(data + QStringLiteral("/Banned.dat")), old);
 }
