@@ -67,7 +67,7 @@ struct CrashFixture : ::testing::Test {
 // through to the signal.
 __attribute__((no_sanitize("undefined"), noinline)) void storeThroughNull()
 {
-    int* volatile nowhere = nullptr;
+    volatile int* volatile nowhere = nullptr;
     *nowhere = 1;
 }
 
