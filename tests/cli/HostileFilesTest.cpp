@@ -21,7 +21,8 @@ QMap<QString, QByteArray> contents(const QString& folder)
 {
     QMap<QString, QByteArray> files;
     for (const QFileInfo& info : QDir(folder).entryInfoList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot))
-        if (info.fileName() != QLatin1String(".filler"))
+        // The filler, and the error log that records the failures.
+        if (info.fileName() != QLatin1String(".filler") && info.fileName() != QLatin1String("Fortwright.log"))
             files.insert(info.fileName(), readBytes(info.filePath()));
     return files;
 }
@@ -37,7 +38,11 @@ TEST(FullDisk, EverySaveFailsWithExitOneAndKeepsTheOldFile)
     QDir().mkpath(data);
     writeBytes(data + QStringLiteral("/Main.efr"), "maps1.pk3,bunker,bunker,bunker,ffa team round\r\n");
     writeBytes(data + QStringLiteral("/clan.cfg"), "seta sv_hostname clan\r\n");
-    const auto run = [&](const QStringList& arguments) { return runWithData(data, arguments); };
+    const QString game = disk.path(QStringLiteral("game"));
+    QDir().mkpath(game + QStringLiteral("/Main"));
+    const auto run = [&](const QStringList& arguments) {
+        return runWithData(data, QStringList { QStringLiteral("--game-dir"), game } + arguments);
+    };
     ASSERT_EQ(run({ "profile", "set", "GameLimit", "0", "30" }).code, 0);
     ASSERT_EQ(run({ "bans", "add", "10.0.0.1" }).code, 0);
     ASSERT_EQ(run({ "rotation", "add", "bunker" }).code, 0);
@@ -56,7 +61,9 @@ TEST(FullDisk, EverySaveFailsWithExitOneAndKeepsTheOldFile)
         EXPECT_FALSE(result.err.isEmpty()) << command.join(' ').toStdString();
         EXPECT_FALSE(result.out.contains(QStringLiteral("has been created"))) << command.join(' ').toStdString();
     }
-    EXPECT_EQ(contents(data), before) << "old files kept, no empty or temporary file left";
+    EXPECT_EQ(contents(data).keys(), before.keys()) << "no empty or temporary file left";
+    EXPECT_EQ(contents(data), before) << "old files kept";
+    EXPECT_TRUE(contents(game + QStringLiteral("/Main")).isEmpty()) << "no empty default.cfg or autoexec.cfg";
 }
 
 TEST(NotARegularFile, AFifoUnderADataFileNameBlocksNothing)
