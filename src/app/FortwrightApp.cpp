@@ -16,8 +16,8 @@
 
 namespace fw {
 
-FortwrightApp::FortwrightApp(const SessionFolders& folders, const QString& gameDirOverride, Prompter* prompter,
-    PlatformServices* services)
+FortwrightApp::FortwrightApp(const SessionFolders& folders, const QString& gameDirOverride,
+    Prompter* prompter, PlatformServices* services)
     : m_gameDirOverride(gameDirOverride)
     , m_errors(std::make_unique<ErrorReporter>(folders.dataDir, prompter ? *prompter : m_qtPrompter, m_clock))
     , m_context { folders.dataDir, QString(), QString(), prompter ? *prompter : m_qtPrompter,
@@ -34,8 +34,9 @@ bool FortwrightApp::Main()
     removeInterruptedSaves(m_context, QDateTime::currentDateTimeUtc());
     // A fresh handler at every start and restart, its logs in the program's own folder.
     CErrorHandler handler(m_context.prompter, m_clock);
-    handler.Init(ErrorAction::AskUser | ErrorAction::WriteLog, m_context.dataPath(QStringLiteral("Error Log.txt")),
-        true, true, TracingFlag::LogFile, m_context.dataPath(QStringLiteral("Tracing Log.txt")));
+    handler.Init(ErrorAction::AskUser | ErrorAction::WriteLog,
+        m_context.dataPath(QStringLiteral("Error Log.txt")), true, true, TracingFlag::LogFile,
+        m_context.dataPath(QStringLiteral("Tracing Log.txt")));
     bool opened = false;
     try {
         GuardedRoutine routine(handler, QStringLiteral("Sub Main"));

@@ -51,7 +51,6 @@ private:
     AppContext m_context;
     std::unique_ptr<FrmMain> m_window;
     GuardedRoutine* m_routine = nullptr; // the start-up under way, for its statements
-
 };
 
 } // namespace fw

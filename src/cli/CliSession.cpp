@@ -5,8 +5,8 @@
 
 namespace fw::cli {
 
-CliSession::CliSession(QTextStream& out, QTextStream& err, const SessionFolders& folders, const QString& gameDir,
-    std::unique_ptr<PlatformServices> services)
+CliSession::CliSession(QTextStream& out, QTextStream& err, const SessionFolders& folders,
+    const QString& gameDir, std::unique_ptr<PlatformServices> services)
     : m_out(out)
     , m_err(err)
     , m_prompter(err)

@@ -6,7 +6,6 @@
 #include "support/Prompter.h"
 #include "support/RegularFile.h"
 
-
 namespace fw {
 
 MapCatalogue readMapList(const QString& path)

@@ -38,8 +38,7 @@ private:
     void scanFiles(const QString& folder, const QStringList& files, MapListWriter& writer);
     // Nothing when the archive cannot be opened; maps whose names are not well formed are left
     // out and named in skipped.
-    std::optional<QList<MapEntry>> mapsOf(
-        const QString& path, const QString& fileName, QStringList& skipped);
+    std::optional<QList<MapEntry>> mapsOf(const QString& path, const QString& fileName, QStringList& skipped);
     // Notes in the error log what the scan left out, and why.
     void logSkipped(const QString& what);
     void logNote(const QString& text);

@@ -48,7 +48,8 @@ int removeInterruptedSaves(const AppContext& context, const QDateTime& now)
     const QFileInfo store(context.settingsStorePath);
     if (sameFolder(store.absolutePath(), context.dataDir))
         return removeIn(context.dataDir, dataFiles + QStringList { store.fileName() }, now);
-    return removeIn(context.dataDir, dataFiles, now) + removeIn(store.absolutePath(), { store.fileName() }, now);
+    return removeIn(context.dataDir, dataFiles, now)
+        + removeIn(store.absolutePath(), { store.fileName() }, now);
 }
 
 } // namespace fw

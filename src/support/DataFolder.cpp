@@ -38,7 +38,8 @@ SessionFolders resolveSessionFolders(const QString& dataDirOption)
     SessionFolders folders;
     folders.dataDir = resolveDataFolder(dataDirOption);
     folders.settingsStore = qEnvironmentVariable("FORTWRIGHT_SETTINGS");
-    const bool dataFolderNamed = !dataDirOption.isEmpty() || !qEnvironmentVariable("FORTWRIGHT_HOME").isEmpty();
+    const bool dataFolderNamed
+        = !dataDirOption.isEmpty() || !qEnvironmentVariable("FORTWRIGHT_HOME").isEmpty();
     if (folders.settingsStore.isEmpty())
         folders.settingsStore = dataFolderNamed
             ? QDir(folders.dataDir).filePath(QStringLiteral("registry.json"))

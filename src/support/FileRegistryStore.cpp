@@ -194,7 +194,8 @@ void FileRegistryStore::save(const Node& top)
     try {
         writeFileWhole(m_path, bytes);
     } catch (const FortwrightError& e) {
-        fail(QStringLiteral("The settings file %1 could not be written (%2)").arg(shown(m_path), e.description()));
+        fail(QStringLiteral("The settings file %1 could not be written (%2)")
+                 .arg(shown(m_path), e.description()));
     }
 }
 

@@ -13,7 +13,7 @@ class CErrorHandler;
 // routine (statement throws Left, which the routine's owner catches).
 class GuardedRoutine {
 public:
-    struct Left {};
+    struct Left { };
 
     GuardedRoutine(CErrorHandler& handler, const QString& name);
     ~GuardedRoutine();

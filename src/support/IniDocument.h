@@ -2,8 +2,8 @@
 
 #include <QByteArray>
 #include <QHash>
-#include <QPair>
 #include <QList>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -12,10 +12,9 @@ namespace fw {
 
 // One INI file held as its bytes, read the way the Windows profile functions read it: section
 // and key names compared without case and without surrounding blanks, values trimmed on read and
-// written as given, the first of two equal sections or keys wins, lines end at CR LF, LF or CR, and lines before the first
-// section belong to none. Edits splice the bytes, so whatever they do not touch stays byte for
-// byte; a line they add ends with CR LF. The text is Windows-1252, or UTF-8 behind a byte-order
-// mark.
+// written as given, the first of two equal sections or keys wins, lines end at CR LF, LF or CR, and lines
+// before the first section belong to none. Edits splice the bytes, so whatever they do not touch stays byte
+// for byte; a line they add ends with CR LF. The text is Windows-1252, or UTF-8 behind a byte-order mark.
 class IniDocument {
 public:
     IniDocument() = default;

@@ -11,7 +11,7 @@ namespace fw {
 bool isRegularFile(const QString& path)
 {
 #ifdef Q_OS_UNIX
-    struct stat status {};
+    struct stat status { };
     return ::stat(QFile::encodeName(path).constData(), &status) == 0 && S_ISREG(status.st_mode);
 #else
     return QFileInfo(path).isFile();

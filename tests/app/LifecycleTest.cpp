@@ -32,7 +32,8 @@ protected:
     std::unique_ptr<FortwrightApp> start(const QString& gameOverride)
     {
         return std::make_unique<FortwrightApp>(
-            SessionFolders { t.context.dataDir, t.context.settingsStorePath }, gameOverride, &t.prompter, &t.services);
+            SessionFolders { t.context.dataDir, t.context.settingsStorePath }, gameOverride, &t.prompter,
+            &t.services);
     }
 
     QString game;

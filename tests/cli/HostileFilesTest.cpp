@@ -20,7 +20,8 @@ namespace {
 QMap<QString, QByteArray> contents(const QString& folder)
 {
     QMap<QString, QByteArray> files;
-    for (const QFileInfo& info : QDir(folder).entryInfoList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot))
+    for (const QFileInfo& info :
+        QDir(folder).entryInfoList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot))
         // The filler, and the error log that records the failures.
         if (info.fileName() != QLatin1String(".filler") && info.fileName() != QLatin1String("Fortwright.log"))
             files.insert(info.fileName(), readBytes(info.filePath()));
@@ -52,14 +53,16 @@ TEST(FullDisk, EverySaveFailsWithExitOneAndKeepsTheOldFile)
     ASSERT_EQ(before.size(), 7) << QStringList(before.keys()).join(' ').toStdString();
 
     disk.fill();
-    const QStringList commands[] = { { "profile", "set", "GameLimit", "0", "40" }, { "bans", "add", "10.0.0.2" },
-        { "rotation", "add", "bunker" }, { "message", "set", "bye" }, { "configs", "add", data + QStringLiteral("/clan.cfg") },
+    const QStringList commands[] = { { "profile", "set", "GameLimit", "0", "40" },
+        { "bans", "add", "10.0.0.2" }, { "rotation", "add", "bunker" }, { "message", "set", "bye" },
+        { "configs", "add", data + QStringLiteral("/clan.cfg") },
         { "config", "--name", "full", "--out", data + QStringLiteral("/full.cfg") } };
     for (const QStringList& command : commands) {
         const CliResult result = run(command);
         EXPECT_EQ(result.code, 1) << command.join(' ').toStdString() << "\n" << result.out.toStdString();
         EXPECT_FALSE(result.err.isEmpty()) << command.join(' ').toStdString();
-        EXPECT_FALSE(result.out.contains(QStringLiteral("has been created"))) << command.join(' ').toStdString();
+        EXPECT_FALSE(result.out.contains(QStringLiteral("has been created")))
+            << command.join(' ').toStdString();
     }
     EXPECT_EQ(contents(data).keys(), before.keys()) << "no empty or temporary file left";
     EXPECT_EQ(contents(data), before) << "old files kept";
@@ -73,14 +76,17 @@ TEST(NotARegularFile, AFifoUnderADataFileNameBlocksNothing)
     const QString game = dir.filePath(QStringLiteral("game"));
     QDir().mkpath(data);
     QDir().mkpath(game + QStringLiteral("/Main"));
-    for (const char* name : { "Main.efr", "Banned.dat", "Default.ini", "Configs.dat", "msg.txt", "registry.json" })
-        ASSERT_EQ(::mkfifo(QFile::encodeName(data + QLatin1Char('/') + QLatin1String(name)).constData(), 0600), 0);
+    for (const char* name :
+        { "Main.efr", "Banned.dat", "Default.ini", "Configs.dat", "msg.txt", "registry.json" })
+        ASSERT_EQ(
+            ::mkfifo(QFile::encodeName(data + QLatin1Char('/') + QLatin1String(name)).constData(), 0600), 0);
 
     // In a process of its own, so that a read that blocks fails the test instead of hanging it.
     const auto run = [&](const QStringList& arguments) {
         QProcess cli;
         cli.start(builtProgram("fortwright-cli"),
-            QStringList { QStringLiteral("--data-dir"), data, QStringLiteral("--game-dir"), game } + arguments);
+            QStringList { QStringLiteral("--data-dir"), data, QStringLiteral("--game-dir"), game }
+                + arguments);
         const bool finished = cli.waitForFinished(10000);
         if (!finished)
             cli.kill();
@@ -88,11 +94,13 @@ TEST(NotARegularFile, AFifoUnderADataFileNameBlocksNothing)
         cli.waitForFinished();
         return std::pair { cli.exitCode(), QString::fromLocal8Bit(cli.readAllStandardError()) };
     };
-    for (const char* command : { "profile show", "bans list", "configs list", "message show", "rotation list" })
+    for (const char* command :
+        { "profile show", "bans list", "configs list", "message show", "rotation list" })
         EXPECT_EQ(run(QString::fromLatin1(command).split(' ')).first, 0) << command;
     const auto maps = run({ QStringLiteral("maps") });
     EXPECT_EQ(maps.first, 1);
-    EXPECT_TRUE(maps.second.startsWith(QStringLiteral("Unable to locate Fortwright Map List"))) << maps.second.toStdString();
+    EXPECT_TRUE(maps.second.startsWith(QStringLiteral("Unable to locate Fortwright Map List")))
+        << maps.second.toStdString();
     const auto scan = run({ QStringLiteral("scan") });
     EXPECT_EQ(scan.first, 1) << "the map list cannot be written over a FIFO";
 }
@@ -105,7 +113,8 @@ TEST(NotARegularFile, ADataFolderThatIsAFileIsRefusedAndNothingIsWrittenBesideIt
     const CliResult result = runWithData(notAFolder, { "profile", "set", "GameLimit", "0", "30" });
     EXPECT_EQ(result.code, 1);
     EXPECT_EQ(result.err,
-        QStringLiteral("The data folder %1 is a file, not a folder\n").arg(QDir::toNativeSeparators(notAFolder)));
+        QStringLiteral("The data folder %1 is a file, not a folder\n")
+            .arg(QDir::toNativeSeparators(notAFolder)));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
         QStringList { QStringLiteral("FILE") });
     EXPECT_EQ(readBytes(notAFolder), QByteArray("mine"));
@@ -118,7 +127,8 @@ TEST(InterruptedSaves, ASessionStartsByRemovingWhatAnInterruptedSaveLeft)
     writeBytes(left, "half");
     QFile file(left);
     ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-    ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTimeUtc().addDays(-1), QFileDevice::FileModificationTime));
+    ASSERT_TRUE(
+        file.setFileTime(QDateTime::currentDateTimeUtc().addDays(-1), QFileDevice::FileModificationTime));
     file.close();
     EXPECT_EQ(runWithData(dir.path(), { "bans", "list" }).code, 0);
     EXPECT_FALSE(QFileInfo::exists(left));
@@ -132,24 +142,26 @@ TEST(ReadOnlyFolder, AListFileIsNeverRewrittenInPlace)
     if (root && !QFileInfo::exists(setpriv))
         GTEST_SKIP() << "running as root without setpriv to drop to another user";
     QTemporaryDir dir;
-    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
-            | QFileDevice::ReadOther | QFileDevice::ExeOther);
+    QFile::setPermissions(dir.path(),
+        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther
+            | QFileDevice::ExeOther);
     const QString data = dir.filePath(QStringLiteral("data"));
     const QString program = dir.filePath(QStringLiteral("fortwright-cli"));
     ASSERT_TRUE(QFile::copy(builtProgram("fortwright-cli"), program));
     QDir().mkpath(data);
     const QByteArray old = "Added\tIP\r\n";
     writeBytes(data + QStringLiteral("/Banned.dat"), old);
-    QFile::setPermissions(data + QStringLiteral("/Banned.dat"), QFileDevice::ReadOwner | QFileDevice::WriteOwner
-            | QFileDevice::ReadOther | QFileDevice::WriteOther);
+    QFile::setPermissions(data + QStringLiteral("/Banned.dat"),
+        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther | QFileDevice::WriteOther);
     if (root)
         ASSERT_EQ(::chown(QFile::encodeName(data).constData(), 65534, 65534), 0);
-    QFile::setPermissions(data, QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther
+    QFile::setPermissions(data,
+        QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther
             | QFileDevice::ExeOther); // the folder takes no new file; the file itself is writable
 
     QProcess cli;
-    const QStringList arguments { QStringLiteral("--data-dir"), data, QStringLiteral("bans"), QStringLiteral("add"),
-        QStringLiteral("10.0.0.9") };
+    const QStringList arguments { QStringLiteral("--data-dir"), data, QStringLiteral("bans"),
+        QStringLiteral("add"), QStringLiteral("10.0.0.9") };
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("HOME"), dir.path());
     cli.setProcessEnvironment(env);

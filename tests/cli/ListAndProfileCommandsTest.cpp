@@ -83,12 +83,13 @@ TEST_F(CommandsTest, ProfileSetSavesOneFieldAndRefusesWhatTheFieldRefuses)
     const struct {
         QStringList args;
         int code;
-    } refused[] = { { { "txtAdministration", "16", "12ab" }, 1 }, { { "txtAdministration", "16", "123456" }, 1 },
-        { { "txtGameSettings", "0", "abc" }, 1 }, { { "txtGameSettings", "0", "1e3" }, 1 },
-        { { "chkSOF2Options", "0", "2" }, 1 }, { { "optGameType", "-", "4" }, 1 },
-        { { "txtMsg", "-", "hello" }, 1 }, { { "txtGameSettings", "21", "1" }, 2 },
-        { { "txtGameSettings", "-", "1" }, 2 }, { { "optGameType", "1", "1" }, 2 },
-        { { "txtLogFileName", "0", "x" }, 2 }, { { "txtNothing", "0", "1" }, 2 } };
+    } refused[]
+        = { { { "txtAdministration", "16", "12ab" }, 1 }, { { "txtAdministration", "16", "123456" }, 1 },
+              { { "txtGameSettings", "0", "abc" }, 1 }, { { "txtGameSettings", "0", "1e3" }, 1 },
+              { { "chkSOF2Options", "0", "2" }, 1 }, { { "optGameType", "-", "4" }, 1 },
+              { { "txtMsg", "-", "hello" }, 1 }, { { "txtGameSettings", "21", "1" }, 2 },
+              { { "txtGameSettings", "-", "1" }, 2 }, { { "optGameType", "1", "1" }, 2 },
+              { { "txtLogFileName", "0", "x" }, 2 }, { { "txtNothing", "0", "1" }, 2 } };
     for (const auto& r : refused) {
         const CliResult result = run(QStringList { "profile", "set" } + r.args);
         EXPECT_EQ(result.code, r.code) << r.args.join(' ').toStdString();
@@ -136,7 +137,8 @@ TEST_F(CommandsTest, RotationAddTakesMapsFromTheMapListOrChangesNothing)
     const CliResult cleared = run({ "rotation", "clear" });
     EXPECT_EQ(cleared.code, 0);
     EXPECT_EQ(cleared.out,
-        QStringLiteral("Removed %1: the rotation is empty.\n").arg(QDir::toNativeSeparators(file(kRotationListFile))))
+        QStringLiteral("Removed %1: the rotation is empty.\n")
+            .arg(QDir::toNativeSeparators(file(kRotationListFile))))
         << "the window would keep the old file, so the command says what it did";
     EXPECT_FALSE(QFileInfo::exists(file(kRotationListFile)));
     EXPECT_TRUE(run({ "rotation", "list" }).out.isEmpty());

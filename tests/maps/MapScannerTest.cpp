@@ -78,11 +78,13 @@ TEST(MapScanner, ANameThatWouldBreakTheListOrTheConfigurationIsSkippedAndLogged)
     ScanFixture f;
     test::writeZip(f.main("evil.pk3"),
         { "maps/dm/ok_map.bsp", "maps/dm/a,b.bsp", "maps/dm/x\"; set rconpassword pwned.bsp",
-            "maps/dm/semi;colon.bsp", "maps/dm/fake\r\nevil,f1,f1,f1,objective.bsp", "maps/obj/tab\there.bsp" });
+            "maps/dm/semi;colon.bsp", "maps/dm/fake\r\nevil,f1,f1,f1,objective.bsp",
+            "maps/obj/tab\there.bsp" });
     test::writeZip(f.main("bad,name.pk3"), { "maps/dm/inside.bsp" });
     ASSERT_TRUE(f.scan());
     EXPECT_EQ(f.mapList(), test::crlfLines({ "evil.pk3,ok_map,ok_map,ok_map,ffa team round" }));
-    EXPECT_EQ(readMapList(f.t.dataFile(QStringLiteral("Main.efr"))).countText(), QStringLiteral("1 Maps available"));
+    EXPECT_EQ(readMapList(f.t.dataFile(QStringLiteral("Main.efr"))).countText(),
+        QStringLiteral("1 Maps available"));
 
     const QByteArray log = test::readBytes(f.t.context.errors.defaultLogPath());
     for (const char* skipped : { "a,b.bsp in evil.pk3", "semi;colon.bsp", "fake\\r\\nevil", "tab\\there.bsp",

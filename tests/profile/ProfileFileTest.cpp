@@ -140,7 +140,8 @@ TEST_F(ProfileFileTest, ANumberFieldTakesWhatItCouldBeTypedAndOtherFieldsRefuseT
         crlfLines({ "[GameSettings]", "GameSettings0=65", "GameSettings1=abc", "GameSettings4=12abc",
             "GameSettings5=99999", "[MOHAAOptions]", "MOHAAOptions0=-1", "MOHAAOptions1=5", "MOHAAOptions2=1",
             "[GameType]", "GameType=7", "[Logging]", "Logging=2", "[MsgDelay]", "MsgDelay=abc",
-            "[AdminSettings]", "AdminSettings16=12ab", "AdminSettings13=  pw  ", "[GameLimit]", "GameLimit0=-5" }));
+            "[AdminSettings]", "AdminSettings16=12ab", "AdminSettings13=  pw  ", "[GameLimit]",
+            "GameLimit0=-5" }));
     ServerProfile r;
     r.setValue(G::txtMovement, 0, QStringLiteral("320"));
     ASSERT_TRUE(ProfileFile::read(path, r).fileRead);

@@ -1,12 +1,12 @@
 #include "ServerTestKit.h"
 
+#include "VirtualTimers.h"
 #include "profile/ServerProfile.h"
 #include "server/MessageSettings.h"
 #include "server/ServerMessenger.h"
 #include "server/UdpDatagramLink.h"
 #include "testkit/Raised.h"
 #include "testkit/TestContext.h"
-#include "VirtualTimers.h"
 
 #include <gtest/gtest.h>
 
@@ -238,7 +238,8 @@ TEST(ServerMessages, TheNextBatchComesAWholeTickAfterThePreviousOneEnded)
     profile.message = QStringLiteral("a\r\nb");
     auto owned = std::make_unique<TimedLink>(clock);
     TimedLink& link = *owned;
-    ServerMessenger messenger(profile, tc.context, std::move(owned), MessageTiming { 65535, 1.0, clock.factory() });
+    ServerMessenger messenger(
+        profile, tc.context, std::move(owned), MessageTiming { 65535, 1.0, clock.factory() });
 
     messenger.StartServerMessages();
     clock.advanceTo(290000);
@@ -254,8 +255,7 @@ TEST(ServerMessages, TheNextBatchComesAWholeTickAfterThePreviousOneEnded)
     link.failAt = link.sends + 2;
     const qint64 armed = clock.now();
     clock.advanceTo(armed + 140000);
-    EXPECT_EQ(link.sent,
-        Sent({ { armed, "status" }, { armed + 65535, "a" }, { armed + 136070, "a" } }))
+    EXPECT_EQ(link.sent, Sent({ { armed, "status" }, { armed + 65535, "a" }, { armed + 136070, "a" } }))
         << "after the failure at " << armed + 70535;
     EXPECT_EQ(tc.prompter.boxes().size(), 1);
 }

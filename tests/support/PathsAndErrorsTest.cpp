@@ -53,7 +53,8 @@ TEST(PathHelpers, ConfigNameCheckRefusesTheEightCharactersAndWhatACommandLineWou
         QStringLiteral("Invalid config name, you cannot use \\/:*?<>| in a config name        "));
 
     // What a shell or the server's command line would run is refused as well, with its own reason.
-    for (const char* name : { "srv;touch X", "a&b", "$(id)", "`id`", "say\"hi", "it's", "tab\there", "new\nline" })
+    for (const char* name :
+        { "srv;touch X", "a&b", "$(id)", "`id`", "say\"hi", "it's", "tab\there", "new\nline" })
         EXPECT_FALSE(gbln_CheckConfigName(QString::fromLatin1(name), t.prompter)) << name;
     ASSERT_EQ(t.prompter.boxes().size(), 16);
     EXPECT_EQ(t.prompter.boxes().last().text,

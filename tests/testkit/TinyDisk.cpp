@@ -36,11 +36,9 @@ void TinyDisk::fill() const
     if (!filler.open(QIODevice::WriteOnly | QIODevice::Append))
         return;
     const QByteArray block(512, 'f');
-    while (filler.write(block) == block.size() && filler.flush()) {
-    }
+    while (filler.write(block) == block.size() && filler.flush()) { }
     // The last partial block may still fit byte by byte.
-    while (filler.write("f", 1) == 1 && filler.flush()) {
-    }
+    while (filler.write("f", 1) == 1 && filler.flush()) { }
 }
 
 } // namespace fw::test
