@@ -266,12 +266,9 @@ void FrmMain::Form_Load()
     m_isLoading = true;
     try {
         LoadProfile(m_profile, m_context, true);
-        const QString layout = m_context.dataPath(QStringLiteral("MOHAALib.atb"));
-        if (QFileInfo::exists(layout)) {
-            QFile file(layout);
-            if (openRegularFile(file))
-                restoreState(file.readAll());
-        }
+        QFile layout(m_context.dataPath(QStringLiteral("MOHAALib.atb")));
+        if (openRegularFile(layout))
+            restoreState(layout.readAll());
         ListFiles::loadSideLists(m_profile, m_context);
         if (QFileInfo::exists(m_context.dataPath(kMapListFileName)))
             loadAvailableMaps();

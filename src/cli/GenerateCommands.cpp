@@ -111,10 +111,10 @@ protected:
     void run(CliSession& session, const QCommandLineParser& parser, const QStringList&) override
     {
         const ServerProfile profile = windowProfile(session, parser);
-        failUnless(checkedRunConfigName(profile, session.prompter()).has_value());
-        const QString typed = profile.text(SettingGroup::txtAdministration, 1);
+        const std::optional<QString> name = checkedRunConfigName(profile, session.prompter());
+        failUnless(name.has_value());
         const std::optional<LaunchLine> line
-            = buildLaunchLine(gatherLaunchValues(profile), profile, launchConfigName(typed));
+            = buildLaunchLine(gatherLaunchValues(profile), profile, launchConfigName(*name));
         if (!line)
             CliSession::fail(QStringLiteral("No server type is selected: Run starts no server."));
         session.out() << line->line << '\n';

@@ -116,8 +116,6 @@ void writeKey(CIniFile& ini, const ProfileKey& k, const ServerProfile& profile)
 ProfileReadResult ProfileFile::read(const QString& path, ServerProfile& profile)
 {
     ProfileReadResult result;
-    if (path.isEmpty() || !QFileInfo(path).isFile())
-        return result;
     QFile file(path);
     if (!openRegularFile(file))
         return result;

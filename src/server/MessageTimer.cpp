@@ -21,7 +21,6 @@ public:
         m_timer.start(ms);
     }
     void stop() override { m_timer.stop(); }
-    bool isActive() const override { return m_timer.isActive(); }
 
 private:
     QTimer m_timer;

@@ -14,7 +14,6 @@ public:
     // Calls fired after ms, and every ms after that when repeating. Starting again restarts.
     virtual void start(int ms, bool repeating) = 0;
     virtual void stop() = 0;
-    virtual bool isActive() const = 0;
 
     std::function<void()> fired;
 };

@@ -55,7 +55,6 @@ private:
             active = true;
         }
         void stop() override { active = false; }
-        bool isActive() const override { return active; }
 
         VirtualTimers& owner;
         qint64 due = 0;
