@@ -40,15 +40,12 @@ bool FortwrightApp::Main()
     bool opened = false;
     try {
         GuardedRoutine routine(handler, QStringLiteral("Sub Main"));
-        m_routine = &routine;
-        opened = locateGameFolder() && firstRunScan();
-        if (opened)
-            m_routine->statement([this] { openWindow(); });
-        opened = opened && m_window;
+        if (locateGameFolder(routine) && firstRunScan(routine))
+            routine.statement([this] { openWindow(); });
+        opened = m_window != nullptr;
     } catch (const GuardedRoutine::Left&) {
-        opened = false;
+        // Abort: the start-up ends without a window.
     }
-    m_routine = nullptr;
     return opened;
 }
 
@@ -80,12 +77,12 @@ void FortwrightApp::Restart()
     QApplication::processEvents();
 }
 
-bool FortwrightApp::locateGameFolder()
+bool FortwrightApp::locateGameFolder(GuardedRoutine& routine)
 {
     AppState state(m_context.settingsStorePath);
     QString gamePath = m_gameDirOverride;
     if (gamePath.isEmpty())
-        m_routine->statement([&] { gamePath = state.gameFolder(); });
+        routine.statement([&] { gamePath = state.gameFolder(); });
     // No installation record of the game exists outside Windows; the default folder comes next.
     if (gamePath.isEmpty())
         gamePath = defaultGameFolder();
@@ -111,25 +108,25 @@ bool FortwrightApp::locateGameFolder()
         CFile file;
         file.Init(chosen);
         gamePath = addSlash(file.FilePath());
-        m_routine->statement([&] { state.setGameFolder(gamePath); });
+        routine.statement([&] { state.setGameFolder(gamePath); });
     }
     m_context.gamePath = gamePath;
     m_context.mainPath = gstr_CheckDir(gamePath, m_context.prompter) + QStringLiteral("Main");
     return true;
 }
 
-bool FortwrightApp::firstRunScan()
+bool FortwrightApp::firstRunScan(GuardedRoutine& routine)
 {
     AppState state(m_context.settingsStorePath);
     bool scanned = false;
-    m_routine->statement([&] { scanned = state.firstScanDone(); });
+    routine.statement([&] { scanned = state.firstScanDone(); });
     if (scanned)
         return true;
     ScanOutcome outcome = ScanOutcome::Failed;
-    m_routine->statement([&] { outcome = runMapScan(m_context, nullptr, false); });
+    routine.statement([&] { outcome = runMapScan(m_context, nullptr, false); });
     if (outcome != ScanOutcome::Completed)
         return false;
-    m_routine->statement([&] { state.setFirstTime(true); });
+    routine.statement([&] { state.setFirstTime(true); });
     m_context.prompter.inform(QStringLiteral("Map Scan complete.") + kEightBlanks);
     return true;
 }

@@ -39,8 +39,9 @@ signals:
     void ended(int exitCode);
 
 private:
-    bool locateGameFolder();
-    bool firstRunScan();
+    // Both run their fallible statements through the start-up's routine.
+    bool locateGameFolder(GuardedRoutine& routine);
+    bool firstRunScan(GuardedRoutine& routine);
     void openWindow();
 
     QString m_gameDirOverride;
@@ -50,7 +51,6 @@ private:
     std::unique_ptr<ErrorReporter> m_errors;
     AppContext m_context;
     std::unique_ptr<FrmMain> m_window;
-    GuardedRoutine* m_routine = nullptr; // the start-up under way, for its statements
 };
 
 } // namespace fw
