@@ -42,9 +42,10 @@ QStringList sortedFiles(const QString& folder)
 
 AppStateWriter appStateWriter(AppState& state, const QString& scannedFolder)
 {
-    return [&state, scannedFolder](const QString& name, const QString& value) {
-        const QString stored = cleanGameFolder(state.gameFolder());
-        if (!stored.isEmpty() && !sameFolder(stored, scannedFolder))
+    const QString stored = cleanGameFolder(state.gameFolder());
+    const bool storedElsewhere = !stored.isEmpty() && !sameFolder(stored, scannedFolder);
+    return [&state, storedElsewhere](const QString& name, const QString& value) {
+        if (storedElsewhere)
             return;
         if (name == kGameFolderValue)
             state.setGameFolder(value);
