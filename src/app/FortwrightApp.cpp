@@ -30,8 +30,7 @@ FortwrightApp::~FortwrightApp() = default;
 
 bool FortwrightApp::Main()
 {
-    // File ages are the file system's own time, not the clock that stamps the files written.
-    removeInterruptedSaves(m_context, QDateTime::currentDateTimeUtc());
+    removeInterruptedSaves(m_context);
     // A fresh handler at every start and restart, its logs in the program's own folder.
     CErrorHandler handler(m_context.prompter, m_clock);
     handler.Init(ErrorAction::AskUser | ErrorAction::WriteLog,

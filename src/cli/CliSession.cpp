@@ -16,8 +16,7 @@ CliSession::CliSession(QTextStream& out, QTextStream& err, const SessionFolders&
         gameDir.isEmpty() ? QString() : addSlash(gameDir) + QStringLiteral("Main"), m_prompter, *m_services,
         m_clock, m_errors, folders.settingsStore }
 {
-    // File ages are the file system's own time, not the clock that stamps the files written.
-    removeInterruptedSaves(m_context, QDateTime::currentDateTimeUtc());
+    removeInterruptedSaves(m_context);
 }
 
 AppContext& CliSession::gameContext()
