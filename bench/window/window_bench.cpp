@@ -1,0 +1,180 @@
+// Opens the main window over a synthetic data folder and prints how long one step took, in
+// milliseconds, so that window_benchmark.sh can compare fresh processes:
+//   start WORK MAPS ROWS [PNG]   from the program's start-up to the window shown, with MAPS maps
+//                                in the catalogue and ROWS rows in the rotation; PNG, when given,
+//                                receives a picture of the Maps tab afterwards
+//   add WORK ROWS ADDS           the mean time of one double-click add to a rotation of ROWS rows
+// Everything is written below WORK, which must be an empty folder.
+#include "app/FortwrightApp.h"
+#include "app/FrmMain.h"
+#include "app/MapsPage.h"
+#include "maps/MapListFile.h"
+#include "profile/AppState.h"
+#include "profile/ListFiles.h"
+#include "support/AnsiTextFile.h"
+#include "support/Prompter.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTreeWidget>
+#include <QWindow>
+#include <cstdio>
+
+using namespace fw;
+
+namespace {
+
+constexpr int kMapsPerArchive = 10;
+
+// Any box or dialog means the synthetic folders are not what the start-up expects.
+class RefusingPrompter : public Prompter {
+public:
+    Answer show(const MessageBox& box) override
+    {
+        std::fprintf(stderr, "unexpected message: %s\n", qPrintable(box.text));
+        failed = true;
+        return box.defaultAnswer;
+    }
+    QString chooseFile(const FileDialogRequest& request) override
+    {
+        std::fprintf(stderr, "unexpected dialog: %s\n", qPrintable(request.title));
+        failed = true;
+        return QString();
+    }
+    bool failed = false;
+};
+
+MapEntry syntheticMap(int index)
+{
+    const bool objective = index % 2 != 0;
+    const QString name = QStringLiteral("c%1m%2")
+                             .arg(index / kMapsPerArchive, 5, 10, QLatin1Char('0'))
+                             .arg(index % kMapsPerArchive);
+    return { QStringLiteral("custom%1.pk3").arg(index / kMapsPerArchive, 5, 10, QLatin1Char('0')), name, name,
+        index % 3 == 0 ? QString() : QStringLiteral("Long name of ") + name,
+        objective ? kObjectiveGameTypes : kDeathmatchGameTypes };
+}
+
+struct Session {
+    SessionFolders folders;
+    QString game;
+};
+
+Session makeFolders(const QString& work, int maps, int rows)
+{
+    Session session { { work + QStringLiteral("/data"), work + QStringLiteral("/data/registry.json") },
+        work + QStringLiteral("/game/") };
+    QDir().mkpath(session.folders.dataDir);
+    QDir().mkpath(session.game + QStringLiteral("Main"));
+    writeFileWhole(session.game + QStringLiteral("MOHAA_server.exe"), "#!/bin/sh\n");
+    AppState state(session.folders.settingsStore);
+    state.setGameFolder(session.game);
+    state.setFirstTime(true);
+
+    QByteArray list;
+    for (int i = 0; i < maps; ++i)
+        list += syntheticMap(i).line().toLatin1() + "\r\n";
+    writeFileWhole(session.folders.dataDir + QLatin1Char('/') + kMapListFileName, list);
+    QList<RotationRow> rotation;
+    for (int i = 0; i < rows; ++i) {
+        const MapEntry map = syntheticMap(i % std::max(maps, 1));
+        rotation.append({ map.mapName, map.gameTypes, map.longName });
+    }
+    ListFiles::writeRotation(session.folders.dataDir + QLatin1Char('/') + kRotationListFile, rotation);
+    return session;
+}
+
+// The window counts as shown once its surface is exposed and the events its showing posted
+// (layouts, the first paint) are handled.
+void waitUntilShown(QWidget* window)
+{
+    while (!window->windowHandle() || !window->windowHandle()->isExposed())
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    QApplication::processEvents();
+}
+
+// The map nodes of the tree in tree order.
+QList<QTreeWidgetItem*> mapNodes(QTreeWidget* tree)
+{
+    QList<QTreeWidgetItem*> nodes;
+    QTreeWidgetItem* root = tree->topLevelItem(0);
+    for (int a = 0; root && a < root->childCount(); ++a)
+        for (int m = 0; m < root->child(a)->childCount(); ++m)
+            nodes.append(root->child(a)->child(m));
+    return nodes;
+}
+
+int usage()
+{
+    std::fprintf(stderr,
+        "usage: fortwright-window-bench start WORK MAPS ROWS [PNG]\n"
+        "       fortwright-window-bench add WORK ROWS ADDS\n");
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    const QStringList args = QApplication::arguments();
+    if (args.size() < 5)
+        return usage();
+    const QString mode = args[1];
+    const bool adding = mode == QLatin1String("add");
+    if (!adding && mode != QLatin1String("start"))
+        return usage();
+    // The add case opens over enough maps to pick each added map from a different node.
+    const int adds = adding ? args[4].toInt() : 0;
+    const int maps = adding ? std::max(adds, 100) : args[3].toInt();
+    const int rows = adding ? args[3].toInt() : args[4].toInt();
+    const Session session = makeFolders(args[2], maps, rows);
+
+    RefusingPrompter prompter;
+    QElapsedTimer timer;
+    timer.start();
+    FortwrightApp program(session.folders, session.game, &prompter);
+    if (!program.Main() || prompter.failed)
+        return 1;
+    FrmMain* window = program.window();
+    waitUntilShown(window);
+    double elapsed = timer.nsecsElapsed() / 1e6;
+
+    MapsPage* page = window->mapsPage();
+    window->tabs()->setCurrentWidget(page);
+    QApplication::processEvents();
+    if (adding) {
+        const QList<QTreeWidgetItem*> nodes = mapNodes(page->tree());
+        timer.restart();
+        for (int i = 0; i < adds; ++i) {
+            // The signals a mouse double-click sends: the click fills the labels, then the add.
+            emit page->tree()->itemClicked(nodes[i], 0);
+            emit page->tree()->itemDoubleClicked(nodes[i], 0);
+            QApplication::processEvents();
+        }
+        elapsed = timer.nsecsElapsed() / 1e6 / adds;
+        if (page->rotationGrid()->rowCount() != rows + adds) {
+            std::fprintf(stderr, "the rotation shows %d rows, not %d\n", page->rotationGrid()->rowCount(),
+                rows + adds);
+            return 1;
+        }
+    } else if (args.size() > 5) {
+        // An open archive and a selected row show every icon the tab draws.
+        if (QTreeWidgetItem* archive = page->tree()->topLevelItem(0)->child(0)) {
+            archive->setExpanded(true);
+            page->tree()->setCurrentItem(archive->child(archive->childCount() - 1));
+        }
+        window->profile().rotation.markerTag = QString::number(rows - 2);
+        page->refresh();
+        page->rotationGrid()->setCurrentCell(rows - 1, 0);
+        QApplication::processEvents();
+        if (!window->grab().save(args[5]))
+            return 1;
+    }
+    std::printf("%.3f\n", elapsed);
+    return 0;
+}
