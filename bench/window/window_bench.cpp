@@ -1,6 +1,6 @@
 // Opens the main window over a synthetic data folder and prints how long one step took, in
 // milliseconds, so that window_benchmark.sh can compare fresh processes:
-//   start WORK MAPS ROWS [PNG]   from the program's start-up to the window shown, with MAPS maps
+//   start WORK MAPS ROWS [PNG]   from the program's main to the window shown, with MAPS maps
 //                                in the catalogue and ROWS rows in the rotation; PNG, when given,
 //                                receives a picture of the Maps tab afterwards
 //   add WORK ROWS ADDS           the mean time of one double-click add to a rotation of ROWS rows
@@ -9,6 +9,7 @@
 #include "app/FrmMain.h"
 #include "app/MapsPage.h"
 #include "maps/MapListFile.h"
+#include "maps/Pk3Archive.h"
 #include "profile/AppState.h"
 #include "profile/ListFiles.h"
 #include "support/AnsiTextFile.h"
@@ -17,6 +18,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QIcon>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTreeWidget>
@@ -119,24 +121,27 @@ int usage()
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-    const QStringList args = QApplication::arguments();
-    if (args.size() < 5)
+    if (argc < 5)
         return usage();
-    const QString mode = args[1];
+    const QString mode = QString::fromLocal8Bit(argv[1]);
     const bool adding = mode == QLatin1String("add");
     if (!adding && mode != QLatin1String("start"))
         return usage();
     // The add case opens over enough maps to pick each added map from a different node.
-    const int adds = adding ? args[4].toInt() : 0;
-    const int maps = adding ? std::max(adds, 100) : args[3].toInt();
-    const int rows = adding ? args[3].toInt() : args[4].toInt();
-    const Session session = makeFolders(args[2], maps, rows);
+    const int adds = adding ? atoi(argv[4]) : 0;
+    const int maps = adding ? std::max(adds, 100) : atoi(argv[3]);
+    const int rows = adding ? atoi(argv[3]) : atoi(argv[4]);
+    const Session session = makeFolders(QString::fromLocal8Bit(argv[2]), maps, rows);
 
-    RefusingPrompter prompter;
+    // The start-up is timed as the program's own main runs it, its application object included.
     QElapsedTimer timer;
     timer.start();
+    Pk3Archive::cacheLocalTimeZone();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Fortwright"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/fortwright.svg")));
+    QApplication::setQuitOnLastWindowClosed(false);
+    RefusingPrompter prompter;
     FortwrightApp program(session.folders, session.game, &prompter);
     if (!program.Main() || prompter.failed)
         return 1;
@@ -162,7 +167,7 @@ int main(int argc, char* argv[])
                 rows + adds);
             return 1;
         }
-    } else if (args.size() > 5) {
+    } else if (argc > 5) {
         // An open archive and a selected row show every icon the tab draws.
         if (QTreeWidgetItem* archive = page->tree()->topLevelItem(0)->child(0)) {
             archive->setExpanded(true);
@@ -172,7 +177,7 @@ int main(int argc, char* argv[])
         page->refresh();
         page->rotationGrid()->setCurrentCell(rows - 1, 0);
         QApplication::processEvents();
-        if (!window->grab().save(args[5]))
+        if (!window->grab().save(QString::fromLocal8Bit(argv[5])))
             return 1;
     }
     std::printf("%.3f\n", elapsed);
