@@ -13,6 +13,7 @@
 #include <QElapsedTimer>
 #include <QTextStream>
 #include <cstdio>
+#include <sys/resource.h>
 
 int main(int argc, char* argv[])
 {
@@ -41,5 +42,8 @@ int main(int argc, char* argv[])
     const qint64 elapsed = timer.nsecsElapsed();
     QTextStream(stdout) << "scan_seconds " << QString::number(static_cast<double>(elapsed) / 1e9, 'f', 6)
                         << Qt::endl;
+    struct rusage usage { };
+    ::getrusage(RUSAGE_SELF, &usage);
+    QTextStream(stdout) << "peak_kib " << usage.ru_maxrss << Qt::endl;
     return ok ? 0 : 1;
 }
