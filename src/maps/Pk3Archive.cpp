@@ -1,10 +1,12 @@
 #include "maps/Pk3Archive.h"
 
 #include "support/FortwrightError.h"
+#include "support/ReadOnlyFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <memory>
 #include <zip.h>
 
 namespace fw {
@@ -17,35 +19,58 @@ namespace {
         QStringLiteral("File not found: %1 (%2)").arg(QDir::toNativeSeparators(path), reason));
 }
 
-} // namespace
+struct ZipCloser {
+    void operator()(zip* archive) const { zip_discard(archive); }
+};
 
-Pk3Entry Pk3Entry::fromPath(const QString& entryPath)
+ArchiveListing readWithLibzip(const QString& path)
 {
-    QString path = entryPath;
-    path.replace(QLatin1Char('/'), QLatin1Char('\\'));
-    const qsizetype cut = path.lastIndexOf(QLatin1Char('\\')) + 1;
-    return { path.mid(cut).trimmed(), path.left(cut).toLower().trimmed() };
-}
-
-Pk3Archive::Pk3Archive(const QString& path)
-    : m_path(path)
-{
-    // Some libzip versions open an empty file as a new, empty archive; here it is simply no archive.
-    if (const QFileInfo info(path); info.exists() && info.size() == 0)
-        throwNotFound(path, QStringLiteral("empty file"));
     int error = 0;
-    m_zip.reset(zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY, &error));
-    if (!m_zip) {
+    const std::unique_ptr<zip, ZipCloser> archive(
+        zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY, &error));
+    if (!archive) {
         zip_error_t details;
         zip_error_init_with_code(&details, error);
         const QString reason = QString::fromLocal8Bit(zip_error_strerror(&details));
         zip_error_fini(&details);
         throwNotFound(path, reason);
     }
-    m_count = zip_get_num_entries(m_zip.get(), 0);
+    ArchiveListing listing;
+    listing.entryCount = zip_get_num_entries(archive.get(), 0);
+    for (qint64 i = 0; i < listing.entryCount; ++i) {
+        const char* name = zip_get_name(archive.get(), static_cast<zip_uint64_t>(i), ZIP_FL_ENC_GUESS);
+        if (!name)
+            throw FortwrightError(RuntimeError::InternalError, kExecutableName,
+                QStringLiteral("Cannot read entry %1 of %2: %3")
+                    .arg(i)
+                    .arg(
+                        QDir::toNativeSeparators(path), QString::fromLocal8Bit(zip_strerror(archive.get()))));
+        // Names outside ASCII may end in a Unicode blank, so every entry goes to the rules.
+        listing.mapCandidates.append(Pk3Entry::fromPath(QString::fromUtf8(name)));
+    }
+    return listing;
 }
 
-Pk3Archive::~Pk3Archive() = default;
+} // namespace
+
+Pk3Archive::Pk3Archive(const QString& path, ArchiveReaders readers)
+{
+    ReadOnlyFile file(path);
+    if (!file.isOpen())
+        throwNotFound(path, file.errorString());
+    // Some libzip versions open an empty file as a new, empty archive; here it is simply no archive.
+    if (file.size() == 0)
+        throwNotFound(path, QStringLiteral("empty file"));
+    if (readers == ArchiveReaders::PlainFirst) {
+        const auto read = [&file](qint64 from, qint64 length) { return file.read(from, length); };
+        if (std::optional<ArchiveListing> plain = readPlainCentralDirectory(file.size(), read)) {
+            m_listing = std::move(*plain);
+            m_readPlainly = true;
+            return;
+        }
+    }
+    m_listing = readWithLibzip(path);
+}
 
 void Pk3Archive::cacheLocalTimeZone()
 {
@@ -53,22 +78,6 @@ void Pk3Archive::cacheLocalTimeZone()
     if (!qEnvironmentVariableIsSet("TZ") && QFileInfo::exists(QStringLiteral("/etc/localtime")))
         qputenv("TZ", ":/etc/localtime");
 #endif
-}
-
-void Pk3Archive::Closer::operator()(zip* archive) const
-{
-    zip_discard(archive);
-}
-
-Pk3Entry Pk3Archive::entry(qint64 index) const
-{
-    const char* name = zip_get_name(m_zip.get(), static_cast<zip_uint64_t>(index), ZIP_FL_ENC_GUESS);
-    if (!name)
-        throw FortwrightError(RuntimeError::InternalError, kExecutableName,
-            QStringLiteral("Cannot read entry %1 of %2: %3")
-                .arg(index)
-                .arg(QDir::toNativeSeparators(m_path), QString::fromLocal8Bit(zip_strerror(m_zip.get()))));
-    return Pk3Entry::fromPath(QString::fromUtf8(name));
 }
 
 } // namespace fw

@@ -60,8 +60,7 @@ QList<MapEntry> customArchiveMaps(const Pk3Archive& archive, const QString& file
 {
     QList<MapEntry> maps;
     bool hasLongEnoughMap = false;
-    for (qint64 i = 0; i < archive.count(); ++i) {
-        const Pk3Entry entry = archive.entry(i);
+    for (const Pk3Entry& entry : archive.mapCandidates()) {
         if (entry.fileName.size() <= 4 || !endsInBsp(entry.fileName))
             continue;
         hasLongEnoughMap = hasLongEnoughMap || entry.fileName.size() > 5;

@@ -1,4 +1,5 @@
 #include "maps/Pk3Archive.h"
+#include "maps/ScanRules.h"
 #include "support/FortwrightError.h"
 #include "testkit/QtPrinters.h"
 #include "testkit/TestContext.h"
@@ -8,6 +9,7 @@
 #include <QFileInfo>
 #include <QTimeZone>
 #include <gtest/gtest.h>
+#include <random>
 
 using namespace fw;
 
@@ -44,6 +46,93 @@ TEST(Pk3Archive, AnythingThatIsNoArchiveIsFileNotFound)
              bytes.left(bytes.size() / 2), bytes.left(bytes.size() - 1) })
         EXPECT_EQ(errorFor(bad), RuntimeError::FileNotFound) << bad.size() << " bytes";
     EXPECT_THROW(Pk3Archive(t.root.filePath(QStringLiteral("missing.pk3"))), FortwrightError);
+}
+
+namespace {
+
+// What a scan takes from an archive read one way: the error number, or the entry count and the
+// map lines.
+QString scanOf(const QString& path, ArchiveReaders readers, bool* readPlainly = nullptr)
+{
+    try {
+        const Pk3Archive archive(path, readers);
+        if (readPlainly)
+            *readPlainly = archive.readPlainly();
+        QStringList lines { QString::number(archive.count()) };
+        for (const MapEntry& map : customArchiveMaps(archive, QStringLiteral("a.pk3")))
+            lines << map.line();
+        return lines.join(u'|');
+    } catch (const FortwrightError& error) {
+        return QStringLiteral("error %1").arg(error.number());
+    }
+}
+
+QByteArray withComment(QByteArray archive, const QByteArray& comment)
+{
+    archive[archive.size() - 2] = char(comment.size());
+    return archive + comment;
+}
+
+} // namespace
+
+TEST(Pk3Archive, ThePlainReaderAgreesWithLibzipOnEveryArchiveItReads)
+{
+    test::TestContext t;
+    const QString made = t.root.filePath(QStringLiteral("made.pk3"));
+    test::writeZip(made,
+        { "maps/dm/", "maps/dm/one.bsp", "Maps/OBJ/Second.BSP ", "textures/wall.jpg", "top.bsp",
+            "maps\\dm\\back.bsp", "maps/dm/x.bsp", "sound/amb.wav" });
+    const QByteArray plain = test::readBytes(made);
+    test::writeZip(made, { "maps/dm/café.bsp", "maps/dm/plain.bsp" });
+    const QByteArray utf8 = test::readBytes(made);
+    const QByteArray empty = QByteArray("PK\5\6", 4) + QByteArray(18, '\0');
+    const QList<QByteArray> seeds { plain, withComment(plain, "a comment"), empty, utf8 };
+
+    const QString path = t.root.filePath(QStringLiteral("a.pk3"));
+    const auto compare = [&](const QByteArray& bytes) {
+        // Removed first: rewriting a file in place makes some file systems flush it each time.
+        QFile::remove(path);
+        test::writeBytes(path, bytes);
+        bool readPlainly = false;
+        const QString fast = scanOf(path, ArchiveReaders::PlainFirst, &readPlainly);
+        EXPECT_EQ(fast, scanOf(path, ArchiveReaders::GeneralOnly)) << bytes.toHex().constData();
+        return readPlainly;
+    };
+    EXPECT_TRUE(compare(seeds[0]) && compare(seeds[1]) && compare(seeds[2]));
+    EXPECT_FALSE(compare(seeds[3])) << "a name outside ASCII goes to libzip";
+    EXPECT_EQ(scanOf(path, ArchiveReaders::PlainFirst).count(u'|'), 2) << "plain.bsp and café.bsp";
+
+    // Damage of every kind, weighted towards the central directory and the bytes that decide a
+    // name: each damaged archive is read alike, or refused alike.
+    std::mt19937 random(20261206);
+    const QByteArray telling(" \t\r\n/\\.bBsSpP\0\x7f\x80\x85\xa0PK\1\2\5\6\7\xff", 27);
+    int plainlyRead = 0;
+    const int rounds = 2500;
+    for (int round = 0; round < rounds; ++round) {
+        QByteArray bytes = seeds[round % 3];
+        const auto at
+            = [&](qsizetype from) { return from + qsizetype(random() % quint32(bytes.size() - from)); };
+        const auto value = [&] { return random() % 2 ? telling[random() % telling.size()] : char(random()); };
+        switch (random() % 5) {
+        case 0:
+            for (int n = 1 + random() % 3; n > 0; --n)
+                bytes[at(bytes.size() * 2 / 3)] = value();
+            break;
+        case 1:
+            bytes[at(0)] = value();
+            break;
+        case 2:
+            bytes.truncate(at(0));
+            break;
+        case 3:
+            bytes.append(QByteArray(1 + random() % 24, value()));
+            break;
+        default:
+            bytes.insert(at(0), random() % 2 ? QByteArray("PK\5\6", 4) : QByteArray("PK\6\7", 4));
+        }
+        plainlyRead += compare(bytes);
+    }
+    EXPECT_GT(plainlyRead, rounds / 10) << "the plain reader should read most lightly damaged archives";
 }
 
 TEST(Pk3Archive, CachingTheTimeZoneNamesTheSystemZoneOnlyWhenNoneIsSet)
