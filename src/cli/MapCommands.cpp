@@ -27,7 +27,8 @@ protected:
         // The scanner has printed why by then.
         if (!scanner.gbln_ScanMaps(QStringLiteral("Main")))
             CliSession::fail(QString());
-        session.out() << readMapList(context.dataPath(kMapListFileName)).countText() << Qt::endl;
+        // Every line written is one the list will read back.
+        session.out() << MapCatalogue::countText(scanner.mapsListed()) << Qt::endl;
     }
 };
 

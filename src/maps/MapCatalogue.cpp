@@ -19,9 +19,9 @@ QList<ArchiveGroup> MapCatalogue::groups() const
     return out;
 }
 
-QString MapCatalogue::countText() const
+QString MapCatalogue::countText(qsizetype lines)
 {
-    return QString::number(m_linesRead) + QStringLiteral(" Maps available");
+    return QString::number(lines) + QStringLiteral(" Maps available");
 }
 
 } // namespace fw

@@ -33,7 +33,8 @@ public:
 
     QList<ArchiveGroup> groups() const;
     // "31 Maps available": every line read, whether or not it gave an entry.
-    QString countText() const;
+    QString countText() const { return countText(m_linesRead); }
+    static QString countText(qsizetype lines);
 
 private:
     QList<MapEntry> m_entries;

@@ -1,12 +1,13 @@
 #include "maps/MapEntry.h"
 
+#include <QStringBuilder>
 #include <QStringList>
 
 namespace fw {
 
 QString MapEntry::line() const
 {
-    return QStringList { archive, mapName, mapNameCopy, longName, gameTypes }.join(QLatin1Char(','));
+    return archive % u',' % mapName % u',' % mapNameCopy % u',' % longName % u',' % gameTypes;
 }
 
 std::optional<MapEntry> MapEntry::fromLine(const QString& line)

@@ -28,6 +28,7 @@ void MapListWriter::write(const MapEntry& entry)
     bytes.append("\r\n");
     if (m_file.write(bytes) != bytes.size())
         fail();
+    ++m_lines;
 }
 
 void MapListWriter::close()

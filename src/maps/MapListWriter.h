@@ -18,11 +18,13 @@ public:
     void write(const MapEntry& entry);
     // Throws FortwrightError 75 when the last lines cannot be flushed.
     void close();
+    qsizetype linesWritten() const { return m_lines; }
 
 private:
     [[noreturn]] void fail() const;
 
     QFile m_file;
+    qsizetype m_lines = 0;
 };
 
 } // namespace fw

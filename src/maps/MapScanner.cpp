@@ -65,6 +65,7 @@ bool MapScanner::gbln_ScanMaps(const QString& baseName)
 {
     m_progress.show();
     m_progress.setCurrentFile(QString());
+    m_mapsListed = 0;
     try {
         QString gamePath = m_context.gamePath;
         const QString folder = gstr_AddSlash(gamePath) + QStringLiteral("Main");
@@ -83,9 +84,11 @@ bool MapScanner::gbln_ScanMaps(const QString& baseName)
             scanFiles(folder, files, writer);
         } catch (const UnreadableArchive& unreadable) {
             writer.close();
+            m_mapsListed = writer.linesWritten();
             return archiveUnreadable(unreadable.fileName);
         }
         writer.close();
+        m_mapsListed = writer.linesWritten();
         m_progress.setValue(0);
         return true;
     } catch (const std::exception& e) {

@@ -33,6 +33,8 @@ public:
     // Writes baseName + ".efr" in the data folder. True when the whole folder was walked; false
     // after any failure, which has been shown by then.
     bool gbln_ScanMaps(const QString& baseName);
+    // The lines the last scan wrote to the map list.
+    qsizetype mapsListed() const { return m_mapsListed; }
 
 private:
     void scanFiles(const QString& folder, const QStringList& files, MapListWriter& writer);
@@ -51,6 +53,7 @@ private:
     const AppContext& m_context;
     ScanProgress& m_progress;
     AppStateWriter m_writeState;
+    qsizetype m_mapsListed = 0;
 };
 
 } // namespace fw
