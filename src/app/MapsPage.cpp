@@ -25,6 +25,13 @@ QIcon icon(const char* name)
     return QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(name)));
 }
 
+QIcon mapIcon()
+{
+    QIcon map = icon("map");
+    map.addFile(QStringLiteral(":/icons/map-selected.svg"), QSize(), QIcon::Selected);
+    return map;
+}
+
 QLabel* valueLabel(const char* objectName)
 {
     auto* label = new QLabel;
@@ -49,6 +56,10 @@ MapsPage::MapsPage(ProfileBinder& binder, AppContext& context, QWidget* parent)
     , m_selectedCount(valueLabel("lblMapsSelected"))
     , m_savedCycle(new QLabel)
     , m_resetCycle(new QPushButton(QStringLiteral("Reset Cycle")))
+    , m_archiveIcon(icon("archive"))
+    , m_mapIcon(mapIcon())
+    , m_rowIcon(icon("rotation-map"))
+    , m_startIcon(icon("rotation-start"))
 {
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(makeTreePanel(), 2);
@@ -160,22 +171,22 @@ QWidget* MapsPage::makeRotationPanel()
 void MapsPage::showCatalogue(const MapCatalogue& catalogue)
 {
     m_tree->clear();
-    auto* root = new QTreeWidgetItem(m_tree, { QStringLiteral("Medal of Honor") });
+    // Filled before it joins the tree, so that the view hears of one item instead of each.
+    auto* root = new QTreeWidgetItem({ QStringLiteral("Medal of Honor") });
     root->setIcon(0, icon("game"));
     QFont bold = root->font(0);
     bold.setBold(true);
     root->setFont(0, bold);
-    QIcon mapIcon = icon("map");
-    mapIcon.addFile(QStringLiteral(":/icons/map-selected.svg"), QSize(), QIcon::Selected);
     for (const ArchiveGroup& group : catalogue.groups()) {
         auto* archive = new QTreeWidgetItem(root, { group.archive });
-        archive->setIcon(0, icon("archive"));
+        archive->setIcon(0, m_archiveIcon);
         for (const MapEntry& map : group.maps) {
             auto* node = new QTreeWidgetItem(archive, { map.mapName });
-            node->setIcon(0, mapIcon);
+            node->setIcon(0, m_mapIcon);
             node->setData(0, kTagRole, map.tag());
         }
     }
+    m_tree->addTopLevelItem(root);
     root->setExpanded(true);
     m_totalMaps->setText(catalogue.countText());
     m_binder.profile().rotation.rows.clear();
@@ -187,20 +198,37 @@ void MapsPage::refresh()
     const MapRotation& rotation = m_binder.profile().rotation;
     m_rotation->setRowCount(int(rotation.rows.size()));
     const int marker = m_commands.markerRow();
-    for (int row = 0; row < rotation.rows.size(); ++row) {
-        const RotationRow& r = rotation.rows.at(row);
-        auto* name
-            = new QTableWidgetItem(row == marker ? icon("rotation-start") : icon("rotation-map"), r.mapName);
-        name->setData(kStartingMarkerRole, row == marker);
-        m_rotation->setItem(row, 0, name);
-        m_rotation->setItem(row, 1, new QTableWidgetItem(r.gameTypes));
-        m_rotation->setItem(row, 2, new QTableWidgetItem(r.longName));
-    }
+    for (int row = 0; row < rotation.rows.size(); ++row)
+        showRow(row, marker);
     m_selectedCount->setText(m_commands.countText());
     m_savedCycle->setText(rotation.savedCyclePath.isEmpty()
             ? QStringLiteral("(no saved map cycle)")
             : QStringLiteral("<a href=\"cycle\">%1</a>").arg(rotation.savedCyclePath.toHtmlEscaped()));
     m_resetCycle->setEnabled(m_commands.canResetCycle());
+}
+
+void MapsPage::showRow(int row, int markerRow)
+{
+    const RotationRow& r = m_binder.profile().rotation.rows.at(row);
+    auto* name = new QTableWidgetItem(row == markerRow ? m_startIcon : m_rowIcon, r.mapName);
+    name->setData(kStartingMarkerRole, row == markerRow);
+    m_rotation->setItem(row, 0, name);
+    m_rotation->setItem(row, 1, new QTableWidgetItem(r.gameTypes));
+    m_rotation->setItem(row, 2, new QTableWidgetItem(r.longName));
+}
+
+void MapsPage::showAddedRow()
+{
+    const int row = int(m_binder.profile().rotation.rows.size()) - 1;
+    // A grid that does not show every earlier row is rebuilt instead.
+    if (m_rotation->rowCount() != row) {
+        refresh();
+        return;
+    }
+    m_rotation->insertRow(row);
+    // A marker left beyond the end of the rotation lands on the row that reaches it.
+    showRow(row, m_commands.markerRow());
+    m_selectedCount->setText(m_commands.countText());
 }
 
 int MapsPage::currentRotationRow() const
@@ -232,7 +260,7 @@ void MapsPage::mapDoubleClicked(QTreeWidgetItem* item)
         return;
     }
     m_commands.add(item->text(0), m_mapType->text(), m_longName->text());
-    refresh();
+    showAddedRow();
     m_rotation->scrollToBottom();
 }
 

@@ -2,6 +2,7 @@
 
 #include "maps/RotationCommands.h"
 
+#include <QIcon>
 #include <QWidget>
 
 class QLabel;
@@ -56,6 +57,9 @@ private:
     void mapClicked(QTreeWidgetItem* item);
     void mapDoubleClicked(QTreeWidgetItem* item);
     void openSavedCycle();
+    void showRow(int row, int markerRow);
+    // Shows the rotation's last row, just added, without rebuilding the others.
+    void showAddedRow();
     QWidget* makeTreePanel();
     QWidget* makeRotationPanel();
 
@@ -70,6 +74,11 @@ private:
     QLabel* m_selectedCount;
     QLabel* m_savedCycle;
     QPushButton* m_resetCycle;
+    // Made once: an icon drawn from its SVG costs more than the item that shows it.
+    const QIcon m_archiveIcon;
+    const QIcon m_mapIcon;
+    const QIcon m_rowIcon;
+    const QIcon m_startIcon;
 };
 
 } // namespace fw

@@ -40,6 +40,27 @@ protected:
         return found.value(0);
     }
 
+    // Every cell with its icon and marker, the current row and the count label.
+    QStringList shownRotation()
+    {
+        QStringList shown { label("lblMapsSelected"), QString::number(grid()->currentRow()) };
+        for (int row = 0; row < grid()->rowCount(); ++row) {
+            const QTableWidgetItem* name = grid()->item(row, 0);
+            shown.append(QStringList { name->text(), grid()->item(row, 1)->text(),
+                grid()->item(row, 2)->text(), QString::number(name->data(kStartingMarkerRole).toBool()),
+                QString::number(name->icon().cacheKey()) }
+                             .join(QLatin1Char('|')));
+        }
+        return shown;
+    }
+    // An add appends its row alone; the grid must read as one rebuilt from the rotation.
+    void expectRotationAsRebuilt()
+    {
+        const QStringList appended = shownRotation();
+        page()->refresh();
+        EXPECT_EQ(shownRotation(), appended);
+    }
+
     // A click followed by a double-click, as the mouse delivers them.
     void doubleClick(QTreeWidgetItem* item)
     {
@@ -127,6 +148,37 @@ TEST_F(MapsTabTest, StartingMapMarkerSortRemoveAndClear)
     EXPECT_EQ(grid()->rowCount(), 0);
     EXPECT_EQ(label("lblMapsSelected"), QStringLiteral("0 Maps Selected"));
     EXPECT_TRUE(window.profile().rotation.startingMap.isEmpty());
+}
+
+TEST_F(MapsTabTest, AddedRowsShowWhatARebuiltGridShows)
+{
+    for (const char* name : { "mohdm1", "bunker", "obj_team1" })
+        doubleClick(node(QString::fromLatin1(name)));
+    expectRotationAsRebuilt();
+
+    grid()->setCurrentCell(1, 0);
+    page()->setStartingMap();
+    doubleClick(node(QStringLiteral("bridge")));
+    expectRotationAsRebuilt();
+
+    grid()->setCurrentCell(0, 0);
+    page()->sortDescending();
+    doubleClick(node(QStringLiteral("mohdm1")));
+    expectRotationAsRebuilt();
+
+    // The marker of row 4 outlives two removals and comes back on the row added at its place.
+    grid()->setCurrentCell(4, 0);
+    page()->setStartingMap();
+    for (int removal = 0; removal < 2; ++removal) {
+        t.prompter.answer(Answer::Yes);
+        grid()->setCurrentCell(0, 0);
+        page()->removeMap();
+    }
+    doubleClick(node(QStringLiteral("bunker")));
+    doubleClick(node(QStringLiteral("bridge")));
+    ASSERT_EQ(grid()->rowCount(), 5);
+    EXPECT_TRUE(grid()->item(4, 0)->data(kStartingMarkerRole).toBool());
+    expectRotationAsRebuilt();
 }
 
 TEST_F(MapsTabTest, SavedCycleButtonsAndLabel)
