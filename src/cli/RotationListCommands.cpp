@@ -3,6 +3,7 @@
 #include "cli/CliArguments.h"
 #include "cli/CliSession.h"
 #include "maps/MapListFile.h"
+#include "maps/MapNameIndex.h"
 #include "maps/RotationCommands.h"
 #include "profile/ListFiles.h"
 
@@ -47,9 +48,10 @@ protected:
         MapRotation rotation;
         rotation.rows = ListFiles::readRotation(path);
         RotationCommands commands(rotation, context);
+        const MapNameIndex index(*catalogue);
         QStringList unknown;
         for (const QString& name : positional) {
-            if (const MapEntry* entry = find(*catalogue, name))
+            if (const MapEntry* entry = index.find(name))
                 commands.add(entry->mapName, entry->gameTypes, entry->longName);
             else
                 unknown.append(name);
@@ -61,18 +63,6 @@ protected:
         session.out() << commands.countText() << '\n';
     }
 
-private:
-    // The first map of that name, as the tree would show it; the exact spelling first.
-    static const MapEntry* find(const MapCatalogue& catalogue, const QString& name)
-    {
-        for (Qt::CaseSensitivity cs : { Qt::CaseSensitive, Qt::CaseInsensitive }) {
-            for (const MapEntry& entry : catalogue.entries()) {
-                if (entry.mapName.compare(name, cs) == 0)
-                    return &entry;
-            }
-        }
-        return nullptr;
-    }
 };
 
 class RotationClearCommand : public CliCommand {

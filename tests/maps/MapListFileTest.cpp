@@ -1,4 +1,5 @@
 #include "maps/MapListFile.h"
+#include "maps/MapNameIndex.h"
 #include "testkit/QtPrinters.h"
 #include "testkit/TestContext.h"
 
@@ -11,13 +12,13 @@ TEST(MapListFile, GroupsConsecutiveArchivesIgnoringCaseAndCountsMalformedLinesWi
     test::TestContext t;
     test::writeBytes(t.dataFile(QStringLiteral("Main.efr")),
         "Maps1.pk3,a1,a1,a1,ffa team round\r\n"
-        "maps1.pk3,b1,b1,b1,objective\r\n"
+        "maps1.pk3,b1,b1 copy,b1,objective\r\n"
         "\r\n"
         "maps1.pk3,two,fields\r\n"
         "my,maps.pk3,six,six,six,\r\n"
         "Pak5.pk3,mohdm6,mohdm6,,ffa team round\r\n"
         "PAK6.PK3,mohdm6,mohdm6,,ffa team round\n"
-        "MAPS1.PK3,c1,c1,c1,\r\n"
+        "MAPS1.PK3,c1,c1,c1,\r"
         "caf\xe9.pk3,d1,d1,Long d,ffa team round");
 
     const std::optional<MapCatalogue> catalogue = LoadAvailableMaps(t.context);
@@ -29,7 +30,7 @@ TEST(MapListFile, GroupsConsecutiveArchivesIgnoringCaseAndCountsMalformedLinesWi
             groups.last() += QLatin1Char(' ') + map.mapName + QLatin1Char('=') + map.tag();
     }
     EXPECT_EQ(groups,
-        QStringList({ "Maps1.pk3: a1=a1,a1,ffa team round b1=b1,b1,objective",
+        QStringList({ "Maps1.pk3: a1=a1,a1,ffa team round b1=b1 copy,b1,objective",
             "Pak5.pk3: mohdm6=mohdm6,,ffa team round", "PAK6.PK3: mohdm6=mohdm6,,ffa team round",
             "MAPS1.PK3: c1=c1,c1,", QStringLiteral("café.pk3: d1=d1,Long d,ffa team round") }));
     EXPECT_EQ(catalogue->count(), 6);
@@ -50,4 +51,30 @@ TEST(MapListFile, AMissingListAsksForANewScan)
 
     test::writeBytes(t.dataFile(QStringLiteral("Main.efr")), {});
     EXPECT_EQ(LoadAvailableMaps(t.context)->countText(), QStringLiteral("0 Maps available"));
+}
+
+TEST(MapNameIndex, FindsWhatASearchInCatalogueOrderFinds)
+{
+    const QStringList names { "Bunker", "bunker", "bunker", "Stalag", "\u212Aeep", "caf\u00C9", "STRASSE",
+        "\U00010400ld", "mohdm1" };
+    QList<MapEntry> entries;
+    for (qsizetype i = 0; i < names.size(); ++i)
+        entries.append({ QStringLiteral("a%1.pk3").arg(i), names[i], names[i], names[i], QString() });
+    const MapCatalogue catalogue(entries);
+    // The search the index stands in for: the exact spelling first, then ignoring case.
+    const auto searched = [&](const QString& name) -> const MapEntry* {
+        for (Qt::CaseSensitivity cs : { Qt::CaseSensitive, Qt::CaseInsensitive })
+            for (const MapEntry& entry : catalogue.entries())
+                if (entry.mapName.compare(name, cs) == 0)
+                    return &entry;
+        return nullptr;
+    };
+    const MapNameIndex index(catalogue);
+    for (const QString& name : names + QStringList { "BUNKER", "stalag", "\u017Ftalag", "keep", "KEEP", "caf\u00E9",
+             "stra\u00DFe", "\U00010428LD", "MOHDM1", "nosuchmap", "" }) {
+        const MapEntry* found = index.find(name);
+        EXPECT_EQ(found, searched(name)) << name.toStdString();
+    }
+    EXPECT_EQ(index.find(QStringLiteral("bunker"))->archive, QStringLiteral("a1.pk3"));
+    EXPECT_EQ(index.find(QStringLiteral("keep"))->archive, QStringLiteral("a4.pk3")) << "the Kelvin sign folds to k";
 }
