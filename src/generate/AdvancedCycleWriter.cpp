@@ -3,6 +3,7 @@
 #include "generate/GeneratedFileText.h"
 #include "profile/AdvancedCycle.h"
 #include "profile/SettingsCatalogue.h"
+#include "support/AnsiCodec.h"
 #include "support/AnsiTextFile.h"
 #include "support/AppContext.h"
 #include "support/FortwrightError.h"
@@ -55,36 +56,62 @@ QStringList headerLines(const AppContext& ctx)
           };
 }
 
+// The cycle's lines and rotation lines; each map's settings file is added to the batch.
+struct CycleLines {
+    QStringList body;
+    QStringList rotation;
+};
+
+CycleLines addMapFiles(WholeFileBatch& batch, const AdvancedCycle& cycle, int last, const QString& folder,
+    const QString& mainName)
+{
+    CycleLines lines;
+    for (int i = 0; i <= last; ++i) {
+        const QString k = QString::number(i + 1);
+        const QString next = QString::number(i == last ? 1 : i + 2);
+        const QString& map = entry(cycle.MapNames, i);
+        // The value's opening quote is never closed: the server reads it to the end of the line.
+        lines.body << QStringLiteral("set m") + k + QStringLiteral(" \"set ") + entry(cycle.GameTypes, i)
+                + QStringLiteral(";map ") + map + QStringLiteral(";seta ") + entry(cycle.Speeds, i)
+                + QStringLiteral(";seta ") + entry(cycle.Gravities, i) + QStringLiteral(";exec ") + k
+                + mainName + QStringLiteral(";wait;set nextmap vstr m") + next;
+        lines.rotation << QStringLiteral("sets \"Map m") + k + QStringLiteral("\" \"") + map
+                + QLatin1Char('"');
+        batch.add(
+            folder + k + mainName, AnsiTextBuilder().lines(mapSettingsLines(cycle, i, mainName)).bytes());
+    }
+    return lines;
+}
+
 void writeCycle(const QString& path, const AdvancedCycle& cycle, AppContext& ctx)
 {
     const int last = int(std::floor(leadingNumber(cycle.LastIndex)));
     const QString folder = addSlash(GetPathPart(path));
     const QString mainName = GetNamePart(path);
 
-    QStringList body;
-    QStringList rotation;
-    for (int i = 0; i <= last; ++i) {
-        const QString k = QString::number(i + 1);
-        const QString next = QString::number(i == last ? 1 : i + 2);
-        const QString& map = entry(cycle.MapNames, i);
-        // The value's opening quote is never closed: the server reads it to the end of the line.
-        body << QStringLiteral("set m") + k + QStringLiteral(" \"set ") + entry(cycle.GameTypes, i)
-                + QStringLiteral(";map ") + map + QStringLiteral(";seta ") + entry(cycle.Speeds, i)
-                + QStringLiteral(";seta ") + entry(cycle.Gravities, i) + QStringLiteral(";exec ") + k
-                + mainName + QStringLiteral(";wait;set nextmap vstr m") + next;
-        rotation << QStringLiteral("sets \"Map m") + k + QStringLiteral("\" \"") + map + QLatin1Char('"');
-        writeAnsiLines(folder + k + mainName, mapSettingsLines(cycle, i, mainName));
+    // The files of the cycle are written in one batch, with one sync for the lot. The settings
+    // files written before a failure still take their places.
+    WholeFileBatch batch;
+    CycleLines lines;
+    try {
+        lines = addMapFiles(batch, cycle, last, folder, mainName);
+    } catch (const std::exception&) {
+        batch.commit();
+        throw;
     }
+    QStringList& body = lines.body;
     body << QString() << QStringLiteral("vstr m1") << QStringLiteral("// ***    DO NOT DELETE MAP NAME ***")
          << QStringLiteral("// ***    REQ BY Fortwright  ***")
          << QStringLiteral("//") + entry(cycle.MapNames, 0) << QString() << QString();
-    writeAnsiLines(path, body);
+    // The body goes in as the text it makes once written, Windows-1252 and split into lines.
+    const QStringList bodyLines = splitTextLines(fromAnsi(AnsiTextBuilder().lines(body).bytes()));
 
     AnsiTextBuilder assembled;
-    assembled.lines(headerLines(ctx)).lines(rotation).line().lines(splitTextLines(readAnsiFile(path)));
+    assembled.lines(headerLines(ctx)).lines(lines.rotation).line().lines(bodyLines);
     const QByteArray bytes = assembled.bytes();
-    writeFileWhole(ctx.dataPath(QStringLiteral("tempcfg.cfg")), bytes);
-    writeFileWhole(path, bytes);
+    batch.add(ctx.dataPath(QStringLiteral("tempcfg.cfg")), bytes);
+    batch.add(path, bytes);
+    batch.commit();
 }
 
 } // namespace

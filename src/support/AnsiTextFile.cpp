@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace fw {
 
@@ -31,28 +30,6 @@ QByteArray AnsiTextBuilder::bytes() const
         out.append("\r\n");
     }
     return out;
-}
-
-void writeFileWhole(const QString& path, const QByteArray& bytes)
-{
-    const QFileInfo info(path);
-    if (!info.absoluteDir().exists())
-        throw FortwrightError(RuntimeError::PathNotFound, kExecutableName,
-            QStringLiteral("Path not found: %1").arg(QDir::toNativeSeparators(path)));
-    // Always beside the target and renamed over it: a folder that allows no temporary file
-    // gets an error, never a file rewritten in place. The flush is checked before the commit,
-    // because a commit does not report a flush of its own that failed (a full disk): the old
-    // file is kept then.
-    QSaveFile file(path);
-    const bool written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush()
-        && file.error() == QFileDevice::NoError;
-    const QString reason = file.errorString();
-    if (!written)
-        file.cancelWriting();
-    if (!written || !file.commit())
-        throw FortwrightError(RuntimeError::PathFileAccess, kExecutableName,
-            QStringLiteral("Path/File access error: %1 (%2)")
-                .arg(QDir::toNativeSeparators(path), written ? file.errorString() : reason));
 }
 
 void writeAnsiLines(const QString& path, const QStringList& lines)

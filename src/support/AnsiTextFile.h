@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/WholeFileBatch.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -17,9 +19,8 @@ private:
     QStringList m_lines;
 };
 
-// Writes Windows-1252 bytes whole: a temporary file renamed over the target, so a failure leaves
-// the previous file as it was. Throws FortwrightError (75 or 76) when the file cannot be written.
-void writeFileWhole(const QString& path, const QByteArray& bytes);
+// Writes the lines whole (see WholeFileBatch). Throws FortwrightError (75 or 76) when the file
+// cannot be written.
 void writeAnsiLines(const QString& path, const QStringList& lines);
 
 // Reads a whole file as Windows-1252 text. Throws FortwrightError (53) when it cannot be read.

@@ -3,8 +3,11 @@
 #include "support/Clock.h"
 #include "support/FortwrightError.h"
 #include "support/NumericText.h"
+#include "support/WholeFileBatch.h"
 #include "testkit/TestContext.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -42,6 +45,43 @@ TEST(AnsiTextFile, EndsEveryLineWithCrLfAndReplacesTheFileWhole)
         EXPECT_EQ(e.number(), RuntimeError::PathNotFound);
     }
     EXPECT_THROW(readAnsiFile(dir.filePath(QStringLiteral("nothing.txt"))), FortwrightError);
+}
+
+TEST(WholeFileBatch, ReplacesNothingBeforeTheCommitAndKeepsWhatTheTargetsWere)
+{
+    QTemporaryDir dir;
+    const auto at = [&](const char* name) { return dir.filePath(QString::fromLatin1(name)); };
+    const auto names = [&] { return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name); };
+    test::writeBytes(at("kept.cfg"), "old");
+    QFile::setPermissions(at("kept.cfg"), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+    const QFile::Permissions keptMode = QFile::permissions(at("kept.cfg"));
+    QFile::link(at("real.cfg"), at("link.cfg"));
+    test::writeBytes(at("real.cfg"), "real");
+    {
+        WholeFileBatch batch;
+        batch.add(at("kept.cfg"), "new");
+        batch.add(at("fresh.cfg"), "fresh");
+        EXPECT_THROW(batch.add(at("gone/x.cfg"), "x"), FortwrightError);
+        EXPECT_EQ(test::readBytes(at("kept.cfg")), "old") << "nothing replaced before the commit";
+        EXPECT_FALSE(QFile::exists(at("fresh.cfg")));
+    }
+    EXPECT_EQ(names(), QStringList({ "kept.cfg", "link.cfg", "real.cfg" }))
+        << "a dropped batch leaves nothing";
+
+    WholeFileBatch batch;
+    batch.add(at("kept.cfg"), "new");
+    batch.add(at("fresh.cfg"), "fresh");
+    batch.add(at("link.cfg"), "through the link");
+    batch.commit();
+    EXPECT_EQ(test::readBytes(at("kept.cfg")), "new");
+    EXPECT_EQ(QFile::permissions(at("kept.cfg")), keptMode);
+    EXPECT_EQ(test::readBytes(at("fresh.cfg")), "fresh");
+    // A new file is readable by the group and others as the umask allows, not private to its owner.
+    EXPECT_EQ(QFileInfo(at("fresh.cfg")).permissions() & QFile::ReadOther,
+        QFileInfo(at("real.cfg")).permissions() & QFile::ReadOther);
+    EXPECT_TRUE(QFileInfo(at("link.cfg")).isSymLink()) << "the link stays a link";
+    EXPECT_EQ(test::readBytes(at("real.cfg")), "through the link");
+    EXPECT_EQ(names(), QStringList({ "fresh.cfg", "kept.cfg", "link.cfg", "real.cfg" }));
 }
 
 TEST(NumericText, ReadsTheLeadingNumberAndWritesTheShortestDecimal)

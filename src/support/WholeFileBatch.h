@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+namespace fw {
+
+// Writes files whole, as one step. Each file goes to a temporary file beside its target; only at
+// the commit, synced to disk once for the lot, do they take their targets' names. Until then every
+// target is as it was; a batch dropped uncommitted removes its temporary files, and an interrupted
+// program leaves at most temporary files, never a half-written target.
+class WholeFileBatch {
+public:
+    WholeFileBatch() = default;
+    ~WholeFileBatch();
+    WholeFileBatch(const WholeFileBatch&) = delete;
+    WholeFileBatch& operator=(const WholeFileBatch&) = delete;
+
+    // Writes the temporary file now. Throws FortwrightError 76 when the folder is missing and 75
+    // when the file cannot be written; the file is not added then, and the others stay added.
+    void add(const QString& path, const QByteArray& bytes);
+    // Syncs and renames every file added. Throws FortwrightError 75 when that fails; the files
+    // not renamed by then are dropped.
+    void commit();
+
+private:
+    struct Staged {
+        QString target;
+        QString temporary;
+    };
+    void discard();
+
+    QList<Staged> m_staged;
+};
+
+// One file written whole: a batch of one.
+void writeFileWhole(const QString& path, const QByteArray& bytes);
+
+} // namespace fw
