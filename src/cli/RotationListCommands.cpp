@@ -62,7 +62,6 @@ protected:
         ListFiles::writeRotation(path, rotation.rows);
         session.out() << commands.countText() << '\n';
     }
-
 };
 
 class RotationClearCommand : public CliCommand {

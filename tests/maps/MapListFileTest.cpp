@@ -70,11 +70,13 @@ TEST(MapNameIndex, FindsWhatASearchInCatalogueOrderFinds)
         return nullptr;
     };
     const MapNameIndex index(catalogue);
-    for (const QString& name : names + QStringList { "BUNKER", "stalag", "\u017Ftalag", "keep", "KEEP", "caf\u00E9",
-             "stra\u00DFe", "\U00010428LD", "MOHDM1", "nosuchmap", "" }) {
+    for (const QString& name : names
+            + QStringList { "BUNKER", "stalag", "\u017Ftalag", "keep", "KEEP", "caf\u00E9", "stra\u00DFe",
+                "\U00010428LD", "MOHDM1", "nosuchmap", "" }) {
         const MapEntry* found = index.find(name);
         EXPECT_EQ(found, searched(name)) << name.toStdString();
     }
     EXPECT_EQ(index.find(QStringLiteral("bunker"))->archive, QStringLiteral("a1.pk3"));
-    EXPECT_EQ(index.find(QStringLiteral("keep"))->archive, QStringLiteral("a4.pk3")) << "the Kelvin sign folds to k";
+    EXPECT_EQ(index.find(QStringLiteral("keep"))->archive, QStringLiteral("a4.pk3"))
+        << "the Kelvin sign folds to k";
 }
