@@ -19,9 +19,9 @@ public:
     MapCatalogue() = default;
     explicit MapCatalogue(QList<MapEntry> entries);
 
-    void append(const MapEntry& entry)
+    void append(MapEntry entry)
     {
-        m_entries.append(entry);
+        m_entries.append(std::move(entry));
         ++m_linesRead;
     }
     // A line of the map list that held no entry (it did not split into five fields): it shows

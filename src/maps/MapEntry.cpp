@@ -2,6 +2,8 @@
 
 #include <QStringBuilder>
 #include <QStringList>
+#include <QStringTokenizer>
+#include <array>
 
 namespace fw {
 
@@ -10,12 +12,22 @@ QString MapEntry::line() const
     return archive % u',' % mapName % u',' % mapNameCopy % u',' % longName % u',' % gameTypes;
 }
 
-std::optional<MapEntry> MapEntry::fromLine(const QString& line)
+std::optional<MapEntry> MapEntry::fromLine(QStringView line)
 {
-    const QStringList fields = line.split(QLatin1Char(','));
-    if (fields.size() != 5)
+    std::array<QStringView, 5> fields;
+    std::size_t count = 0;
+    for (const QStringView field : QStringTokenizer(line, u',')) {
+        if (count == fields.size())
+            return std::nullopt;
+        fields[count++] = field;
+    }
+    if (count != fields.size())
         return std::nullopt;
-    return MapEntry { fields[0], fields[1], fields[2], fields[3], fields[4] };
+    MapEntry entry { fields[0].toString(), fields[1].toString(), QString(), fields[3].toString(),
+        fields[4].toString() };
+    // The name is nearly always written twice; the copy then shares the first one's text.
+    entry.mapNameCopy = fields[2] == fields[1] ? entry.mapName : fields[2].toString();
+    return entry;
 }
 
 QString MapEntry::tag() const

@@ -19,7 +19,7 @@ struct MapEntry {
     // The five fields joined by single commas, nothing quoted.
     QString line() const;
     // A line that does not split into exactly five fields gives nothing.
-    static std::optional<MapEntry> fromLine(const QString& line);
+    static std::optional<MapEntry> fromLine(QStringView line);
     // "name,long name,game types", what a map node of the tree carries.
     QString tag() const;
 
@@ -27,3 +27,6 @@ struct MapEntry {
 };
 
 } // namespace fw
+
+// A list of entries grows by moving its bytes, as a QString allows.
+Q_DECLARE_TYPEINFO(fw::MapEntry, Q_RELOCATABLE_TYPE);

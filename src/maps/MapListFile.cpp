@@ -6,22 +6,30 @@
 #include "support/Prompter.h"
 #include "support/RegularFile.h"
 
+#include <algorithm>
+
 namespace fw {
 
 MapCatalogue readMapList(const QString& path)
 {
     MapCatalogue catalogue;
-    QStringList lines;
+    QString text;
     try {
-        lines = splitTextLines(readAnsiFile(path));
+        text = readAnsiFile(path);
     } catch (const FortwrightError&) {
         return catalogue;
     }
-    for (const QString& line : lines) {
-        if (const std::optional<MapEntry> entry = MapEntry::fromLine(line))
-            catalogue.append(*entry);
+    // Blank lines count for nothing, so every CR and every LF can end a line: the empty lines
+    // this finds inside CR LF pairs are skipped like any other, and no line is copied.
+    const auto lineEnd = [](QChar c) { return c == u'\r' || c == u'\n'; };
+    for (auto from = text.cbegin(); from != text.cend();) {
+        const auto to = std::find_if(from, text.cend(), lineEnd);
+        const QStringView line(from, to);
+        if (std::optional<MapEntry> entry = MapEntry::fromLine(line))
+            catalogue.append(std::move(*entry));
         else if (!line.isEmpty())
             catalogue.countUnreadableLine();
+        from = to == text.cend() ? to : to + 1;
     }
     return catalogue;
 }

@@ -71,11 +71,11 @@ QByteArray toAnsi(const QString& text)
 
 QString fromAnsi(const QByteArray& bytes)
 {
-    QString out;
-    out.reserve(bytes.size());
-    for (const char b : bytes) {
-        const auto u = static_cast<unsigned char>(b);
-        out.append(QChar(u >= 0x80 && u < 0xA0 ? kHighControls[u - 0x80] : char16_t(u)));
+    // Only bytes 0x80..0x9F differ from Latin-1, whose conversion is fast on a whole buffer.
+    QString out = QString::fromLatin1(bytes);
+    for (QChar& c : out) {
+        if (c.unicode() >= 0x80 && c.unicode() < 0xA0)
+            c = QChar(kHighControls[c.unicode() - 0x80]);
     }
     return out;
 }
