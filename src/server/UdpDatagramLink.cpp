@@ -34,7 +34,7 @@ void UdpDatagramLink::open(const QString& host, qint32 port)
     close();
     if (port < 1 || port > 65535)
         throw socketFailure(WinsockError::InvalidArgument, QStringLiteral("Invalid port %1").arg(port));
-    const QHostAddress address = resolveServerHost(host);
+    const QHostAddress address = m_resolve(host);
     auto socket = std::make_unique<QUdpSocket>();
     const bool ipv4 = address.protocol() == QAbstractSocket::IPv4Protocol;
     if (!socket->bind(ipv4 ? QHostAddress::AnyIPv4 : QHostAddress::AnyIPv6, 0))

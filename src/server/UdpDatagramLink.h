@@ -4,15 +4,27 @@
 
 #include <QHostAddress>
 #include <QUdpSocket>
+#include <functional>
 #include <memory>
 
 namespace fw {
 
-// Sends each datagram to the address resolved when the link was opened. The socket is not
-// connected: the server's replies and ICMP notices are never read, and a server that is not
-// up yet does not turn later sends into errors.
+// The address a host name stands for: a dotted address as it is, else the first IPv4 address
+// the resolver lists (the game server listens on IPv4), else its first address. Throws the
+// host-not-found error when there is none.
+QHostAddress resolveServerHost(const QString& host);
+// Turns a host name into the address datagrams go to.
+using HostResolver = std::function<QHostAddress(const QString& host)>;
+
+// Sends each datagram to the address resolved when the link was opened: a name is looked up once
+// per arming, never per datagram. The socket is not connected: the server's replies and ICMP
+// notices are never read, and a server that is not up yet does not turn later sends into errors.
 class UdpDatagramLink : public DatagramLink {
 public:
+    explicit UdpDatagramLink(HostResolver resolve = resolveServerHost)
+        : m_resolve(std::move(resolve))
+    {
+    }
     bool isOpen() const override { return m_socket != nullptr; }
     void close() override;
     void open(const QString& host, qint32 port) override;
@@ -22,14 +34,10 @@ public:
     QHostAddress remoteAddress() const { return m_address; }
 
 private:
+    HostResolver m_resolve;
     std::unique_ptr<QUdpSocket> m_socket;
     QHostAddress m_address;
     quint16 m_port = 0;
 };
-
-// The address a host name stands for: a dotted address as it is, else the first IPv4 address
-// the resolver lists (the game server listens on IPv4), else its first address. Throws the
-// host-not-found error when there is none.
-QHostAddress resolveServerHost(const QString& host);
 
 } // namespace fw

@@ -130,6 +130,27 @@ TEST(ServerMessages, DatagramBytesAndBatchOrder)
     EXPECT_EQ(rig.messenger->messageTicks(), 0) << "an empty batch still counts as complete";
 }
 
+TEST(ServerMessages, TheServerNameIsLookedUpOncePerArming)
+{
+    int lookups = 0;
+    Rig rig(std::make_unique<UdpDatagramLink>([&lookups](const QString& host) {
+        ++lookups;
+        return host == QLatin1String("gameserver.lan") ? QHostAddress(QHostAddress::LocalHost)
+                                                       : QHostAddress();
+    }));
+    rig.tc.services.hostName = QStringLiteral("gameserver.lan");
+    rig.profile.message = QStringLiteral("a\r\nb");
+    rig.messenger->StartServerMessages();
+    for (int batch = 0; batch < 2; ++batch) {
+        rig.messenger->tmrServerMessage_Timer();
+        ASSERT_TRUE(rig.batchDone());
+    }
+    ASSERT_TRUE(rig.capture.waitFor(5));
+    EXPECT_EQ(lookups, 1) << "status and four lines went out on one lookup";
+    rig.messenger->StartServerMessages();
+    EXPECT_EQ(lookups, 2);
+}
+
 TEST(ServerMessages, PeriodDecidesWhichTickSends)
 {
     Rig rig;
