@@ -32,8 +32,8 @@ QIcon mapIcon()
     return map;
 }
 
-// A map node answers for its text, icon and tag from its entry when asked: storing the three in
-// each of 20,000 nodes cost more at start-up than every later lookup together.
+// A map node answers for its text, icon and tag from the page's catalogue when asked: storing
+// the three in each of 20,000 nodes cost more at start-up than every later lookup together.
 class MapNode : public QTreeWidgetItem {
 public:
     MapNode(QTreeWidgetItem* archive, const MapEntry& map, const QIcon& icon)
@@ -62,8 +62,9 @@ public:
     }
 
 private:
-    const MapEntry m_map;
-    const QIcon& m_icon; // the page's, which outlives its tree
+    // The page's, which outlive its tree.
+    const MapEntry& m_map;
+    const QIcon& m_icon;
 };
 
 QLabel* valueLabel(const char* objectName)
@@ -99,6 +100,12 @@ MapsPage::MapsPage(ProfileBinder& binder, AppContext& context, QWidget* parent)
     layout->addWidget(makeTreePanel(), 2);
     layout->addWidget(makeRotationPanel(), 3);
     refresh();
+}
+
+MapsPage::~MapsPage()
+{
+    // The map nodes refer to members, which go before the child widgets do.
+    m_tree->clear();
 }
 
 QWidget* MapsPage::makeTreePanel()
@@ -205,13 +212,14 @@ QWidget* MapsPage::makeRotationPanel()
 void MapsPage::showCatalogue(const MapCatalogue& catalogue)
 {
     m_tree->clear();
+    m_catalogue = catalogue;
     // Filled before it joins the tree, so that the view hears of one item instead of each.
     auto* root = new QTreeWidgetItem({ QStringLiteral("Medal of Honor") });
     root->setIcon(0, icon("game"));
     QFont bold = root->font(0);
     bold.setBold(true);
     root->setFont(0, bold);
-    for (const ArchiveGroup& group : catalogue.groups()) {
+    for (const ArchiveGroup& group : m_catalogue.groups()) {
         auto* archive = new QTreeWidgetItem(root, { group.archive });
         archive->setIcon(0, m_archiveIcon);
         for (const MapEntry& map : group.maps)

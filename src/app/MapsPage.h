@@ -1,5 +1,6 @@
 #pragma once
 
+#include "maps/MapCatalogue.h"
 #include "maps/RotationCommands.h"
 
 #include <QIcon>
@@ -14,7 +15,6 @@ class QTreeWidgetItem;
 namespace fw {
 
 struct AppContext;
-class MapCatalogue;
 class ProfileBinder;
 
 // Set on the rotation row whose map name carries the starting-map marker.
@@ -26,6 +26,7 @@ class MapsPage : public QWidget {
     Q_OBJECT
 public:
     MapsPage(ProfileBinder& binder, AppContext& context, QWidget* parent = nullptr);
+    ~MapsPage() override;
 
     // Rebuilds the tree from a catalogue; as after every load of the map list, the rotation is
     // emptied.
@@ -74,6 +75,8 @@ private:
     QLabel* m_selectedCount;
     QLabel* m_savedCycle;
     QPushButton* m_resetCycle;
+    // What the tree shows; its map nodes point into it.
+    MapCatalogue m_catalogue;
     // Made once: an icon drawn from its SVG costs more than the item that shows it.
     const QIcon m_archiveIcon;
     const QIcon m_mapIcon;

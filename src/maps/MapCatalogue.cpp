@@ -13,8 +13,8 @@ QList<ArchiveGroup> MapCatalogue::groups() const
     QList<ArchiveGroup> out;
     for (const MapEntry& entry : m_entries) {
         if (out.isEmpty() || out.last().archive.compare(entry.archive, Qt::CaseInsensitive) != 0)
-            out.append({ entry.archive, {} });
-        out.last().maps.append(entry);
+            out.append({ entry.archive, { &entry, 0 } });
+        out.last().maps = { out.last().maps.data(), out.last().maps.size() + 1 };
     }
     return out;
 }

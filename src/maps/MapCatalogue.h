@@ -3,13 +3,14 @@
 #include "maps/MapEntry.h"
 
 #include <QList>
+#include <span>
 
 namespace fw {
 
 // The maps of one archive node: consecutive entries whose archive names match ignoring case.
 struct ArchiveGroup {
     QString archive; // as the first entry of the group spells it
-    QList<MapEntry> maps;
+    std::span<const MapEntry> maps; // inside the catalogue, while it lives unchanged
 };
 
 // Every map the last scan found, in the order of the map list file. The same map may appear

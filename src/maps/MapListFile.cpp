@@ -9,6 +9,21 @@
 #include <algorithm>
 
 namespace fw {
+namespace {
+
+// An archive's name repeats on each of its maps and the game types are nearly always one of two
+// texts: sharing them spares a large catalogue a copy of each on every entry.
+void shareRepeatedText(MapEntry& entry, const MapCatalogue& before)
+{
+    if (!before.isEmpty() && entry.archive == before.entries().last().archive)
+        entry.archive = before.entries().last().archive;
+    for (const QString& types : { kDeathmatchGameTypes, kObjectiveGameTypes }) {
+        if (entry.gameTypes == types)
+            entry.gameTypes = types;
+    }
+}
+
+} // namespace
 
 MapCatalogue readMapList(const QString& path)
 {
@@ -25,9 +40,10 @@ MapCatalogue readMapList(const QString& path)
     for (auto from = text.cbegin(); from != text.cend();) {
         const auto to = std::find_if(from, text.cend(), lineEnd);
         const QStringView line(from, to);
-        if (std::optional<MapEntry> entry = MapEntry::fromLine(line))
+        if (std::optional<MapEntry> entry = MapEntry::fromLine(line)) {
+            shareRepeatedText(*entry, catalogue);
             catalogue.append(std::move(*entry));
-        else if (!line.isEmpty())
+        } else if (!line.isEmpty())
             catalogue.countUnreadableLine();
         from = to == text.cend() ? to : to + 1;
     }
