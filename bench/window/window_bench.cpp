@@ -102,6 +102,7 @@ void waitUntilShown(QWidget* window)
 QList<QTreeWidgetItem*> mapNodes(QTreeWidget* tree)
 {
     QList<QTreeWidgetItem*> nodes;
+    tree->expandAll();
     QTreeWidgetItem* root = tree->topLevelItem(0);
     for (int a = 0; root && a < root->childCount(); ++a)
         for (int m = 0; m < root->child(a)->childCount(); ++m)

@@ -19,6 +19,8 @@ namespace fw {
 namespace {
 
 constexpr int kTagRole = Qt::UserRole;
+// On an archive node: its group's place in the catalogue's groups.
+constexpr int kArchiveGroupRole = Qt::UserRole + 2;
 
 QIcon icon(const char* name)
 {
@@ -36,8 +38,8 @@ QIcon mapIcon()
 // the three in each of 20,000 nodes cost more at start-up than every later lookup together.
 class MapNode : public QTreeWidgetItem {
 public:
-    MapNode(QTreeWidgetItem* archive, const MapEntry& map, const QIcon& icon)
-        : QTreeWidgetItem(archive, UserType)
+    MapNode(const MapEntry& map, const QIcon& icon)
+        : QTreeWidgetItem(UserType)
         , m_map(map)
         , m_icon(icon)
     {
@@ -116,6 +118,8 @@ QWidget* MapsPage::makeTreePanel()
     m_tree->setToolTip(QStringLiteral("Double-click a map to add it to the rotation"));
     connect(m_tree, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { mapClicked(item); });
     connect(m_tree, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) { mapClicked(item); });
+    connect(
+        m_tree, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem* item) { showArchiveMaps(item); });
     connect(m_tree, &QTreeWidget::itemDoubleClicked, this,
         [this](QTreeWidgetItem* item) { mapDoubleClicked(item); });
 
@@ -219,17 +223,32 @@ void MapsPage::showCatalogue(const MapCatalogue& catalogue)
     QFont bold = root->font(0);
     bold.setBold(true);
     root->setFont(0, bold);
-    for (const ArchiveGroup& group : m_catalogue.groups()) {
-        auto* archive = new QTreeWidgetItem(root, { group.archive });
+    // An archive's map nodes are made when it is first expanded: tens of thousands of nodes
+    // would cost start-up more than everything else the window does.
+    m_groups = m_catalogue.groups();
+    for (qsizetype i = 0; i < m_groups.size(); ++i) {
+        auto* archive = new QTreeWidgetItem(root, { m_groups[i].archive });
         archive->setIcon(0, m_archiveIcon);
-        for (const MapEntry& map : group.maps)
-            new MapNode(archive, map, m_mapIcon);
+        archive->setData(0, kArchiveGroupRole, i);
+        archive->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
     }
     m_tree->addTopLevelItem(root);
     root->setExpanded(true);
     m_totalMaps->setText(catalogue.countText());
     m_binder.profile().rotation.rows.clear();
     refresh();
+}
+
+void MapsPage::showArchiveMaps(QTreeWidgetItem* archive)
+{
+    const QVariant group = archive->data(0, kArchiveGroupRole);
+    if (!group.isValid() || archive->childCount() > 0)
+        return;
+    QList<QTreeWidgetItem*> nodes;
+    for (const MapEntry& map : m_groups.at(group.toInt()).maps)
+        nodes.append(new MapNode(map, m_mapIcon));
+    archive->addChildren(nodes);
+    archive->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicatorWhenChildless);
 }
 
 void MapsPage::refresh()

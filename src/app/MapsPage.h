@@ -61,6 +61,8 @@ private:
     void showRow(int row, int markerRow);
     // Shows the rotation's last row, just added, without rebuilding the others.
     void showAddedRow();
+    // Makes the map nodes of an archive node that has none yet.
+    void showArchiveMaps(QTreeWidgetItem* archive);
     QWidget* makeTreePanel();
     QWidget* makeRotationPanel();
 
@@ -77,6 +79,7 @@ private:
     QPushButton* m_resetCycle;
     // What the tree shows; its map nodes point into it.
     MapCatalogue m_catalogue;
+    QList<ArchiveGroup> m_groups; // the catalogue's, one per archive node
     // Made once: an icon drawn from its SVG costs more than the item that shows it.
     const QIcon m_archiveIcon;
     const QIcon m_mapIcon;

@@ -35,6 +35,8 @@ protected:
 
     QTreeWidgetItem* node(const QString& text)
     {
+        // Map nodes are made as their archive opens.
+        tree()->expandAll();
         const auto found = tree()->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
         EXPECT_EQ(found.size(), 1) << text.toStdString();
         return found.value(0);
@@ -84,7 +86,13 @@ TEST_F(MapsTabTest, TreeGroupsArchivesIgnoringCaseAndCountsMaps)
     EXPECT_TRUE(root->isExpanded());
     ASSERT_EQ(root->childCount(), 2) << "Maps1.pk3 and maps1.pk3 share one archive node";
     EXPECT_EQ(root->child(1)->text(0), QStringLiteral("Maps1.pk3"));
-    EXPECT_EQ(root->child(1)->childCount(), 2);
+    EXPECT_EQ(root->child(1)->childIndicatorPolicy(), QTreeWidgetItem::ShowIndicator)
+        << "closed, it can open";
+    root->child(1)->setExpanded(true);
+    EXPECT_EQ(root->child(1)->childCount(), 2) << "its maps are made as it opens";
+    root->child(1)->setExpanded(false);
+    root->child(1)->setExpanded(true);
+    EXPECT_EQ(root->child(1)->childCount(), 2) << "once";
     EXPECT_EQ(label("lblTotalAvailMaps"), QStringLiteral("4 Maps available"));
 }
 
