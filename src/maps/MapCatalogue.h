@@ -20,6 +20,7 @@ public:
     MapCatalogue() = default;
     explicit MapCatalogue(QList<MapEntry> entries);
 
+    void reserve(qsizetype entries) { m_entries.reserve(entries); }
     void append(MapEntry entry)
     {
         m_entries.append(std::move(entry));

@@ -23,10 +23,12 @@ std::optional<MapEntry> MapEntry::fromLine(QStringView line)
     }
     if (count != fields.size())
         return std::nullopt;
-    MapEntry entry { fields[0].toString(), fields[1].toString(), QString(), fields[3].toString(),
-        fields[4].toString() };
-    // The name is nearly always written twice; the copy then shares the first one's text.
-    entry.mapNameCopy = fields[2] == fields[1] ? entry.mapName : fields[2].toString();
+    MapEntry entry { fields[0].toString(), fields[1].toString(), QString(), QString(), fields[4].toString() };
+    // A custom map's name is nearly always written three times; the copies then share its text.
+    const auto sharedName
+        = [&](QStringView field) { return field == fields[1] ? entry.mapName : field.toString(); };
+    entry.mapNameCopy = sharedName(fields[2]);
+    entry.longName = sharedName(fields[3]);
     return entry;
 }
 

@@ -37,6 +37,7 @@ MapCatalogue readMapList(const QString& path)
     // Blank lines count for nothing, so every CR and every LF can end a line: the empty lines
     // this finds inside CR LF pairs are skipped like any other, and no line is copied.
     const auto lineEnd = [](QChar c) { return c == u'\r' || c == u'\n'; };
+    catalogue.reserve(text.count(u'\n') + 1);
     for (auto from = text.cbegin(); from != text.cend();) {
         const auto to = std::find_if(from, text.cend(), lineEnd);
         const QStringView line(from, to);
