@@ -236,8 +236,8 @@ QWidget* FrmMain::makeBottomBar()
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(0, 0, 0, 0);
     // The second time-out field stands outside the tabs.
-    row->addWidget(m_binder->caption(SettingGroup::txtGameSettings, 18));
-    row->addWidget(m_binder->widget(SettingGroup::txtGameSettings, 18));
+    row->addWidget(m_binder->caption(field::TimeOut));
+    row->addWidget(m_binder->widget(field::TimeOut));
     row->addStretch();
     int index = 0;
     for (const char* caption : { "E&xit", "&Run", "R&eset", "&Default" }) {
@@ -382,9 +382,9 @@ void FrmMain::pnlIcon_Click()
 void FrmMain::cmdIP_Click()
 {
     // Any failure has shown its box; the field is overwritten either way.
-    m_profile.setValue(SettingGroup::txtAdministration, 15, GetLocalAddress(m_context.prompter));
-    m_binder->refresh(SettingGroup::txtAdministration, 15);
-    m_binder->widget(SettingGroup::txtAdministration, 15)->setFocus();
+    m_profile.setValue(field::ServerIp, GetLocalAddress(m_context.prompter));
+    m_binder->refresh(field::ServerIp);
+    m_binder->widget(field::ServerIp)->setFocus();
 }
 
 void FrmMain::closeEvent(QCloseEvent* event)

@@ -13,11 +13,6 @@
 namespace fw {
 namespace {
 
-qint64 fieldKey(SettingGroup group, int index)
-{
-    return (qint64(group) << 32) | quint32(index);
-}
-
 Qt::CheckState checkState(const QString& value)
 {
     const int v = value.toInt();
@@ -40,7 +35,7 @@ QString ProfileBinder::objectName(SettingGroup group, int index)
 
 QWidget* ProfileBinder::widget(SettingGroup group, int index)
 {
-    if (QWidget* existing = m_widgets.value(fieldKey(group, index)))
+    if (QWidget* existing = m_widgets.value(FieldId { group, index }))
         return existing;
     const SettingField* field = SettingsCatalogue::field(group, index);
     if (!field)
@@ -49,7 +44,7 @@ QWidget* ProfileBinder::widget(SettingGroup group, int index)
     made->setObjectName(objectName(group, index));
     if (!field->tooltip.isEmpty())
         made->setToolTip(field->tooltip);
-    m_widgets.insert(fieldKey(group, index), made);
+    m_widgets.insert(FieldId { group, index }, made);
     show(*field, made);
     return made;
 }
@@ -154,7 +149,7 @@ void ProfileBinder::show(const SettingField& field, QWidget* widget)
 
 void ProfileBinder::refresh(SettingGroup group, int index)
 {
-    QWidget* shown = m_widgets.value(fieldKey(group, index));
+    QWidget* shown = m_widgets.value(FieldId { group, index });
     if (!shown)
         return;
     m_refreshing = true;
@@ -173,9 +168,7 @@ void ProfileBinder::refresh()
         buttons->setExclusive(true);
     }
     for (auto it = m_widgets.cbegin(); it != m_widgets.cend(); ++it) {
-        const auto group = SettingGroup(it.key() >> 32);
-        const int index = int(qint32(quint32(it.key() & 0xffffffff)));
-        show(*SettingsCatalogue::field(group, index), it.value());
+        show(*SettingsCatalogue::field(it.key()), it.value());
     }
     m_refreshing = false;
 }

@@ -21,14 +21,17 @@ public:
     // The widget of a field, made on first use, named after the control ("txtAdministration_13",
     // "txtLogFileName"); nullptr for a field the catalogue lacks.
     QWidget* widget(SettingGroup group, int index = -1);
+    QWidget* widget(FieldId id) { return widget(id.group, id.index); }
     // A caption label for a field, with its accelerator bound to the field's widget.
     QWidget* caption(SettingGroup group, int index = -1);
+    QWidget* caption(FieldId id) { return caption(id.group, id.index); }
 
     ServerProfile& profile() { return m_profile; }
     // Shows every bound field's value from the profile.
     void refresh();
     // Shows one field's value.
     void refresh(SettingGroup group, int index = -1);
+    void refresh(FieldId id) { refresh(id.group, id.index); }
 
     static QString objectName(SettingGroup group, int index);
 
@@ -41,7 +44,7 @@ private:
     QButtonGroup* optionGroup(SettingGroup group);
 
     ServerProfile& m_profile;
-    QHash<qint64, QWidget*> m_widgets;
+    QHash<FieldId, QWidget*> m_widgets;
     QHash<int, QButtonGroup*> m_optionGroups;
     bool m_refreshing = false;
 };

@@ -30,7 +30,8 @@ ServerPage::ServerPage(ProfileBinder& binder, QWidget* parent)
     }
 
     // Member 18, the second time-out field, sits below the tabs.
-    QGroupBox* settings = FieldFrame(binder, SettingGroup::txtGameSettings, 4).without({ 18 }).build();
+    QGroupBox* settings
+        = FieldFrame(binder, SettingGroup::txtGameSettings, 4).without({ field::TimeOut.index }).build();
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(admin);

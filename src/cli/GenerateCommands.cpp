@@ -78,7 +78,7 @@ protected:
         AppContext& context = session.gameContext();
         ServerProfile profile = windowProfile(session, parser);
         if (parser.isSet(QStringLiteral("name")))
-            profile.setValue(SettingGroup::txtAdministration, 1, parser.value(QStringLiteral("name")));
+            profile.setValue(field::ConfigName, parser.value(QStringLiteral("name")));
         profile.rotation.startingMap = parser.value(QStringLiteral("starting-map"));
 
         ConfigurationHooks hooks;

@@ -34,11 +34,11 @@ LaunchValues gatherLaunchValues(const ServerProfile& profile)
 {
     using G = SettingGroup;
     LaunchValues values;
-    values.zone = leadingNumber(profile.text(G::txtGameSettings, 12));
-    values.hunk = leadingNumber(profile.text(G::txtGameSettings, 10));
-    values.sound = leadingNumber(profile.text(G::txtGameSettings, 11));
-    values.ip = profile.text(G::txtAdministration, 15);
-    values.port = launchPort(profile.text(G::txtAdministration, 16));
+    values.zone = leadingNumber(profile.text(field::ZoneMegs));
+    values.hunk = leadingNumber(profile.text(field::HunkMegs));
+    values.sound = leadingNumber(profile.text(field::SoundMegs));
+    values.ip = profile.text(field::ServerIp);
+    values.port = launchPort(profile.text(field::ServerPort));
     values.pure = pureFragment(profile);
     return values;
 }

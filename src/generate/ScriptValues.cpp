@@ -20,7 +20,7 @@ QString reading(const ServerProfile& profile, int gameSetting)
 std::optional<ScriptValues> scriptValues(
     const ServerProfile& profile, Prompter& prompter, const QString& defaultPort)
 {
-    const QString name = profile.text(SettingGroup::txtAdministration, 1);
+    const QString name = profile.text(field::ConfigName);
     if (name.isEmpty()) {
         prompter.warn(QStringLiteral("A config name is required") + kEightBlanks);
         return std::nullopt;
@@ -32,8 +32,8 @@ std::optional<ScriptValues> scriptValues(
     values.zone = reading(profile, 12);
     values.hunk = reading(profile, 10);
     values.sound = reading(profile, 11);
-    values.ip = profile.text(SettingGroup::txtAdministration, 15);
-    values.port = profile.text(SettingGroup::txtAdministration, 16);
+    values.ip = profile.text(field::ServerIp);
+    values.port = profile.text(field::ServerPort);
     if (leadingNumber(values.port) == 0)
         values.port = defaultPort;
     values.pure = pureFragment(profile);

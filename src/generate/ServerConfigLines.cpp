@@ -14,96 +14,39 @@ namespace {
 
 using G = SettingGroup;
 
-// How one field becomes a line of the configuration.
-enum class LineRule {
-    None,
-    Seta, // always, the text as typed
-    SetaWhenTyped, // only when the text is not empty
-    SetsWhenTyped, // "sets "tag" "text"", only when the text is not empty
-    SetaOr200, // a time-out whose reading 0 means 200
-    SetaCheck, // "1" or "0"
-    SetaTrimmed,
-    SetaPositiveOrZero, // the text when its reading is above 0, else "0"
-};
-
-LineRule administrationRule(int index)
-{
-    switch (index) {
-    case 15: // address and port reach the server on its command line
-    case 16:
-    case 17:
-        return LineRule::None;
-    case 0:
-    case 2:
-    case 12:
-    case 13:
-    case 14:
-        return LineRule::Seta;
-    default:
-        return LineRule::SetsWhenTyped;
-    }
-}
-
-LineRule gameSettingRule(int index)
-{
-    switch (index) {
-    case 1: // memory sizes go on the command line; minimum clients nowhere
-    case 10:
-    case 11:
-    case 12:
-        return LineRule::None;
-    case 18:
-        return LineRule::SetaOr200;
-    default:
-        return LineRule::SetaWhenTyped;
-    }
-}
-
-LineRule optionRule(int index)
-{
-    return index == 8 ? LineRule::None : LineRule::SetaCheck; // pure server goes on the command line
-}
-
-LineRule movementRule(int index)
-{
-    return index == 3 || index == 4 ? LineRule::None : LineRule::Seta; // kept in the profile only
-}
-
 // The field's line, or nothing when the rule writes none for it.
-std::optional<QString> lineFor(LineRule rule, const ServerProfile& profile, const SettingField& field)
+std::optional<QString> lineFor(const ServerProfile& profile, const SettingField& field)
 {
-    const QString text = profile.text(field.group, field.index);
-    switch (rule) {
-    case LineRule::None:
+    const QString text = profile.text(field.id());
+    switch (field.configLine) {
+    case ConfigLine::None:
         return std::nullopt;
-    case LineRule::Seta:
+    case ConfigLine::Seta:
         return setaLine(field.tag, text);
-    case LineRule::SetaWhenTyped:
+    case ConfigLine::SetaWhenTyped:
         if (text.isEmpty())
             return std::nullopt;
         return setaLine(field.tag, text);
-    case LineRule::SetsWhenTyped:
+    case ConfigLine::SetsWhenTyped:
         if (text.isEmpty())
             return std::nullopt;
         return QStringLiteral("sets \"") + field.tag + QStringLiteral("\" \"") + text + QLatin1Char('"');
-    case LineRule::SetaOr200:
+    case ConfigLine::SetaOr200:
         return setaLine(field.tag, leadingNumber(text) == 0 ? QStringLiteral("200") : text);
-    case LineRule::SetaCheck:
-        return setaLine(
-            field.tag, profile.isOn(field.group, field.index) ? QStringLiteral("1") : QStringLiteral("0"));
-    case LineRule::SetaTrimmed:
+    case ConfigLine::SetaCheck:
+        return setaLine(field.tag, profile.isOn(field.id()) ? QStringLiteral("1") : QStringLiteral("0"));
+    case ConfigLine::SetaTrimmed:
         return setaLine(field.tag, text.trimmed());
-    case LineRule::SetaPositiveOrZero:
+    case ConfigLine::SetaPositiveOrZero:
         return setaLine(field.tag, leadingNumber(text) > 0 ? text : QStringLiteral("0"));
     }
     return std::nullopt;
 }
 
-template <typename RuleOf>
-void appendGroup(QStringList& out, const ServerProfile& profile, SettingGroup group, RuleOf ruleOf)
+void appendGroup(QStringList& out, const ServerProfile& profile, SettingGroup group)
 {
     for (const SettingField& field : SettingsCatalogue::members(group)) {
-        if (const std::optional<QString> line = lineFor(ruleOf(field.index), profile, field))
+        if (const std::optional<QString> line = lineFor(profile, field))
             out << *line;
     }
 }
@@ -165,25 +108,25 @@ QString startingMapLine(const ServerProfile& profile)
 QStringList serverConfigLines(const ServerProfile& profile, const ServerConfigInputs& inputs)
 {
     QStringList out = headerLines(inputs);
-    appendGroup(out, profile, G::txtAdministration, administrationRule);
+    appendGroup(out, profile, G::txtAdministration);
     out << QString();
-    appendGroup(out, profile, G::txtGameSettings, gameSettingRule);
+    appendGroup(out, profile, G::txtGameSettings);
     out << QString();
-    appendGroup(out, profile, G::chkSOF2Options, optionRule);
+    appendGroup(out, profile, G::chkSOF2Options);
     out << QString();
     if (profile.selected(G::optServerType) == 1) { // master servers only for an Internet server
         out << QStringLiteral("// Master Servers");
-        appendGroup(out, profile, G::txtMasterServers, [](int) { return LineRule::SetaTrimmed; });
+        appendGroup(out, profile, G::txtMasterServers);
         out << QString();
     }
     appendLogging(out, profile);
     out << QString() << QStringLiteral("// Movement");
-    appendGroup(out, profile, G::txtMovement, movementRule);
+    appendGroup(out, profile, G::txtMovement);
     out << QString();
     out << QStringLiteral("seta dmflags \"") + QString::number(dmFlagSum(profile))
             + QStringLiteral("\" // 8 (no falling damage) 16 (fixed FOV) 32 (no footsteps)");
     out << QString() << QStringLiteral("//Game Limits");
-    appendGroup(out, profile, G::GameLimit, [](int) { return LineRule::SetaPositiveOrZero; });
+    appendGroup(out, profile, G::GameLimit);
     out << QString() << QStringLiteral("//----------------")
         << QStringLiteral("//#### THE FOLLOWING KICKS THE SERVER INTO GEAR ####")
         << QStringLiteral("//----------------") << QString();

@@ -144,7 +144,7 @@ bool CreateMOHAAConfiguration(const ServerProfile& profile, AppContext& ctx, boo
 std::optional<QString> checkedConfigName(
     const ServerProfile& profile, Prompter& prompter, const QString& missingMessage)
 {
-    const QString name = profile.text(SettingGroup::txtAdministration, 1).trimmed();
+    const QString name = profile.text(field::ConfigName).trimmed();
     if (name.isEmpty()) {
         prompter.warn(missingMessage);
         return std::nullopt;

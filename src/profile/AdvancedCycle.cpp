@@ -7,9 +7,9 @@ namespace fw {
 
 namespace {
 
-QString tagAndValue(const ServerProfile& profile, SettingGroup group, int index)
+QString tagAndValue(const ServerProfile& profile, FieldId id)
 {
-    return SettingsCatalogue::tag(group, index) + QLatin1Char(' ') + profile.text(group, index);
+    return SettingsCatalogue::tag(id) + QLatin1Char(' ') + profile.text(id);
 }
 
 } // namespace
@@ -27,14 +27,14 @@ AdvancedCycle handOverCycle(const ServerProfile& profile)
         cycle.MapNames << row.mapName;
         cycle.GameTypes << gameType;
         cycle.DMFlagSums << flags;
-        cycle.FragLimits << tagAndValue(profile, G::GameLimit, 0);
-        cycle.TimeLimits << tagAndValue(profile, G::GameLimit, 1);
-        cycle.CaptureLimits << tagAndValue(profile, G::GameLimit, 2);
-        cycle.QuadFactors << tagAndValue(profile, G::txtMovement, 0);
-        cycle.Knockbacks << tagAndValue(profile, G::txtMovement, 1);
-        cycle.WeaponRespawns << tagAndValue(profile, G::txtMovement, 2);
-        cycle.Speeds << tagAndValue(profile, G::txtMovement, 3);
-        cycle.Gravities << tagAndValue(profile, G::txtMovement, 4);
+        cycle.FragLimits << tagAndValue(profile, field::FragLimit);
+        cycle.TimeLimits << tagAndValue(profile, field::TimeLimit);
+        cycle.CaptureLimits << tagAndValue(profile, field::RoundLimit);
+        cycle.QuadFactors << tagAndValue(profile, field::MovementTimeOut);
+        cycle.Knockbacks << tagAndValue(profile, field::WalkSpeed);
+        cycle.WeaponRespawns << tagAndValue(profile, field::RunSpeed);
+        cycle.Speeds << tagAndValue(profile, field::MaxVelocity);
+        cycle.Gravities << tagAndValue(profile, field::Gravity);
     }
     return cycle;
 }

@@ -10,24 +10,24 @@ ServerProfile::ServerProfile()
             if (f.initial == QLatin1String("1"))
                 m_selection.insert(int(f.group), f.index);
         } else {
-            m_values.insert(key(f.group, f.index), f.initial);
+            m_values.insert(f.id(), f.initial);
         }
     }
 }
 
-QString ServerProfile::value(SettingGroup group, int index) const
+QString ServerProfile::value(FieldId id) const
 {
-    if (SettingsCatalogue::group(group).kind == FieldKind::Option)
-        return selected(group) == index && index >= 0 ? QStringLiteral("1") : QStringLiteral("0");
-    return m_values.value(key(group, index));
+    if (SettingsCatalogue::group(id.group).kind == FieldKind::Option)
+        return selected(id.group) == id.index && id.index >= 0 ? QStringLiteral("1") : QStringLiteral("0");
+    return m_values.value(id);
 }
 
-bool ServerProfile::setValue(SettingGroup group, int index, const QString& value)
+bool ServerProfile::setValue(FieldId id, const QString& value)
 {
-    const SettingField* f = SettingsCatalogue::field(group, index);
+    const SettingField* f = SettingsCatalogue::field(id);
     if (!f || f->kind == FieldKind::Option)
         return false;
-    m_values.insert(key(group, index), value);
+    m_values.insert(id, value);
     return true;
 }
 
@@ -36,9 +36,9 @@ int ServerProfile::checkValue(SettingGroup group, int index) const
     return value(group, index).toInt();
 }
 
-bool ServerProfile::isOn(SettingGroup group, int index) const
+bool ServerProfile::isOn(FieldId id) const
 {
-    return checkValue(group, index) != 0;
+    return value(id).toInt() != 0;
 }
 
 int ServerProfile::selected(SettingGroup group) const

@@ -19,15 +19,22 @@ public:
 
     // The value of a text or number field as text; of a check box "0"/"1" (or another stored
     // check value); of an option member "1" when it is the selected one.
-    QString value(SettingGroup group, int index = -1) const;
+    QString value(SettingGroup group, int index = -1) const { return value(FieldId { group, index }); }
+    QString value(FieldId id) const;
     // Sets a text, number or check field. False (nothing changed) when the group has no such
     // member, or for an option member (use select).
-    bool setValue(SettingGroup group, int index, const QString& value);
-    bool setValue(SettingGroup group, const QString& value) { return setValue(group, -1, value); }
+    bool setValue(FieldId id, const QString& value);
+    bool setValue(SettingGroup group, int index, const QString& value)
+    {
+        return setValue({ group, index }, value);
+    }
+    bool setValue(SettingGroup group, const QString& value) { return setValue({ group, -1 }, value); }
 
+    QString text(FieldId id) const { return value(id); }
     QString text(SettingGroup group, int index = -1) const { return value(group, index); }
     // A check box counts as on for any value but 0 (a grey box too).
-    bool isOn(SettingGroup group, int index = -1) const;
+    bool isOn(FieldId id) const;
+    bool isOn(SettingGroup group, int index = -1) const { return isOn(FieldId { group, index }); }
     int checkValue(SettingGroup group, int index = -1) const;
 
     // The selected member of an option set, -1 when none is.
@@ -44,9 +51,7 @@ public:
     QString message; // the server-message text, lines separated by CR LF
 
 private:
-    static qint64 key(SettingGroup group, int index) { return (qint64(group) << 32) | quint32(index); }
-
-    QHash<qint64, QString> m_values;
+    QHash<FieldId, QString> m_values;
     QHash<int, int> m_selection;
 };
 

@@ -8,6 +8,7 @@ namespace {
 
 using G = SettingGroup;
 using K = FieldKind;
+using L = ConfigLine;
 
 const QString kTimeOutTooltip = QStringLiteral("Assign the amount of time for the server to wait for a "
                                                "client packet before assuming a disconnected state");
@@ -74,129 +75,180 @@ void addAdministration(QList<SettingField>& f)
 {
     const G g = G::txtAdministration;
     f << text(
-        g, 0, "g_motd", "MOTD", "", "Set message of the day that players see while connecting to the server");
-    f << text(g, 1, "Config File", "Config", "", "This field is used to name your server configuration");
+        g, 0, "g_motd", "MOTD", "", "Set message of the day that players see while connecting to the server")
+             .writtenAs(L::Seta);
+    f << text(g, 1, "Config File", "Config", "", "This field is used to name your server configuration")
+             .writtenAs(L::SetsWhenTyped);
     f.last().captionTooltip = QStringLiteral("The name of this server configuration (required)");
     f << text(g, 2, "sv_hostname", "Host", "",
-        "Specify a name for your server, this will be seen in The All-Seeing Eye etc,.");
-    f << text(g, 3, "Admin", "Admin", "", "Admin of this server");
-    f << text(g, 4, "Admin E-Mail", "E-Mail", "", "E-mail contact for the Admin");
-    f << text(g, 5, "ICQ", "ICQ#", "", "Do you have an ICQ number ?");
-    f << text(g, 6, "Location", "Loc", "", "Where is the server located?");
-    f << text(g, 7, "URL", "URL", "", "Add an URL, this is a good place to add one if using custom maps");
-    f << text(g, 8, "Server Spec", "Spec", "", "Server specification");
-    f << text(g, 9, "Hours", "Hours", "", "When is your server available?");
-    f << text(g, 10, "IRC", "IRC", "", "Do you have an irc channel?");
-    f << text(g, 11, "Clan", "Clan", "", "Do you belong to a Clan?");
-    f << text(g, 12, "g_password", "Server Pass", "", "Set Server password (leave blank for none)");
-    f << text(g, 13, "rconPassword", "Rcon Pass", "", "Set Remote password (type none for no password)");
+        "Specify a name for your server, this will be seen in The All-Seeing Eye etc,.")
+             .writtenAs(L::Seta);
+    f << text(g, 3, "Admin", "Admin", "", "Admin of this server").writtenAs(L::SetsWhenTyped);
+    f << text(g, 4, "Admin E-Mail", "E-Mail", "", "E-mail contact for the Admin").writtenAs(L::SetsWhenTyped);
+    f << text(g, 5, "ICQ", "ICQ#", "", "Do you have an ICQ number ?").writtenAs(L::SetsWhenTyped);
+    f << text(g, 6, "Location", "Loc", "", "Where is the server located?").writtenAs(L::SetsWhenTyped);
+    f << text(g, 7, "URL", "URL", "", "Add an URL, this is a good place to add one if using custom maps")
+             .writtenAs(L::SetsWhenTyped);
+    f << text(g, 8, "Server Spec", "Spec", "", "Server specification").writtenAs(L::SetsWhenTyped);
+    f << text(g, 9, "Hours", "Hours", "", "When is your server available?").writtenAs(L::SetsWhenTyped);
+    f << text(g, 10, "IRC", "IRC", "", "Do you have an irc channel?").writtenAs(L::SetsWhenTyped);
+    f << text(g, 11, "Clan", "Clan", "", "Do you belong to a Clan?").writtenAs(L::SetsWhenTyped);
+    f << text(g, 12, "g_password", "Server Pass", "", "Set Server password (leave blank for none)")
+             .writtenAs(L::Seta);
+    f << text(g, 13, "rconPassword", "Rcon Pass", "", "Set Remote password (type none for no password)")
+             .writtenAs(L::Seta);
     f << text(
-        g, 14, "sv_privatePassword", "Private Pass", "", "Set Private password  (type none for no password)");
+        g, 14, "sv_privatePassword", "Private Pass", "", "Set Private password  (type none for no password)")
+             .writtenAs(L::Seta);
+    // Address and port reach the server on its command line.
     f << text(g, 15, "net_ip", "Server IP", "",
         "If you have multiple NIC's and want the server to broadcast on all of them (internet and local) "
-        "clear this field");
+        "clear this field")
+             .writtenAs(L::None);
     f << text(g, 16, "net_port", "Server Port", "12203",
-        "Setting the game port is useful for running multiple servers on the same computer (12203 Default)");
+        "Setting the game port is useful for running multiple servers on the same computer (12203 Default)")
+             .writtenAs(L::None);
     f.last().maxLength = 5;
-    f << text(g, 17, "g_refpass", "Ref Pass", "", "Set Referee password (leave blank for none)");
+    f << text(g, 17, "g_refpass", "Ref Pass", "", "Set Referee password (leave blank for none)")
+             .writtenAs(L::None);
 }
 
 void addGameSettings(QList<SettingField>& f)
 {
     const G g = G::txtGameSettings;
     f << number(g, 0, "sv_maxclients", "Max Clients", "8", 64,
-        "Sets the maximum amount of clients that can connect to the server");
-    f << number(g, 1, "sv_minclients", "Min Clients", "0", 10,
-        "Set the minimum number of players before game begins");
+        "Sets the maximum amount of clients that can connect to the server")
+             .writtenAs(L::SetaWhenTyped);
+    // Memory sizes go on the command line; the minimum of clients nowhere.
+    f << number(
+        g, 1, "sv_minclients", "Min Clients", "0", 10, "Set the minimum number of players before game begins")
+             .writtenAs(L::None);
     f << number(g, 2, "sv_privateClients", "Private Clients", "0", 20,
-        "Specify how many reserved slots you want (private password will be required)");
+        "Specify how many reserved slots you want (private password will be required)")
+             .writtenAs(L::SetaWhenTyped);
     f << number(g, 3, "g_respawnInvulnerability", "Spawn Protect", "3", 60,
-        "Specify the amount of time, in seconds, that a player cannot be killed after respawing");
+        "Specify the amount of time, in seconds, that a player cannot be killed after respawing")
+             .writtenAs(L::SetaWhenTyped);
     f << number(
-        g, 4, "g_respawnInterval", "Spawn Interval", "5", 30, "Specify the respawn interval time in seconds");
+        g, 4, "g_respawnInterval", "Spawn Interval", "5", 30, "Specify the respawn interval time in seconds")
+             .writtenAs(L::SetaWhenTyped);
     f << number(
-        g, 5, "sv_maxPing", "Max Ping", "0", 500, "Specify the max allowed ping a player can connect with");
+        g, 5, "sv_maxPing", "Max Ping", "0", 500, "Specify the max allowed ping a player can connect with")
+             .writtenAs(L::SetaWhenTyped);
     f << number(
-        g, 6, "sv_minPing", "Min Ping", "0", 500, "Specify the minimum ping a player can connect with");
+        g, 6, "sv_minPing", "Min Ping", "0", 500, "Specify the minimum ping a player can connect with")
+             .writtenAs(L::SetaWhenTyped);
     f << number(g, 7, "sv_maxRate", "Max Rate", "5000", 50000,
-        "Specify max allowable rate for a client. 5000 to 10000 recommended");
+        "Specify max allowable rate for a client. 5000 to 10000 recommended")
+             .writtenAs(L::SetaWhenTyped);
     f << number(g, 8, "sv_fps", "Max FPS", "20", 100,
-        "Set the max frames per second the server sends the client (20 recomended)");
+        "Set the max frames per second the server sends the client (20 recomended)")
+             .writtenAs(L::SetaWhenTyped);
     f << number(g, 9, "sv_reconnectlimit", "Reconnect", "8", 64,
-        "Specify number of times a disconnected client can come back and reconnect");
+        "Specify number of times a disconnected client can come back and reconnect")
+             .writtenAs(L::SetaWhenTyped);
     f << number(g, 10, "com_HunkMegs", "Hunkmegs", "56", 250,
         "Allocates a certain amount of memory for map and item loading, default of 56 is required for the "
         "client but "
-        "is overkill for a dedicated server");
-    f << number(g, 11, "com_SoundMegs", "Soundmegs", "16", 100, QString());
+        "is overkill for a dedicated server")
+             .writtenAs(L::None);
+    f << number(g, 11, "com_SoundMegs", "Soundmegs", "16", 100, QString()).writtenAs(L::None);
     f << number(g, 12, "com_zoneMegs", "Zonemegs", "16", 250,
-        "How much physical memory for the server to reserve for miscellaneous operation");
+        "How much physical memory for the server to reserve for miscellaneous operation")
+             .writtenAs(L::None);
     f << number(g, 13, "g_maxGameClients", "Max Game Clients", "0", 64,
-        "Set maximum # of players who may join the game the remainder of clients are forced to spectate");
+        "Set maximum # of players who may join the game the remainder of clients are forced to spectate")
+             .writtenAs(L::SetaWhenTyped);
     f << number(g, 14, "g_minGameClients", "Min Game Clients", "0", 64,
-        "Determines how many players need to join the server before the game begins");
+        "Determines how many players need to join the server before the game begins")
+             .writtenAs(L::SetaWhenTyped);
     f << number(g, 15, "sv_zombietime", "Zombie Time", "30", 320,
         "Determines how long the server will keep the connection alive while not receiving any response from "
-        "the client");
-    f << number(g, 16, "g_allowjointime", "Join Time", "30", 320, QString());
+        "the client")
+             .writtenAs(L::SetaWhenTyped);
+    f << number(g, 16, "g_allowjointime", "Join Time", "30", 320, QString()).writtenAs(L::SetaWhenTyped);
     f << number(g, 17, "g_inactivity", "Kick Inactive", "320", 320,
         "Sets the amount of time (in seconds) before an inactive client is disconnected from the server.  0 "
         "turns this "
-        "feature off");
-    f << number(g, 18, "sv_timeout", "Time Out", "200", 320, kTimeOutTooltip);
+        "feature off")
+             .writtenAs(L::SetaWhenTyped);
+    f << number(g, 18, "sv_timeout", "Time Out", "200", 320, kTimeOutTooltip).writtenAs(L::SetaOr200);
     f << number(g, 19, "g_inactiveSpectate", "Move to Spectate", "60", 320,
-        "Sets the amount of time (in seconds) before before an inactive player is moved to spectate");
+        "Sets the amount of time (in seconds) before before an inactive player is moved to spectate")
+             .writtenAs(L::SetaWhenTyped);
     f << number(g, 20, "g_inactiveKick", "Kick Spectator", "200", 320,
-        "Sets the amount of time (in seconds) before an inactive spectator will be kicked from server");
+        "Sets the amount of time (in seconds) before an inactive spectator will be kicked from server")
+             .writtenAs(L::SetaWhenTyped);
 }
 
 void addGameTab(QList<SettingField>& f)
 {
     G g = G::txtMovement;
-    f << number(g, 0, "sv_timeout", "Time Out", "320", 1000, kTimeOutTooltip);
-    f << number(g, 1, "sv_walkspeed", "Walk Speed", "150", 5000, "Sets the walk speed (default = 150)");
-    f << number(g, 2, "sv_runspeed", "Run Speed", "250", 1000, "Sets the run speed (default = 250)");
+    f << number(g, 0, "sv_timeout", "Time Out", "320", 1000, kTimeOutTooltip).writtenAs(L::Seta);
+    f << number(g, 1, "sv_walkspeed", "Walk Speed", "150", 5000, "Sets the walk speed (default = 150)")
+             .writtenAs(L::Seta);
+    f << number(g, 2, "sv_runspeed", "Run Speed", "250", 1000, "Sets the run speed (default = 250)")
+             .writtenAs(L::Seta);
+    // Velocity and gravity stay in the profile; the Map Wizard hands them to each map.
     f << number(g, 3, "sv_maxvelocity", "Velocity", "6000", 10000,
-        "This will increase the velocity of the clients moving on the maps (default = 6000)");
-    f << number(g, 4, "g_gravity", "Gravity", "800", 3000, "Set the games gravity (default = 800)");
+        "This will increase the velocity of the clients moving on the maps (default = 6000)")
+             .writtenAs(L::None);
+    f << number(g, 4, "g_gravity", "Gravity", "800", 3000, "Set the games gravity (default = 800)")
+             .writtenAs(L::None);
     f << number(g, 5, "sv_crouchmult", "Crouch", "1", 3000,
         "Sets the crouch speed Multiplyer. 0 = you cant move while crouching. 1 = you move just as fast as "
         "standing ( "
-        "default = 0.6)");
+        "default = 0.6)")
+             .writtenAs(L::Seta);
 
     g = G::chkSOF2Options;
-    f << check(g, 0, "g_allowvote", "Allow &Voting", false, "Toggle the use of voting on a server");
+    f << check(g, 0, "g_allowvote", "Allow &Voting", false, "Toggle the use of voting on a server")
+             .writtenAs(L::SetaCheck);
     f << check(g, 1, "sv_allowDownload", "Allow Dow&nloads", false,
-        "Toggle the ability for clients to download files maps etc. from server");
+        "Toggle the ability for clients to download files maps etc. from server")
+             .writtenAs(L::SetaCheck);
     f << check(g, 2, "sv_allowAnonymous", "Allow Anon&ymous", false,
-        "Toggle the allowing of anonymous clients to connect to your server");
+        "Toggle the allowing of anonymous clients to connect to your server")
+             .writtenAs(L::SetaCheck);
     f << check(
-        g, 3, "g_doWarmup", "Enable &Warmup", true, "Toggle the use of a warmup period before a match game");
+        g, 3, "g_doWarmup", "Enable &Warmup", true, "Toggle the use of a warmup period before a match game")
+             .writtenAs(L::SetaCheck);
     f << check(g, 4, "sv_floodProtect", "&Flood Protect", true,
-        "Toggle server flood protection to keep players from bringing the server down");
+        "Toggle server flood protection to keep players from bringing the server down")
+             .writtenAs(L::SetaCheck);
     f << check(
-        g, 5, "g_teamdamage", "Team Damage", true, "Determines if players can damage their own teammates");
+        g, 5, "g_teamdamage", "Team Damage", true, "Determines if players can damage their own teammates")
+             .writtenAs(L::SetaCheck);
     f << check(g, 6, "g_teamForceBalance", "Fo&rce Team &Balance", true,
-        "Toggle the forcing of teams to be as even as possible on a server");
+        "Toggle the forcing of teams to be as even as possible on a server")
+             .writtenAs(L::SetaCheck);
     f << check(g, 7, "g_teamAutoJoin", "Force Team Auto &Join", true,
-        "Toggle the automatic joining of the smallest or loosing team");
+        "Toggle the automatic joining of the smallest or loosing team")
+             .writtenAs(L::SetaCheck);
+    // A pure server is chosen on the command line.
     f << check(g, 8, "sv_pure", "&Pure Server", true,
         "Enable crc/zip check of client pk3 files to make sure the pk3 file has not been modified for "
         "cheating or other "
-        "purposes");
+        "purposes")
+             .writtenAs(L::None);
     f << check(g, 9, "g_synchronousclients", "&Synchronous Clients", false,
         "Toggle synching of all client movements (1 required to record server demo) show \"snc\" on "
-        "lagometer");
-    f << check(g, 10, "g_adaptrespawn", "&Adaptive Item Respawn", true, "Make weapons respawn faster");
+        "lagometer")
+             .writtenAs(L::SetaCheck);
+    f << check(g, 10, "g_adaptrespawn", "&Adaptive Item Respawn", true, "Make weapons respawn faster")
+             .writtenAs(L::SetaCheck);
     f << check(g, 11, "g_smoothClients", "Smooth &Clients", false,
-        "Enable players to use the smooth clients option on the server (cg_smoothClients)");
+        "Enable players to use the smooth clients option on the server (cg_smoothClients)")
+             .writtenAs(L::SetaCheck);
     f << check(g, 12, "sv_padPackets", "Pad Pac&kets", false,
-        "Toggles the padding of network packets on the server PAD");
+        "Toggles the padding of network packets on the server PAD")
+             .writtenAs(L::SetaCheck);
     f << check(g, 13, "sv_gamespy", "GameSpy", true,
         "Select this option to broadcast your server information to the master server used by Game spy and "
-        "ASE");
-    f << check(g, 14, "g_forceready", "Force Ready", true, "");
-    f << check(g, 15, "g_forcerespawn", "Force Respawn", true, "");
+        "ASE")
+             .writtenAs(L::SetaCheck);
+    f << check(g, 14, "g_forceready", "Force Ready", true, "").writtenAs(L::SetaCheck);
+    f << check(g, 15, "g_forcerespawn", "Force Respawn", true, "").writtenAs(L::SetaCheck);
     f << check(G::chkPunkBuster, -1, "nomonsters", "No Monsters", false, "");
 
     g = G::chkDMFlags;
@@ -209,12 +261,15 @@ void addGameTab(QList<SettingField>& f)
     f << number(g, 0, "fraglimit", "Frags", "20", 300,
         "Sets the number of kills a single person must reach before the map is cycled.  0 turns this feature "
         "off.  "
-        "Default is 20");
+        "Default is 20")
+             .writtenAs(L::SetaPositiveOrZero);
     f << number(g, 1, "timelimit", "Time", "0", 60,
         "Sets the amount of time (in minutes) before the map is cycled.  0 turns this feature off.  Default "
-        "is 0");
+        "is 0")
+             .writtenAs(L::SetaPositiveOrZero);
     f << number(g, 2, "roundlimit", "Rounds", "0", 100,
-        "Specify the number of minutes for a round based game (default = 0)");
+        "Specify the number of minutes for a round based game (default = 0)")
+             .writtenAs(L::SetaPositiveOrZero);
 
     g = G::optGameType;
     f << option(g, 0, "1", "Free for All", true, "You are against everybody and everybody is against you");
@@ -232,11 +287,11 @@ void addMiscOptions(QList<SettingField>& f)
 
     // Public master servers that still list MOHAA servers.
     g = G::txtMasterServers;
-    f << text(g, 0, "sv_master1", "&1.", "master.x-null.net", "");
-    f << text(g, 1, "sv_master2", "&2.", "master.333networks.com", "");
-    f << text(g, 2, "sv_master3", "&3.", "master.openspy.net", "");
-    f << text(g, 3, "sv_master4", "&4.", "master.gamespy.com", "");
-    f << text(g, 4, "sv_master5", "&5.", "", "");
+    f << text(g, 0, "sv_master1", "&1.", "master.x-null.net", "").writtenAs(L::SetaTrimmed);
+    f << text(g, 1, "sv_master2", "&2.", "master.333networks.com", "").writtenAs(L::SetaTrimmed);
+    f << text(g, 2, "sv_master3", "&3.", "master.openspy.net", "").writtenAs(L::SetaTrimmed);
+    f << text(g, 3, "sv_master4", "&4.", "master.gamespy.com", "").writtenAs(L::SetaTrimmed);
+    f << text(g, 4, "sv_master5", "&5.", "", "").writtenAs(L::SetaTrimmed);
 
     f << text(G::txtLogFileName, -1, "g_log", "Name", "MOHAALog.log", "Specify a name for your server log");
     f << check(G::chkLogSync, -1, "g_logSync", "Sync Log", false, "");

@@ -1,32 +1,11 @@
 #pragma once
 
+#include "profile/FieldId.h"
+
 #include <QList>
 #include <QString>
 
 namespace fw {
-
-// The field groups of the main window, named as the window's controls. A group is either a
-// control array (members addressed by index) or a single control.
-enum class SettingGroup {
-    txtAdministration,
-    txtGameSettings,
-    chkSOF2Options,
-    chkPunkBuster,
-    txtMovement,
-    chkDMFlags,
-    txtDMFlags,
-    GameLimit,
-    optGameType,
-    txtMasterServers,
-    optServerType,
-    txtLogFileName,
-    chkLogSync,
-    optLogging,
-    txtMsg,
-    txtSeverMessageTime,
-    txtMsgDelay,
-    txtBanIP,
-};
 
 enum class FieldKind { Text, Number, Check, Option };
 
@@ -42,6 +21,18 @@ enum class ProfileEncoding {
 };
 
 enum class SettingTab { Server, Game, Maps, MiscOptions, Information, None };
+
+// How a field becomes a line of the server configuration.
+enum class ConfigLine {
+    None, // not written there (it goes on the command line, or stays in the profile)
+    Seta, // always, the text as typed
+    SetaWhenTyped, // only when the text is not empty
+    SetsWhenTyped, // "sets "tag" "text"", only when the text is not empty
+    SetaOr200, // a time-out whose reading 0 means 200
+    SetaCheck, // "1" or "0"
+    SetaTrimmed,
+    SetaPositiveOrZero, // the text when its reading is above 0, else "0"
+};
 
 // One group: its layout on the window and in the profile file.
 struct GroupInfo {
@@ -69,6 +60,15 @@ struct SettingField {
     QString initial; // text as shown; checks "0"/"1"; option members "1" when selected at first
     QString captionTooltip; // a tooltip of the caption label itself, where it has one of its own
     int maxLength = 0; // digits a field may hold (the port); 0 for no limit
+    ConfigLine configLine = ConfigLine::None;
+
+    FieldId id() const { return { group, index }; }
+    SettingField writtenAs(ConfigLine line) const
+    {
+        SettingField written = *this;
+        written.configLine = line;
+        return written;
+    }
 };
 
 class SettingsCatalogue {
@@ -80,7 +80,9 @@ public:
     static QList<SettingField> members(SettingGroup group);
     // nullptr when the group has no such index.
     static const SettingField* field(SettingGroup group, int index = -1);
+    static const SettingField* field(FieldId id) { return field(id.group, id.index); }
     static QString tag(SettingGroup group, int index = -1);
+    static QString tag(FieldId id) { return tag(id.group, id.index); }
     static int memberCount(SettingGroup group);
     // The group named name (e.g. "txtAdministration"); false when none is.
     static bool groupByName(const QString& name, SettingGroup& out);

@@ -28,7 +28,7 @@ bool ControlButtons::run(const std::function<void()>& minimise)
 {
     Prompter& prompter = m_ctx.prompter;
     const bool messaging = leadingNumber(m_profile.text(G::txtSeverMessageTime)) > 0;
-    if (messaging && m_profile.text(G::txtAdministration, 13).trimmed().isEmpty()) {
+    if (messaging && m_profile.text(field::RconPassword).trimmed().isEmpty()) {
         prompter.warn(messageLines(
             { QStringLiteral("You have server messaging enabled, however, an Rcon Password is required"),
                 QStringLiteral("Please input an Rcon Password, any password will do.") }));

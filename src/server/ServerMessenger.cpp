@@ -55,7 +55,7 @@ void ServerMessenger::SetServerMessages(const QString& text, const QString& pass
 
 void ServerMessenger::StartServerMessages()
 {
-    const QString password = m_profile.text(SettingGroup::txtAdministration, 13);
+    const QString password = m_profile.text(field::RconPassword);
     SetServerMessages(m_profile.message, password);
     // Lines of an earlier arming that still wait for their turn are dropped with it.
     m_pause->stop();
