@@ -4,6 +4,7 @@
 #include "cli/CliSession.h"
 #include "generate/AdvancedCycleWriter.h"
 #include "generate/BatchFileWriter.h"
+#include "generate/ConfigName.h"
 #include "generate/LaunchLine.h"
 #include "generate/LaunchValues.h"
 #include "generate/MapList.h"

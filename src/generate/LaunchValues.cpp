@@ -26,17 +26,23 @@ qint32 launchPort(const QString& text)
 
 QString pureFragment(const ServerProfile& profile)
 {
-    return QStringLiteral("+set ") + SettingsCatalogue::tag(SettingGroup::chkSOF2Options, 8)
-        + (profile.isOn(SettingGroup::chkSOF2Options, 8) ? QStringLiteral(" 1") : QStringLiteral(" 0"));
+    return QStringLiteral("+set ") + SettingsCatalogue::tag(field::PureServer)
+        + (profile.isOn(field::PureServer) ? QStringLiteral(" 1") : QStringLiteral(" 0"));
+}
+
+MemorySizes memorySizes(const ServerProfile& profile)
+{
+    return { leadingNumber(profile.text(field::ZoneMegs)), leadingNumber(profile.text(field::HunkMegs)),
+        leadingNumber(profile.text(field::SoundMegs)) };
 }
 
 LaunchValues gatherLaunchValues(const ServerProfile& profile)
 {
-    using G = SettingGroup;
     LaunchValues values;
-    values.zone = leadingNumber(profile.text(field::ZoneMegs));
-    values.hunk = leadingNumber(profile.text(field::HunkMegs));
-    values.sound = leadingNumber(profile.text(field::SoundMegs));
+    const MemorySizes sizes = memorySizes(profile);
+    values.zone = sizes.zone;
+    values.hunk = sizes.hunk;
+    values.sound = sizes.sound;
     values.ip = profile.text(field::ServerIp);
     values.port = launchPort(profile.text(field::ServerPort));
     values.pure = pureFragment(profile);

@@ -6,6 +6,14 @@ namespace fw {
 
 class ServerProfile;
 
+// The memory sizes of the server's command line: the readings of their fields.
+struct MemorySizes {
+    double zone = 0;
+    double hunk = 0;
+    double sound = 0;
+};
+MemorySizes memorySizes(const ServerProfile& profile);
+
 // The values of the server's command line, gathered while the configuration is written and
 // repeated in its closing comment block.
 struct LaunchValues {

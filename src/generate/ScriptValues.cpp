@@ -1,5 +1,6 @@
 #include "generate/ScriptValues.h"
 
+#include "generate/ConfigName.h"
 #include "generate/LaunchValues.h"
 #include "profile/ServerProfile.h"
 #include "support/NumericText.h"
@@ -8,36 +9,26 @@
 
 namespace fw {
 
-namespace {
-
-QString reading(const ServerProfile& profile, int gameSetting)
-{
-    return shortestDecimal(leadingNumber(profile.text(SettingGroup::txtGameSettings, gameSetting)));
-}
-
-} // namespace
-
 std::optional<ScriptValues> scriptValues(
     const ServerProfile& profile, Prompter& prompter, const QString& defaultPort)
 {
-    const QString name = profile.text(field::ConfigName);
-    if (name.isEmpty()) {
-        prompter.warn(QStringLiteral("A config name is required") + kEightBlanks);
-        return std::nullopt;
-    }
-    if (!gbln_CheckConfigName(name, prompter))
+    // The name goes into the script as typed, blanks and all.
+    const std::optional<QString> name = checkedName(profile.text(field::ConfigName), prompter,
+        QStringLiteral("A config name is required") + kEightBlanks);
+    if (!name)
         return std::nullopt;
 
     ScriptValues values;
-    values.zone = reading(profile, 12);
-    values.hunk = reading(profile, 10);
-    values.sound = reading(profile, 11);
+    const MemorySizes sizes = memorySizes(profile);
+    values.zone = shortestDecimal(sizes.zone);
+    values.hunk = shortestDecimal(sizes.hunk);
+    values.sound = shortestDecimal(sizes.sound);
     values.ip = profile.text(field::ServerIp);
     values.port = profile.text(field::ServerPort);
     if (leadingNumber(values.port) == 0)
         values.port = defaultPort;
     values.pure = pureFragment(profile);
-    values.configFile = configFileName(name);
+    values.configFile = configFileName(*name);
     return values;
 }
 

@@ -1,5 +1,7 @@
 #include "generate/ServerConfigWriter.h"
 
+#include "generate/ConfigName.h"
+
 #include "generate/BanListWriter.h"
 #include "generate/GeneratedFileText.h"
 #include "generate/MapList.h"
@@ -139,29 +141,6 @@ bool CreateMOHAAConfiguration(const ServerProfile& profile, AppContext& ctx, boo
         reportFailure(ctx, e);
         return false;
     }
-}
-
-std::optional<QString> checkedConfigName(
-    const ServerProfile& profile, Prompter& prompter, const QString& missingMessage)
-{
-    const QString name = profile.text(field::ConfigName).trimmed();
-    if (name.isEmpty()) {
-        prompter.warn(missingMessage);
-        return std::nullopt;
-    }
-    if (!gbln_CheckConfigName(name, prompter))
-        return std::nullopt;
-    return name;
-}
-
-std::optional<QString> exportConfigName(const ServerProfile& profile, Prompter& prompter)
-{
-    const std::optional<QString> name = checkedConfigName(profile, prompter,
-        messageLines({ QStringLiteral("Fortwright requires a config name, please input a valid config name."),
-            QStringLiteral("The config name is used to name your server configuration.") }));
-    if (!name)
-        return std::nullopt;
-    return configFileName(*name);
 }
 
 bool exportServerConfiguration(const ServerProfile& profile, AppContext& ctx, const ConfigurationHooks& hooks)

@@ -35,14 +35,6 @@ struct ConfigurationHooks {
 bool CreateMOHAAConfiguration(const ServerProfile& profile, AppContext& ctx, bool exportMode,
     QString& configName, const ConfigurationHooks& hooks = {});
 
-// The export command's file name: the profile's configuration name trimmed, checked and given
-// ".cfg". Nothing (after its message) when the name is empty or holds a forbidden character.
-std::optional<QString> exportConfigName(const ServerProfile& profile, Prompter& prompter);
-// The profile's configuration name trimmed, when it is given and usable as a file name; else
-// nothing, after missingMessage or the file-name check's own message.
-std::optional<QString> checkedConfigName(
-    const ServerProfile& profile, Prompter& prompter, const QString& missingMessage);
-
 // The export command around the writer: the profile's configuration name trimmed, checked and
 // given ".cfg"; "Could not create server cfg!" when the writer fails. False when a check or the
 // writer failed.

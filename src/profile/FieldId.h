@@ -31,6 +31,7 @@ inline constexpr FieldId HunkMegs { SettingGroup::txtGameSettings, 10 };
 inline constexpr FieldId SoundMegs { SettingGroup::txtGameSettings, 11 };
 inline constexpr FieldId ZoneMegs { SettingGroup::txtGameSettings, 12 };
 inline constexpr FieldId TimeOut { SettingGroup::txtGameSettings, 18 };
+inline constexpr FieldId PureServer { SettingGroup::chkSOF2Options, 8 };
 // The Map Wizard hands these on to every map of an advanced cycle.
 inline constexpr FieldId FragLimit { SettingGroup::GameLimit, 0 };
 inline constexpr FieldId TimeLimit { SettingGroup::GameLimit, 1 };

@@ -1,6 +1,6 @@
 #include "server/RunConfigName.h"
 
-#include "generate/ServerConfigWriter.h"
+#include "generate/ConfigName.h"
 #include "support/Prompter.h"
 
 namespace fw {
