@@ -11,37 +11,6 @@ using G = SettingGroup;
 
 namespace {
 
-const QString kBatchHeader = QStringLiteral(R"(###############################################################
-##                    Server Batch File                      ##
-###############################################################
-## File Created by: Fortwright [fortwright@example.org]
-## File Created On: @CREATED@
-###############################################################
-#
-# DO NOT USE the net_IP OR net_Port on your command line unless you're on a multi-homed system
-
-)");
-
-QString shellFile(const QString& scriptName, const QString& commandLine)
-{
-    return QStringLiteral(R"(#!/bin/sh
-#############################################################
-# File Created by: Fortwright ver: 0.1.2 October 21 2002
-# File Created On: @CREATED@
-# fortwright@example.org
-#############################################################
-# Remember to change the path below to point to your main folder
-# To run this file, open a terminal window and cd to the folder
-# you copied this file to and type;
-# sh %1
-#############################################################
-# DO NOT USE the net_IP OR net_Port on your command line unless you're on a multi-homed system
-cd /mohaa/main
-%2
-)")
-        .arg(scriptName, commandLine);
-}
-
 class BatchAndShell : public GenerateFixture {
 protected:
     BatchAndShell() { profile.setValue(G::txtAdministration, 1, QStringLiteral("my server")); }
@@ -55,11 +24,8 @@ TEST_F(BatchAndShell, BatchFileWithInitialSettings)
     profile.select(G::optServerType, 0); // the batch file ignores the server type
     t.prompter.choose(target(QStringLiteral("start.bat")));
     ASSERT_TRUE(gbln_MakeBatchFile(profile, t.context));
-    EXPECT_EQ(readBytes(target(QStringLiteral("start.bat"))),
-        expectedFile(kBatchHeader
-            + "\"MOHAA_server.exe\"+set sv_pure 1 +set com_zoneMegs 16 +set com_hunkMegs 56 +set "
-              "com_soundmegs 16 "
-              "+set vm_game 0 +set dedicated 2 +set net_port 12203 +exec my server.cfg\n"));
+    EXPECT_EQ(
+        readBytes(target(QStringLiteral("start.bat"))), expectedData(QStringLiteral("start.bat.expected")));
     ASSERT_EQ(t.prompter.dialogs().size(), 1);
     const FileDialogRequest& dialog = t.prompter.dialogs()[0];
     EXPECT_FALSE(dialog.open);
@@ -83,11 +49,7 @@ TEST_F(BatchAndShell, BatchFileAddressDefaultPortAndShortName)
     profile.setValue(G::chkSOF2Options, 8, QStringLiteral("0"));
     t.prompter.choose(target(QStringLiteral("a.bat")));
     ASSERT_TRUE(gbln_MakeBatchFile(profile, t.context, ShowWritten::No));
-    EXPECT_EQ(readBytes(target(QStringLiteral("a.bat"))),
-        expectedFile(kBatchHeader
-            + "\"MOHAA_server.exe\"+set sv_pure 0 +set com_zoneMegs 16 +set com_hunkMegs 56 +set "
-              "com_soundmegs 8.5 "
-              "+set vm_game 0 +set dedicated 2 +set net_port 27960 +set net_ip 10.0.0.5 +exec abc.cfg\n"));
+    EXPECT_EQ(readBytes(target(QStringLiteral("a.bat"))), expectedData(QStringLiteral("a.bat.expected")));
     EXPECT_TRUE(t.services.openedDocuments.isEmpty());
 
     // A port that reads as 0 also takes the default; a name ending in .CFG is used as typed.
@@ -106,12 +68,7 @@ TEST_F(BatchAndShell, ShellScriptWithItsOwnDefaultPort)
     const QString script = target(QStringLiteral("run server.sh"));
     t.prompter.choose(script);
     ASSERT_TRUE(gbln_MakeLinuxFile(profile, t.context));
-    EXPECT_EQ(readBytes(script),
-        expectedFile(shellFile(QStringLiteral("run server.sh"),
-            QStringLiteral(
-                "screen ./mohaa_lnxded +set fs_basepath ./ +set com_zoneMegs 16 +set sv_pure 1 +set "
-                "com_hunkMegs 56 +set com_soundmegs 16 +set vm_game 2 +set vm_cgame 2 +set vm_ui 2 +set "
-                "dedicated 2 +set ttycon 0 +set net_port 20101 +exec my server.cfg"))));
+    EXPECT_EQ(readBytes(script), expectedData(QStringLiteral("run-server.sh.expected")));
     ASSERT_EQ(t.prompter.boxes().size(), 2);
     EXPECT_EQ(t.prompter.boxes()[0].text,
         QStringLiteral(

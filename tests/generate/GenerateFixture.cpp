@@ -1,34 +1,32 @@
 #include "GenerateFixture.h"
 
 #include "support/AnsiCodec.h"
-#include "support/Clock.h"
-
-#include <QTimeZone>
+#include "testkit/TestData.h"
 
 namespace fw::test {
 
-GenerateFixture::GenerateFixture()
+QString GenerateFixture::createdStamp() const
 {
-    qputenv("SOURCE_DATE_EPOCH", "1700000000");
-}
-
-GenerateFixture::~GenerateFixture()
-{
-    qunsetenv("SOURCE_DATE_EPOCH");
-}
-
-QString GenerateFixture::createdStamp()
-{
-    const QDateTime now = QDateTime::fromSecsSinceEpoch(1700000000, QTimeZone::utc());
+    const QDateTime now = t.clock.now();
     return longDateText(now) + QStringLiteral(" at ") + timeText(now);
 }
 
-QByteArray GenerateFixture::expectedFile(const QString& text)
+QByteArray GenerateFixture::expectedFile(const QString& text) const
 {
     QString out = text;
     out.replace(QStringLiteral("@CREATED@"), createdStamp());
     out.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     return toAnsi(out);
+}
+
+QByteArray GenerateFixture::expectedData(const QString& name) const
+{
+    return testData(name).replace("@CREATED@", toAnsi(createdStamp()));
+}
+
+QString GenerateFixture::dataText(const QString& name)
+{
+    return fromAnsi(testData(name)).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
 void GenerateFixture::addRotation(const QString& map, const QString& gameTypes)

@@ -7,17 +7,18 @@
 
 namespace fw::test {
 
-// A fixed "now" for every generated header, a fresh context and a profile at its initial values.
+// A fresh context, whose clock stands still, and a profile at its initial values.
 class GenerateFixture : public ::testing::Test {
 protected:
-    GenerateFixture();
-    ~GenerateFixture() override;
-
     // The date and time text of the fixed "now", as the headers show it.
-    static QString createdStamp();
+    QString createdStamp() const;
     // text with "\n" line ends turned into CR LF after every line, "@CREATED@" replaced by the
     // stamp, and encoded as Windows-1252.
-    static QByteArray expectedFile(const QString& text);
+    QByteArray expectedFile(const QString& text) const;
+    // A file under tests/data with "@CREATED@" replaced by the stamp.
+    QByteArray expectedData(const QString& name) const;
+    // The same file as text with "\n" line ends, for tests that change a few lines of it.
+    static QString dataText(const QString& name);
     static QString lines(const QByteArray& bytes) { return QString::fromLatin1(bytes); }
 
     void addRotation(const QString& map, const QString& gameTypes = {});

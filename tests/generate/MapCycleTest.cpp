@@ -12,21 +12,6 @@ using G = SettingGroup;
 
 namespace {
 
-const QString kCycleHeader = QStringLiteral(R"(///////////////////////////////////////////////////////////////
-//         MOHAA Map Cycle Configuration File        //
-///////////////////////////////////////////////////////////////
-// File Created by: Fortwright [fortwright@example.org]
-// File Created On: @CREATED@
-///////////////////////////////////////////////////////////////
-
-// ================
-// MAPS IN ROTATION
-// ================
-// The list below will show in ASE, GS etc. If voting is enabled players can vote for maps using /callvote nextmap vstr m1
-// From the console you can also type vstr m1 and the map assigned to the cvar m1 will be loaded.
-// From rcon you can also type /rcon <password> vstr m1 and the map assigned to the cvar m1 will be loaded.
-)");
-
 // The wizard's values for obj_team1 (Objective) and mohdm1 (Free for All).
 AdvancedCycle twoMapCycle()
 {
@@ -71,43 +56,12 @@ TEST_F(MapCycle, MapListValueMarksOnlyExactObjectiveText)
 TEST_F(MapCycle, TwoMapCycleWritesMainAndPerMapFiles)
 {
     ASSERT_TRUE(gbln_MakeAdvancedCycle(cyclePath(), twoMapCycle(), t.context));
-    const QByteArray main = expectedFile(kCycleHeader + QStringLiteral(R"(sets "Map m1" "obj_team1"
-sets "Map m2" "mohdm1"
-
-set m1 "set g_gametype 4;map obj_team1;seta g_speed 250;seta g_gravity 800;exec 1mycycle.cfg;wait;set nextmap vstr m2
-set m2 "set g_gametype 1;map mohdm1;seta g_speed 320;seta g_gravity 600;exec 2mycycle.cfg;wait;set nextmap vstr m1
-
-vstr m1
-// ***    DO NOT DELETE MAP NAME ***
-// ***    REQ BY Fortwright  ***
-//obj_team1
-
-
-)"));
+    const QByteArray main = expectedData(QStringLiteral("mycycle.cfg.expected"));
     EXPECT_EQ(readBytes(cyclePath()), main);
     EXPECT_EQ(readBytes(t.dataFile(QStringLiteral("tempcfg.cfg"))), main) << "the scratch file stays";
-    EXPECT_EQ(readBytes(cyclePath(QStringLiteral("1mycycle.cfg"))),
-        expectedFile(QStringLiteral(R"(// This map cycle is referenced by mycycle.cfg
-set g_quadfactor 3
-set g_weaponrespawn 5
-set g_knockback 1000
-set fraglimit 0
-set timelimit 20
-set capturelimit 0
-set dmflags 0
-//EOF
-)")));
-    EXPECT_EQ(readBytes(cyclePath(QStringLiteral("2mycycle.cfg"))),
-        expectedFile(QStringLiteral(R"(// This map cycle is referenced by mycycle.cfg
-set g_quadfactor 4
-set g_weaponrespawn 6
-set g_knockback 1200
-set fraglimit 30
-set timelimit 15
-set capturelimit 8
-set dmflags 40
-//EOF
-)")));
+    for (const char* perMap : { "1mycycle.cfg", "2mycycle.cfg" })
+        EXPECT_EQ(readBytes(cyclePath(QString::fromLatin1(perMap))),
+            expectedData(QString::fromLatin1(perMap) + QStringLiteral(".expected")));
     EXPECT_TRUE(t.prompter.boxes().isEmpty());
 }
 

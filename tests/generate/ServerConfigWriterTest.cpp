@@ -12,105 +12,7 @@ using G = SettingGroup;
 namespace {
 
 // The configuration of a profile at its initial values with mohdm1 as the only map.
-const QString kDefaultConfig
-    = QStringLiteral(R"(///////////////////////////////////////////////////////////////
-//             Medal of Honor Server Configuration File
-///////////////////////////////////////////////////////////////
-// File Created by: Fortwright 0.1.2 October 21 2002
-// File Created On: @CREATED@
-//    Developed By: fortwright@example.org
-///////////////////////////////////////////////////////////////
-//       This file is automatically executed by MOHAA_server.exe
-///////////////////////////////////////////////////////////////
-
-sets ".Configured By" "Fortwright: 0.1.2 October 21 2002"
-
-seta g_motd ""
-seta sv_hostname ""
-seta g_password ""
-seta rconPassword ""
-seta sv_privatePassword ""
-
-seta sv_maxclients "8"
-seta sv_privateClients "0"
-seta g_respawnInvulnerability "3"
-seta g_respawnInterval "5"
-seta sv_maxPing "0"
-seta sv_minPing "0"
-seta sv_maxRate "5000"
-seta sv_fps "20"
-seta sv_reconnectlimit "8"
-seta g_maxGameClients "0"
-seta g_minGameClients "0"
-seta sv_zombietime "30"
-seta g_allowjointime "30"
-seta g_inactivity "320"
-seta sv_timeout "200"
-seta g_inactiveSpectate "60"
-seta g_inactiveKick "200"
-
-seta g_allowvote "0"
-seta sv_allowDownload "0"
-seta sv_allowAnonymous "0"
-seta g_doWarmup "1"
-seta sv_floodProtect "1"
-seta g_teamdamage "1"
-seta g_teamForceBalance "1"
-seta g_teamAutoJoin "1"
-seta g_synchronousclients "0"
-seta g_adaptrespawn "1"
-seta g_smoothClients "0"
-seta sv_padPackets "0"
-seta sv_gamespy "1"
-seta g_forceready "1"
-seta g_forcerespawn "1"
-
-// Master Servers
-seta sv_master1 "master.x-null.net"
-seta sv_master2 "master.333networks.com"
-seta sv_master3 "master.openspy.net"
-seta sv_master4 "master.gamespy.com"
-seta sv_master5 ""
-
-//Logging
-seta logfile "3"
-seta g_log "MOHAALog.log"
-seta g_logSync "0"
-
-// Movement
-seta sv_timeout "320"
-seta sv_walkspeed "150"
-seta sv_runspeed "250"
-seta sv_crouchmult "1"
-
-seta dmflags "0" // 8 (no falling damage) 16 (fixed FOV) 32 (no footsteps)
-
-//Game Limits
-seta fraglimit "20"
-seta timelimit "0"
-seta roundlimit "0"
-
-//----------------
-//#### THE FOLLOWING KICKS THE SERVER INTO GEAR ####
-//----------------
-
-seta sv_maplist "dm/mohdm1"
-Map dm/mohdm1
-
-// Additional Configs
-
-
-
-//-- Commandline Information --//
-// ZoneMegs = 16
-// HunkMegs = 56
-// SoundMegs = 16
-// IP = 
-// Port = 12203
-//--                         --//
-
-//EOF
-)");
+const QString kDefaultConfig = QStringLiteral("server.cfg.expected");
 
 const QString kMasterBlock = QStringLiteral(R"(// Master Servers
 seta sv_master1 "master.x-null.net"
@@ -155,7 +57,7 @@ TEST_F(ServerConfigWriter, InitialSettingsWithOneDeathmatchMapAndHelperFiles)
     QStringList files;
     hooks.wroteFile = [&](const QString& path) { files << QFileInfo(path).fileName(); };
     ASSERT_TRUE(runMode());
-    EXPECT_EQ(written(), expectedFile(kDefaultConfig));
+    EXPECT_EQ(written(), expectedData(kDefaultConfig));
     EXPECT_EQ(readBytes(t.mainFile(QStringLiteral("default.cfg"))), kHelperFile);
     EXPECT_EQ(readBytes(t.mainFile(QStringLiteral("autoexec.cfg"))), kHelperFile);
     EXPECT_EQ(files, QStringList({ "default.cfg", "autoexec.cfg", "server.cfg" }));
@@ -172,7 +74,7 @@ TEST_F(ServerConfigWriter, InitialSettingsWithOneDeathmatchMapAndHelperFiles)
 
 TEST_F(ServerConfigWriter, LanAndListenServersHaveNoMasterBlock)
 {
-    const QString withoutMasters = replaced(kDefaultConfig, { { kMasterBlock, QString() } });
+    const QString withoutMasters = replaced(dataText(kDefaultConfig), { { kMasterBlock, QString() } });
     for (const int serverType : { 0, 2 }) {
         profile.select(G::optServerType, serverType);
         ASSERT_TRUE(runMode());
@@ -201,7 +103,7 @@ TEST_F(ServerConfigWriter, ValuesThatTheRulesRewriteOrLeaveOut)
     profile.clearSelection(G::optLogging);
 
     ASSERT_TRUE(runMode());
-    const QString expected = replaced(kDefaultConfig,
+    const QString expected = replaced(dataText(kDefaultConfig),
         {
             { "seta sv_hostname \"\"\n", "seta sv_hostname \"\"\nsets \"Admin\" \"Sarge\"\n" },
             { "seta dmflags \"0\"", "seta dmflags \"40\"" },
@@ -228,7 +130,7 @@ TEST_F(ServerConfigWriter, StartingMapRotationOrderAndObjectiveMaps)
     profile.rotation.startingMap = QStringLiteral("Map obj/obj_team2");
     ASSERT_TRUE(runMode());
     EXPECT_EQ(written(),
-        expectedFile(replaced(kDefaultConfig,
+        expectedFile(replaced(dataText(kDefaultConfig),
             { { "seta sv_maplist \"dm/mohdm1\"\nMap dm/mohdm1",
                 "seta sv_maplist \"dm/mohdm1 obj/obj_team2 dm/obj_team4\"\nMap obj/obj_team2" } })));
 
@@ -246,7 +148,7 @@ TEST_F(ServerConfigWriter, EmptyRotationWithSavedCycleLeavesTheStartLineOut)
     profile.rotation.savedCyclePath = QStringLiteral("/games/mohaa/main/mycycle.cfg");
     ASSERT_TRUE(runMode());
     EXPECT_EQ(written(),
-        expectedFile(replaced(kDefaultConfig,
+        expectedFile(replaced(dataText(kDefaultConfig),
             { { "seta sv_maplist \"dm/mohdm1\"\nMap dm/mohdm1\n", "seta sv_maplist \"\"\n" } })));
     EXPECT_TRUE(t.prompter.boxes().isEmpty());
 }
@@ -262,7 +164,7 @@ TEST_F(ServerConfigWriter, AdditionalConfigurationsOnlyWhenTheirFileExists)
     profile.configs[8] = { "01/02/2003", "10", "also present.cfg", present };
     ASSERT_TRUE(runMode());
     EXPECT_EQ(written(),
-        expectedFile(replaced(kDefaultConfig,
+        expectedFile(replaced(dataText(kDefaultConfig),
             { { "// Additional Configs\n",
                 "// Additional Configs\nexec present.cfg\nexec also present.cfg\n" } })));
 
@@ -270,7 +172,7 @@ TEST_F(ServerConfigWriter, AdditionalConfigurationsOnlyWhenTheirFileExists)
     for (AdditionalConfig& config : profile.configs)
         config = { "01/02/2003", "10", "old.cfg", t.root.filePath(QStringLiteral("old.cfg")) };
     ASSERT_TRUE(runMode());
-    EXPECT_EQ(written(), expectedFile(kDefaultConfig));
+    EXPECT_EQ(written(), expectedData(kDefaultConfig));
 }
 
 TEST_F(ServerConfigWriter, BannedAddressesGetTheirListAndExecBlock)
@@ -279,35 +181,17 @@ TEST_F(ServerConfigWriter, BannedAddressesGetTheirListAndExecBlock)
         = { { "01/02/2003", "10.1.1.1" }, { "01/03/2003", "192.168.0.*" }, { "01/04/2003", "10.1.1.1" } };
     ASSERT_TRUE(runMode());
     EXPECT_EQ(written(),
-        expectedFile(replaced(kDefaultConfig,
+        expectedFile(replaced(dataText(kDefaultConfig),
             { { "// Additional Configs\n\n\n",
                 "// Additional Configs\n\n\n// Banned List\nexec Banned.cfg\n\n" } })));
     EXPECT_EQ(readBytes(t.mainFile(QStringLiteral("Banned.cfg"))),
-        expectedFile(QStringLiteral(R"(///////////////////////////////////////////////////////////////
-//              Medal of Honor BAN Configuration File               //
-///////////////////////////////////////////////////////////////
-// File Created by: Fortwright [fortwright@example.org]
-// File Created On: @CREATED@
-///////////////////////////////////////////////////////////////
-
-// This file is automatically executed by MOHAA_server.exe
-
-reset g_banIPs
-seta g_filterBan "1"
-// Begin Banned IP's List
-addIP "10.1.1.1"
-addIP "192.168.0.*"
-addIP "10.1.1.1"
-writeconfig q3config.cfg
-wait
-// End Banned IP's List
-)")));
+        expectedData(QStringLiteral("Banned.cfg.expected")));
 
     // When the list becomes empty the old file stays but is no longer executed.
     profile.bans.clear();
     ASSERT_TRUE(runMode());
     EXPECT_TRUE(QFile::exists(t.mainFile(QStringLiteral("Banned.cfg"))));
-    EXPECT_EQ(written(), expectedFile(kDefaultConfig));
+    EXPECT_EQ(written(), expectedData(kDefaultConfig));
 }
 
 TEST_F(ServerConfigWriter, BanListThatCannotBeWrittenIsReportedAndLeftOut)
@@ -315,7 +199,7 @@ TEST_F(ServerConfigWriter, BanListThatCannotBeWrittenIsReportedAndLeftOut)
     profile.bans = { { "01/02/2003", "10.1.1.1" } };
     QDir().mkpath(t.mainFile(QStringLiteral("Banned.cfg"))); // a folder in its place
     ASSERT_TRUE(runMode());
-    EXPECT_EQ(written(), expectedFile(kDefaultConfig));
+    EXPECT_EQ(written(), expectedData(kDefaultConfig));
     ASSERT_EQ(t.prompter.boxes().size(), 2);
     EXPECT_EQ(t.prompter.boxes()[0].icon, MessageIcon::Critical);
     EXPECT_TRUE(t.prompter.boxes()[0].text.contains("::modFunctions.gbln_MakeBANList(Function)"));
@@ -335,7 +219,7 @@ TEST_F(ServerConfigWriter, RunModeNameBlanksLowerCaseAndLaunchHook)
     ASSERT_TRUE(CreateMOHAAConfiguration(profile, t.context, false, name, hooks));
     EXPECT_EQ(name, QStringLiteral("My_Server.cfg")) << "the caller sees the replaced name";
     EXPECT_EQ(launchedWith, QStringLiteral("My_Server.cfg")) << "the launch line keeps the case";
-    EXPECT_EQ(written(QStringLiteral("my_server.cfg")), expectedFile(kDefaultConfig));
+    EXPECT_EQ(written(QStringLiteral("my_server.cfg")), expectedData(kDefaultConfig));
     EXPECT_EQ(launched.port, 12203);
     EXPECT_EQ(launched.hunk, 56);
     EXPECT_EQ(launched.pure, QStringLiteral("+set sv_pure 1"));
@@ -367,7 +251,7 @@ TEST_F(ServerConfigWriter, LaunchFailuresUseTheSocketTableOrTheErrorReport)
     EXPECT_TRUE(t.prompter.boxes()[0].text.contains("Fortwright::Code.CreateMOHAAConfiguration(Function)"));
     EXPECT_TRUE(lines(readBytes(t.errors.defaultLogPath()))
                     .contains("Error 53 in Fortwright::Code.CreateMOHAAConfiguration"));
-    EXPECT_EQ(written(), expectedFile(kDefaultConfig)) << "the file was written before the launch";
+    EXPECT_EQ(written(), expectedData(kDefaultConfig)) << "the file was written before the launch";
 }
 
 TEST_F(ServerConfigWriter, ExportModeAsksForThePathAndShowsTheFile)
@@ -386,7 +270,7 @@ TEST_F(ServerConfigWriter, ExportModeAsksForThePathAndShowsTheFile)
     EXPECT_EQ(dialog.initialDir, t.context.gamePath + QDir::separator() + QStringLiteral("Main"));
     EXPECT_TRUE(dialog.fileName.isEmpty());
     EXPECT_EQ(dialog.flags, 0x80002u);
-    EXPECT_EQ(readBytes(target), expectedFile(kDefaultConfig));
+    EXPECT_EQ(readBytes(target), expectedData(kDefaultConfig));
     ASSERT_EQ(t.prompter.boxes().size(), 1);
     EXPECT_EQ(t.prompter.boxes()[0].text, QStringLiteral("'my_server.cfg' has been created        "));
     EXPECT_EQ(t.prompter.boxes()[0].icon, MessageIcon::Information);

@@ -5,6 +5,7 @@
 #include "testkit/QtPrinters.h"
 #include "testkit/RecordingScanProgress.h"
 #include "testkit/TestContext.h"
+#include "testkit/TestData.h"
 #include "testkit/ZipFixture.h"
 
 #include <QDir>
@@ -54,16 +55,7 @@ TEST(MapScanner, ListsStockAndCustomMapsInNameOrderAndCountsEveryFile)
     test::writeBytes(f.t.dataFile(QStringLiteral("Main.efr")), test::crlfLines({ "old.pk3,old,old,old," }));
 
     ASSERT_TRUE(f.scan());
-    const QByteArray expected = test::crlfLines(
-        { "abc.PK3,abc1,abc1,abc1,ffa team round", "caf\xe9.pk3,cafe1,cafe1,cafe1,objective",
-            "maps1.pk3,mymap,mymap,mymap,ffa team round", "maps1.pk3,obj1,obj1,obj1,objective",
-            "Pak5.pk3,obj_team1,obj_team1,,objective", "Pak5.pk3,obj_team2,obj_team2,,objective",
-            "Pak5.pk3,obj_team3,obj_team3,,objective", "Pak5.pk3,obj_team4,obj_team4,,objective",
-            "Pak5.pk3,mohdm1,mohdm1,,ffa team round", "Pak5.pk3,mohdm2,mohdm2,,ffa team round",
-            "Pak5.pk3,mohdm3,mohdm3,,ffa team round", "Pak5.pk3,mohdm4,mohdm4,,ffa team round",
-            "Pak5.pk3,mohdm5,mohdm5,,ffa team round", "Pak5.pk3,mohdm6,mohdm6,,ffa team round",
-            "Pak5.pk3,mohdm7,mohdm7,,ffa team round", "PAK6.PK3,mohdm6,mohdm6,,ffa team round" });
-    EXPECT_EQ(f.mapList(), expected);
+    EXPECT_EQ(f.mapList(), test::testData(QStringLiteral("Main.efr.expected")));
     EXPECT_TRUE(f.t.prompter.boxes().isEmpty());
     EXPECT_EQ(f.progress.calls,
         QStringList(

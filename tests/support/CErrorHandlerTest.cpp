@@ -14,14 +14,10 @@ using namespace fw;
 
 namespace {
 
-struct FixedClock : Clock {
-    QDateTime now() const override { return QDateTime(QDate(2026, 12, 5), QTime(14, 3, 9)); }
-};
-
 struct HandlerFixture : ::testing::Test {
     QTemporaryDir dir;
     test::ScriptedPrompter prompter;
-    FixedClock clock;
+    test::FakeClock clock { QDateTime(QDate(2026, 12, 5), QTime(14, 3, 9)) };
     CErrorHandler handler { prompter, clock };
     QString errorLog = dir.filePath(QStringLiteral("Error Log.txt"));
     QString traceLog = dir.filePath(QStringLiteral("Tracing Log.txt"));

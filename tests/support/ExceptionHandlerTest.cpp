@@ -36,16 +36,12 @@ TEST(ExceptionNames, NameCodesFromTheTableAndSpellOutTheRest)
 #ifdef Q_OS_UNIX
 namespace {
 
-struct FixedClock : Clock {
-    QDateTime now() const override { return QDateTime(QDate(2026, 12, 5), QTime(14, 3, 9)); }
-};
-
 // Each fault runs in a forked child, which shares the fixture's log path: the filter logs the
 // fault there and the child ends by the signal.
 struct CrashFixture : ::testing::Test {
     QTemporaryDir dir;
     QString log = dir.filePath(QStringLiteral("Fortwright.log"));
-    FixedClock clock;
+    test::FakeClock clock { QDateTime(QDate(2026, 12, 5), QTime(14, 3, 9)) };
 
     void expectEntries(const QStringList& names)
     {

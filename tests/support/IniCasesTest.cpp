@@ -53,7 +53,8 @@ ProfileBuffer replay(const IniDocument& document, const QString& op, const QJson
 
 TEST(IniCases, EveryRecordedReadGivesTheRecordedResult)
 {
-    QFile file(QFileInfo(QString::fromUtf8(__FILE__)).dir().filePath(QStringLiteral("data/ini-cases.jsonl")));
+    // One recorded case a line, as a JSON object.
+    QFile file(QStringLiteral(FORTWRIGHT_TEST_DATA "/ini-cases.records"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     int replayed = 0;
     int skipped = 0;

@@ -69,12 +69,10 @@ TEST(PathHelpers, ConfigNameCheckRefusesTheEightCharactersAndWhatACommandLineWou
 
 TEST(ErrorReporter, StandardCallLogsAnEntryAndShowsTheBox)
 {
-    qputenv("SOURCE_DATE_EPOCH", "1000000000");
     test::TestContext t;
     const FortwrightError error(53, QStringLiteral("Fortwright"), QStringLiteral("File not found"));
     t.errors.report(QStringLiteral("::modFunctions.gbln_MakeBANList(Function)"), error);
     t.errors.report(QStringLiteral("::modFunctions.gbln_MakeBANList(Function)"), error);
-    qunsetenv("SOURCE_DATE_EPOCH");
 
     const QString log = t.dataFile(QStringLiteral("Fortwright.log"));
     EXPECT_EQ(t.errors.lastErrorLog(), log);

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "support/AppContext.h"
-#include "support/Clock.h"
 #include "support/ErrorReporter.h"
+#include "testkit/FakeClock.h"
 #include "testkit/FakePlatformServices.h"
 #include "testkit/QtPrinters.h"
 #include "testkit/ScriptedPrompter.h"
@@ -13,14 +13,15 @@
 namespace fw::test {
 
 // A fresh data folder, game folder (with Main) and settings store path in a temporary directory,
-// the scripted prompter, the recording services and a reporter: everything a workflow needs.
+// the scripted prompter, the recording services, a clock that stands still and a reporter: everything a
+// workflow needs.
 struct TestContext {
     TestContext();
 
     QTemporaryDir root;
     ScriptedPrompter prompter;
     FakePlatformServices services;
-    Clock clock;
+    FakeClock clock;
     ErrorReporter errors;
     AppContext context;
 

@@ -1,0 +1,110 @@
+#include "WindowFixture.h"
+#include "app/FrmMapPreview.h"
+#include "app/FrmScanner.h"
+#include "app/MapsPage.h"
+#include "profile/AppState.h"
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QProgressBar>
+#include <QScreen>
+#include <QTest>
+#include <QToolBar>
+#include <QTreeWidget>
+
+using namespace fw;
+
+namespace {
+
+class SideWindowsTest : public test::WindowFixture {
+protected:
+    void SetUp() override
+    {
+        // A map list keeps the load from asking for a first scan.
+        test::writeBytes(
+            t.dataFile(QStringLiteral("Main.efr")), "maps1.pk3,bunker,bunker,The Bunker,objective\r\n");
+    }
+};
+
+} // namespace
+
+TEST_F(SideWindowsTest, ToolbarLayoutAndPositionAreKeptAtUnloadAndOnlyTheLayoutComesBack)
+{
+    window.Form_Load();
+    auto* bar = find<QToolBar>(QStringLiteral("tbrMain"));
+    window.addToolBar(Qt::LeftToolBarArea, bar);
+    window.move(150, 90);
+    const QPoint left = window.pos();
+    window.Form_Unload();
+    EXPECT_TRUE(QFileInfo::exists(t.dataFile(QStringLiteral("MOHAALib.atb"))));
+    const AppState state(t.context.settingsStorePath);
+    EXPECT_EQ(state.left(), left.x() * 15) << "twips, 15 to the pixel";
+    EXPECT_EQ(state.top(), left.y() * 15);
+
+    FrmMain next(t.context);
+    EXPECT_EQ(next.toolBarArea(next.findChild<QToolBar*>(QStringLiteral("tbrMain"))), Qt::TopToolBarArea)
+        << "before its load the window has the built-in layout";
+    next.Form_Load();
+    EXPECT_EQ(next.toolBarArea(next.findChild<QToolBar*>(QStringLiteral("tbrMain"))), Qt::LeftToolBarArea);
+    const QRect area = next.screen()->availableGeometry();
+    EXPECT_EQ(next.pos(),
+        QPoint(area.x() + (area.width() - next.frameGeometry().width()) / 2,
+            area.y() + (area.height() - next.frameGeometry().height()) / 2))
+        << "the stored position is not applied: the window opens centred";
+    next.Form_Unload();
+}
+
+TEST_F(SideWindowsTest, ThePreviewFollowsTheClickedMapAndClosingOnlyHidesItUntilUnload)
+{
+    window.Form_Load();
+    FrmMapPreview* preview = window.mapPreview();
+    ASSERT_NE(preview, nullptr);
+    EXPECT_FALSE(preview->isVisible()) << "loaded hidden";
+    QTreeWidget* tree = window.mapsPage()->tree();
+    const auto found = tree->findItems(QStringLiteral("bunker"), Qt::MatchExactly | Qt::MatchRecursive);
+    ASSERT_EQ(found.size(), 1);
+    emit tree->itemClicked(found[0], 0);
+    EXPECT_EQ(preview->mapText(), QStringLiteral("The Bunker"));
+    emit tree->itemClicked(found[0]->parent(), 0);
+    EXPECT_EQ(preview->mapText(), QString()) << "a folder node has no long name";
+
+    preview->setMapText(QStringLiteral("kept"));
+    preview->show();
+    EXPECT_FALSE(preview->close()) << "the user's close is refused";
+    EXPECT_FALSE(preview->isVisible()) << "and hides the window instead";
+    EXPECT_EQ(preview->mapText(), QStringLiteral("kept"));
+    window.Form_Unload();
+    preview->show();
+    EXPECT_TRUE(preview->close()) << "after the unload a close is a close";
+}
+
+TEST_F(SideWindowsTest, TheScanWindowShowsTheFileAndABarThatCannotBeLeftHalfWay)
+{
+    FrmScanner scanner;
+    auto* file = scanner.findChild<QLabel*>(QStringLiteral("lblCurrentFile"));
+    auto* bar = scanner.findChild<QProgressBar*>(QStringLiteral("prgScan"));
+    ASSERT_TRUE(file && bar);
+    file->setText(QStringLiteral("left from before"));
+    scanner.show();
+    EXPECT_TRUE(scanner.isVisible());
+    EXPECT_EQ(scanner.windowTitle(), QStringLiteral("Scanning..."));
+    EXPECT_EQ(file->text(), QString()) << "each scan starts with an empty file line";
+    EXPECT_EQ(scanner.cursor().shape(), Qt::WaitCursor);
+
+    scanner.setMaximum(0);
+    EXPECT_EQ(bar->maximum(), 1) << "an empty folder still gets a bar that can fill";
+    scanner.setMaximum(3);
+    scanner.setValue(2);
+    scanner.setCurrentFile(QStringLiteral("Scanning b.pk3 ...."));
+    EXPECT_EQ(bar->value(), 2);
+    EXPECT_EQ(file->text(), QStringLiteral("Scanning b.pk3 ...."));
+    scanner.setValue(7);
+    EXPECT_EQ(bar->value(), 3) << "kept within the bar";
+
+    EXPECT_FALSE(scanner.close());
+    QTest::keyClick(&scanner, Qt::Key_Escape);
+    EXPECT_TRUE(scanner.isVisible()) << "neither a close nor Escape ends a scan";
+    scanner.hide();
+    EXPECT_FALSE(scanner.isVisible());
+    EXPECT_EQ(scanner.cursor().shape(), Qt::ArrowCursor) << "the wait cursor goes with the window";
+}
