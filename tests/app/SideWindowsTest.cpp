@@ -61,6 +61,7 @@ TEST_F(SideWindowsTest, ThePreviewFollowsTheClickedMapAndClosingOnlyHidesItUntil
     ASSERT_NE(preview, nullptr);
     EXPECT_FALSE(preview->isVisible()) << "loaded hidden";
     QTreeWidget* tree = window.mapsPage()->tree();
+    tree->expandAll(); // map nodes are made as their archive opens
     const auto found = tree->findItems(QStringLiteral("bunker"), Qt::MatchExactly | Qt::MatchRecursive);
     ASSERT_EQ(found.size(), 1);
     emit tree->itemClicked(found[0], 0);
