@@ -2,12 +2,10 @@
 
 #include "generate/GeneratedFileText.h"
 #include "generate/LaunchLine.h"
-#include "generate/SavePathDialog.h"
-#include "generate/ScriptValues.h"
+#include "generate/ScriptExport.h"
 #include "profile/SettingsCatalogue.h"
 #include "support/AnsiTextFile.h"
 #include "support/AppContext.h"
-#include "support/ErrorReporter.h"
 #include "support/Prompter.h"
 
 namespace fw {
@@ -26,7 +24,7 @@ QString batchCommandLine(const ScriptValues& v)
     return line + QStringLiteral(" +exec ") + v.configFile;
 }
 
-void writeBatchFile(const QString& path, const ScriptValues& values, const AppContext& ctx)
+QByteArray batchFileText(const ScriptValues& values, const AppContext& ctx)
 {
     AnsiTextBuilder text;
     text.lines(framedHeader(kBatchRule,
@@ -37,30 +35,22 @@ void writeBatchFile(const QString& path, const ScriptValues& values, const AppCo
                              "multi-homed system"))
         .line()
         .line(batchCommandLine(values));
-    writeFileWhole(path, text.bytes());
+    return text.bytes();
 }
 
 } // namespace
 
 bool gbln_MakeBatchFile(const ServerProfile& profile, AppContext& ctx, ShowWritten show)
 {
-    try {
-        const std::optional<ScriptValues> values = scriptValues(profile, ctx.prompter, kBatchDefaultPort);
-        if (!values)
-            return false;
-        const QString path = askSavePath(ctx.prompter, QStringLiteral("Save Batch File"),
-            QStringLiteral("Batch File (*.bat)|*.bat"), ctx.gamePath);
-        if (path.isEmpty())
-            return false;
-        writeBatchFile(path, *values, ctx);
-        ctx.prompter.inform(QLatin1Char('\'') + path + QStringLiteral("' has been Saved") + kEightBlanks);
-        if (show == ShowWritten::Yes)
-            showWrittenFile(ctx.services, path, NotepadFallback::Nothing);
-        return true;
-    } catch (const std::exception& e) {
-        ctx.errors.report(QStringLiteral("::frmMain.gbln_MakeBatchFile(Function)"), e);
-        return false;
-    }
+    return exportScript(profile, ctx, show,
+        { kBatchDefaultPort, QStringLiteral("::frmMain.gbln_MakeBatchFile(Function)"),
+            QStringLiteral("Save Batch File"), QStringLiteral("Batch File (*.bat)|*.bat"),
+            [&ctx] { return ctx.gamePath; }, {},
+            [&ctx](const QString&, const ScriptValues& values) { return batchFileText(values, ctx); },
+            [&ctx](const QString& path) {
+                ctx.prompter.inform(
+                    QLatin1Char('\'') + path + QStringLiteral("' has been Saved") + kEightBlanks);
+            } });
 }
 
 } // namespace fw

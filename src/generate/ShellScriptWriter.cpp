@@ -1,12 +1,10 @@
 #include "generate/ShellScriptWriter.h"
 
 #include "generate/GeneratedFileText.h"
-#include "generate/SavePathDialog.h"
-#include "generate/ScriptValues.h"
+#include "generate/ScriptExport.h"
 #include "profile/SettingsCatalogue.h"
 #include "support/AnsiTextFile.h"
 #include "support/AppContext.h"
-#include "support/ErrorReporter.h"
 #include "support/PathHelpers.h"
 #include "support/Prompter.h"
 
@@ -14,7 +12,7 @@ namespace fw {
 
 namespace {
 
-void writeShellScript(const QString& path, const ScriptValues& v, const AppContext& ctx)
+QByteArray shellScriptText(const QString& path, const ScriptValues& v, const AppContext& ctx)
 {
     AnsiTextBuilder text;
     text.line(QStringLiteral("#!/bin/sh"))
@@ -37,42 +35,36 @@ void writeShellScript(const QString& path, const ScriptValues& v, const AppConte
             + QStringLiteral(
                 " +set vm_game 2 +set vm_cgame 2 +set vm_ui 2 +set dedicated 2 +set ttycon 0 +set net_port ")
             + v.port + QStringLiteral(" +exec ") + v.configFile);
-    writeFileWhole(path, text.bytes());
+    return text.bytes();
 }
 
 } // namespace
 
 bool gbln_MakeLinuxFile(const ServerProfile& profile, AppContext& ctx, ShowWritten show)
 {
-    try {
-        const std::optional<ScriptValues> values = scriptValues(profile, ctx.prompter, kShellDefaultPort);
-        if (!values)
-            return false;
-        ctx.prompter.inform(messageLines({
-            QStringLiteral(
-                "The following shell script is a guide and will need paths adjusted to point to your "
-                "Medal of Honor folder"),
-            QStringLiteral(
-                "Place this file in the folder that contains the mohaa_lnxded executable and execute it "
-                "from there."),
-            QStringLiteral("Don't forget to include the ") + values->configFile
-                + QStringLiteral(" file, place that in your main folder"),
-        }));
-        const QString path = askSavePath(ctx.prompter, QStringLiteral("Save Linux Shell Script"),
-            QStringLiteral("Linux Shell Script (*.sh)|*.sh"),
-            gstr_CheckDir(ctx.gamePath, ctx.prompter) + QStringLiteral("Main"));
-        if (path.isEmpty())
-            return false;
-        writeShellScript(path, *values, ctx);
-        ctx.prompter.inform(QStringLiteral("Shell script has been Saved") + kEightBlanks,
-            QStringLiteral("Linux Shell Script"));
-        if (show == ShowWritten::Yes)
-            showWrittenFile(ctx.services, path, NotepadFallback::Nothing);
-        return true;
-    } catch (const std::exception& e) {
-        ctx.errors.report(QStringLiteral("::modFunctions.gbln_MakeLinuxFile(Function)"), e);
-        return false;
-    }
+    return exportScript(profile, ctx, show,
+        { kShellDefaultPort, QStringLiteral("::modFunctions.gbln_MakeLinuxFile(Function)"),
+            QStringLiteral("Save Linux Shell Script"), QStringLiteral("Linux Shell Script (*.sh)|*.sh"),
+            [&ctx] { return gstr_CheckDir(ctx.gamePath, ctx.prompter) + QStringLiteral("Main"); },
+            [&ctx](const ScriptValues& values) {
+                ctx.prompter.inform(messageLines({
+                    QStringLiteral(
+                        "The following shell script is a guide and will need paths adjusted to point to your "
+                        "Medal of Honor folder"),
+                    QStringLiteral("Place this file in the folder that contains the mohaa_lnxded executable "
+                                   "and execute it "
+                                   "from there."),
+                    QStringLiteral("Don't forget to include the ") + values.configFile
+                        + QStringLiteral(" file, place that in your main folder"),
+                }));
+            },
+            [&ctx](const QString& path, const ScriptValues& values) {
+                return shellScriptText(path, values, ctx);
+            },
+            [&ctx](const QString&) {
+                ctx.prompter.inform(QStringLiteral("Shell script has been Saved") + kEightBlanks,
+                    QStringLiteral("Linux Shell Script"));
+            } });
 }
 
 } // namespace fw
