@@ -113,9 +113,7 @@ void ConfigListPanel::chooseConfiguration(int row)
     if (path.isEmpty())
         return;
     QList<AdditionalConfig>& configs = m_binder.profile().configs;
-    if (IsConfigLoaded(path, configs)
-        && !m_context.prompter.confirm(
-            QStringLiteral("Configuration has already been loaded, do you wish to continue?") + kEightBlanks))
+    if (!mayLoadConfiguration(path, configs, m_context.prompter))
         return;
     try {
         configs[row] = describeConfiguration(path);

@@ -67,11 +67,7 @@ protected:
         if (free == file.rows.end())
             CliSession::fail(QStringLiteral("All %1 configuration rows are in use; remove one first")
                                  .arg(kAdditionalConfigRows));
-        if (IsConfigLoaded(path, file.rows)
-            && !session.prompter().confirm(
-                QStringLiteral("Configuration has already been loaded, do you wish to "
-                               "continue?")
-                + kEightBlanks))
+        if (!mayLoadConfiguration(path, file.rows, session.prompter()))
             return;
         *free = describeConfiguration(path);
         file.save();

@@ -2,6 +2,7 @@
 
 #include "support/Clock.h"
 #include "support/FortwrightError.h"
+#include "support/Prompter.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -49,6 +50,13 @@ bool IsConfigLoaded(const QString& path, const QList<AdditionalConfig>& configs)
             return true;
     }
     return false;
+}
+
+bool mayLoadConfiguration(const QString& path, const QList<AdditionalConfig>& configs, Prompter& prompter)
+{
+    return !IsConfigLoaded(path, configs)
+        || prompter.confirm(
+            QStringLiteral("Configuration has already been loaded, do you wish to continue?") + kEightBlanks);
 }
 
 bool isConfigMissing(const AdditionalConfig& config)

@@ -6,6 +6,8 @@
 
 namespace fw {
 
+class Prompter;
+
 // Appends a ban for the typed address (trimmed) dated "mm/dd/yyyy"; false, nothing added, when
 // the address is only blanks.
 bool addBan(QList<BanEntry>& bans, const QString& typedAddress, const QDateTime& now);
@@ -18,6 +20,9 @@ AdditionalConfig describeConfiguration(const QString& path);
 
 // Whether a configuration row already names this path.
 bool IsConfigLoaded(const QString& path, const QList<AdditionalConfig>& configs);
+// Whether the configuration may go in: it is not loaded yet, or the user says to go on after being
+// told it is.
+bool mayLoadConfiguration(const QString& path, const QList<AdditionalConfig>& configs, Prompter& prompter);
 
 // Whether a row names a file that no longer exists (painted struck through in red).
 bool isConfigMissing(const AdditionalConfig& config);
