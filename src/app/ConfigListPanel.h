@@ -11,7 +11,7 @@ class ProfileBinder;
 
 // The "Additional Configurations to Execute:" frame: nine rows of configuration files, each
 // chosen with the "..." button of its Configuration cell; rows whose file is gone are shown
-// struck through in red.
+// struck through in red; the pop-up menu of a row that names one blanks it.
 class ConfigListPanel : public QGroupBox {
     Q_OBJECT
 public:
@@ -23,10 +23,6 @@ public:
     // Blanks the current row; the row stays.
     void removeCurrent();
     QTableWidget* grid() const { return m_grid; }
-
-signals:
-    // A right click while the current row names a configuration.
-    void popupRequested(const QPoint& globalPos);
 
 private:
     ProfileBinder& m_binder;
