@@ -26,7 +26,7 @@ constexpr quint32 kChooseConfigFlags = 0x800 | 0x1000 | 0x80000 | 0x200000;
 
 } // namespace
 
-ConfigListPanel::ConfigListPanel(ProfileBinder& binder, AppContext& context, QWidget* parent)
+ConfigListPanel::ConfigListPanel(ProfileBinder& binder, const AppContext& context, QWidget* parent)
     : QGroupBox(QStringLiteral("Additional Configurations to Execute:"), parent)
     , m_binder(binder)
     , m_context(context)

@@ -15,7 +15,7 @@ class ProfileBinder;
 class ConfigListPanel : public QGroupBox {
     Q_OBJECT
 public:
-    ConfigListPanel(ProfileBinder& binder, AppContext& context, QWidget* parent = nullptr);
+    ConfigListPanel(ProfileBinder& binder, const AppContext& context, QWidget* parent = nullptr);
 
     void refresh();
     // Asks for a file for row (0-based entry row) and fills it; what the "..." button does.
@@ -26,7 +26,7 @@ public:
 
 private:
     ProfileBinder& m_binder;
-    AppContext& m_context;
+    const AppContext& m_context;
     QTableWidget* m_grid;
 };
 
