@@ -1,21 +1,25 @@
 #include "app/BanListPanel.h"
 
+#include "app/MenuEntry.h"
 #include "app/ProfileBinder.h"
 #include "profile/ListEditing.h"
 #include "support/Clock.h"
+#include "support/Prompter.h"
 
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTableWidget>
 
 namespace fw {
 
-BanListPanel::BanListPanel(ProfileBinder& binder, const Clock& clock, QWidget* parent)
+BanListPanel::BanListPanel(ProfileBinder& binder, const Clock& clock, Prompter& prompter, QWidget* parent)
     : QGroupBox(SettingsCatalogue::group(SettingGroup::txtBanIP).frame, parent)
     , m_binder(binder)
     , m_clock(clock)
+    , m_prompter(prompter)
     , m_grid(new QTableWidget(0, 2))
 {
     setObjectName(QStringLiteral("fraBanning"));
@@ -33,10 +37,18 @@ BanListPanel::BanListPanel(ProfileBinder& binder, const Clock& clock, QWidget* p
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    auto* popup = new QMenu(this);
+    popup->setObjectName(QStringLiteral("ID_Banned"));
+    addMenuEntry(*popup, "Remove IP", "ID_RemoveIP", [this] {
+        if (m_prompter.confirm(QStringLiteral("Remove Selected IP?") + kEightBlanks))
+            removeCurrent();
+    });
+    popup->addSeparator();
+    addMenuEntry(*popup, "Cancel", "ID_CancelBanned");
     m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_grid, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+    connect(m_grid, &QWidget::customContextMenuRequested, this, [this, popup](const QPoint& pos) {
         if (m_grid->rowCount() > 0)
-            emit popupRequested(m_grid->viewport()->mapToGlobal(pos));
+            popup->popup(m_grid->viewport()->mapToGlobal(pos));
     });
 
     auto* layout = new QGridLayout(this);

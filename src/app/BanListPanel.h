@@ -10,12 +10,14 @@ namespace fw {
 
 class Clock;
 class ProfileBinder;
+class Prompter;
 
-// The "Banning:" frame: the address field, "Add", and the list "Added|IP" of the profile's bans.
+// The "Banning:" frame: the address field, "Add", and the list "Added|IP" of the profile's bans
+// with its pop-up menu.
 class BanListPanel : public QGroupBox {
     Q_OBJECT
 public:
-    BanListPanel(ProfileBinder& binder, const Clock& clock, QWidget* parent = nullptr);
+    BanListPanel(ProfileBinder& binder, const Clock& clock, Prompter& prompter, QWidget* parent = nullptr);
 
     // Shows the profile's bans again.
     void refresh();
@@ -23,15 +25,12 @@ public:
     void removeCurrent();
     QTableWidget* grid() const { return m_grid; }
 
-signals:
-    // A right click over a list that holds at least one ban.
-    void popupRequested(const QPoint& globalPos);
-
 private:
     void add();
 
     ProfileBinder& m_binder;
     const Clock& m_clock;
+    Prompter& m_prompter;
     QTableWidget* m_grid;
 };
 

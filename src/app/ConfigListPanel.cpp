@@ -1,5 +1,6 @@
 #include "app/ConfigListPanel.h"
 
+#include "app/MenuEntry.h"
 #include "app/ProfileBinder.h"
 #include "profile/ListEditing.h"
 #include "support/AppContext.h"
@@ -9,6 +10,7 @@
 
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QMenu>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -24,7 +26,7 @@ constexpr quint32 kChooseConfigFlags = 0x800 | 0x1000 | 0x80000 | 0x200000;
 
 } // namespace
 
-ConfigListPanel::ConfigListPanel(ProfileBinder& binder, AppContext& context, QWidget* parent)
+ConfigListPanel::ConfigListPanel(ProfileBinder& binder, const AppContext& context, QWidget* parent)
     : QGroupBox(QStringLiteral("Additional Configurations to Execute:"), parent)
     , m_binder(binder)
     , m_context(context)
@@ -41,12 +43,20 @@ ConfigListPanel::ConfigListPanel(ProfileBinder& binder, AppContext& context, QWi
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    auto* popup = new QMenu(this);
+    popup->setObjectName(QStringLiteral("ID_AdditionalCFGs"));
+    addMenuEntry(*popup, "Remove Configuration", "ID_RemoveConfiguration", [this] {
+        if (m_context.prompter.confirm(QStringLiteral("Remove Selected Configuration?") + kEightBlanks))
+            removeCurrent();
+    });
+    popup->addSeparator();
+    addMenuEntry(*popup, "Cancel", "ID_CancelCFG");
     m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_grid, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+    connect(m_grid, &QWidget::customContextMenuRequested, this, [this, popup](const QPoint& pos) {
         const int row = m_grid->currentRow();
         const auto& configs = m_binder.profile().configs;
         if (row >= 0 && row < configs.size() && !configs[row].name.isEmpty())
-            emit popupRequested(m_grid->viewport()->mapToGlobal(pos));
+            popup->popup(m_grid->viewport()->mapToGlobal(pos));
     });
     // Editing the Configuration cell means choosing a file; the other cells refuse edits.
     connect(m_grid, &QTableWidget::cellDoubleClicked, this, [this](int row, int column) {

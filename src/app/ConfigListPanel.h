@@ -11,11 +11,11 @@ class ProfileBinder;
 
 // The "Additional Configurations to Execute:" frame: nine rows of configuration files, each
 // chosen with the "..." button of its Configuration cell; rows whose file is gone are shown
-// struck through in red.
+// struck through in red; the pop-up menu of a row that names one blanks it.
 class ConfigListPanel : public QGroupBox {
     Q_OBJECT
 public:
-    ConfigListPanel(ProfileBinder& binder, AppContext& context, QWidget* parent = nullptr);
+    ConfigListPanel(ProfileBinder& binder, const AppContext& context, QWidget* parent = nullptr);
 
     void refresh();
     // Asks for a file for row (0-based entry row) and fills it; what the "..." button does.
@@ -24,13 +24,9 @@ public:
     void removeCurrent();
     QTableWidget* grid() const { return m_grid; }
 
-signals:
-    // A right click while the current row names a configuration.
-    void popupRequested(const QPoint& globalPos);
-
 private:
     ProfileBinder& m_binder;
-    AppContext& m_context;
+    const AppContext& m_context;
     QTableWidget* m_grid;
 };
 

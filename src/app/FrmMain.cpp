@@ -38,7 +38,6 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QFileInfo>
-#include <QMenu>
 #include <QScreen>
 #include <QTableWidget>
 
@@ -56,7 +55,7 @@ FrmMain::FrmMain(AppContext& context, QWidget* parent)
     , m_context(context)
     , m_binder(new ProfileBinder(m_profile, this))
     , m_tabs(new QTabWidget)
-    , m_bans(new BanListPanel(*m_binder, context.clock))
+    , m_bans(new BanListPanel(*m_binder, context.clock, context.prompter))
     , m_configs(new ConfigListPanel(*m_binder, context))
     , m_maps(new MapsPage(*m_binder, context))
     , m_messenger(std::make_unique<ServerMessenger>(m_profile, context))
@@ -78,13 +77,7 @@ FrmMain::FrmMain(AppContext& context, QWidget* parent)
     m_tabs->addTab(new InformationPage, QStringLiteral("&Information"));
 
     m_dispatcher = std::make_unique<CommandDispatcher>(*this, context.prompter);
-    m_menus = new MainMenus(*this, [this](const QString& id) { tbrMain_ToolClick(id); });
-    const auto popupAt = [this](const char* id) {
-        return [this, id](const QPoint& where) { m_menus->popup(QString::fromLatin1(id))->popup(where); };
-    };
-    connect(m_maps, &MapsPage::popupRequested, this, popupAt("ID_SelectedMapsPopup"));
-    connect(m_bans, &BanListPanel::popupRequested, this, popupAt("ID_Banned"));
-    connect(m_configs, &ConfigListPanel::popupRequested, this, popupAt("ID_AdditionalCFGs"));
+    m_menus = new MainMenus(*this, [this](const QString& id) { m_dispatcher->tbrMain_ToolClick(id); });
     connect(m_maps, &MapsPage::scanRequested, this, &FrmMain::cmdMapScan_Click);
     connect(m_maps, &MapsPage::wizardRequested, this, &FrmMain::openMapWizard);
 
@@ -102,11 +95,6 @@ FrmMain::FrmMain(AppContext& context, QWidget* parent)
 }
 
 FrmMain::~FrmMain() = default;
-
-void FrmMain::tbrMain_ToolClick(const QString& id)
-{
-    m_dispatcher->tbrMain_ToolClick(id);
-}
 
 void FrmMain::openLink(const QString& url)
 {
@@ -195,39 +183,6 @@ void FrmMain::openMapWizard()
         m_preview->hide();
     QApplication::processEvents();
     wizard->show();
-}
-
-void FrmMain::setStartingMap()
-{
-    m_maps->setStartingMap();
-}
-
-void FrmMain::sortRotation(bool ascending)
-{
-    if (ascending)
-        m_maps->sortAscending();
-    else
-        m_maps->sortDescending();
-}
-
-void FrmMain::removeMap()
-{
-    m_maps->removeMap();
-}
-
-void FrmMain::clearList()
-{
-    m_maps->clearList();
-}
-
-void FrmMain::removeBan()
-{
-    m_bans->removeCurrent();
-}
-
-void FrmMain::removeConfiguration()
-{
-    m_configs->removeCurrent();
 }
 
 QWidget* FrmMain::makeBottomBar()

@@ -56,8 +56,6 @@ public:
     FrmMapPreview* mapPreview() const { return m_preview; }
     FrmWizard* wizardWindow() const { return m_wizardWindow; }
 
-    // Every menu, toolbar and pop-up command arrives here with its id.
-    void tbrMain_ToolClick(const QString& id);
     MainMenus* menus() const { return m_menus; }
 
     // What the commands do.
@@ -73,12 +71,6 @@ public:
     void showHelp() override;
     void showAbout() override;
     void openMapWizard() override;
-    void setStartingMap() override;
-    void sortRotation(bool ascending) override;
-    void removeMap() override;
-    void clearList() override;
-    void removeBan() override;
-    void removeConfiguration() override;
     // Shows the profile again after it was changed behind the window's back.
     void refresh();
 

@@ -4,7 +4,7 @@
 
 namespace fw {
 
-// The actions the menus, the toolbar and the pop-ups reach, as the main window carries them out.
+// The actions the menus and the toolbar reach, as the main window carries them out.
 class MainCommands {
 public:
     virtual ~MainCommands() = default;
@@ -22,12 +22,6 @@ public:
     virtual void showHelp() = 0;
     virtual void showAbout() = 0;
     virtual void openMapWizard() = 0;
-    virtual void setStartingMap() = 0;
-    virtual void sortRotation(bool ascending) = 0;
-    virtual void removeMap() = 0;
-    virtual void clearList() = 0;
-    virtual void removeBan() = 0;
-    virtual void removeConfiguration() = 0;
 };
 
 } // namespace fw

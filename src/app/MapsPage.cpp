@@ -1,6 +1,8 @@
 #include "app/MapsPage.h"
 
+#include "app/MenuEntry.h"
 #include "app/ProfileBinder.h"
+#include "generate/MapList.h"
 #include "maps/MapCatalogue.h"
 #include "support/AppContext.h"
 #include "support/PlatformServices.h"
@@ -10,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTreeWidget>
@@ -159,9 +162,10 @@ QWidget* MapsPage::makeRotationPanel()
     m_rotation->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_rotation->setContextMenuPolicy(Qt::CustomContextMenu);
     m_rotation->setToolTip(QStringLiteral("Right-click for the rotation's commands"));
-    connect(m_rotation, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+    QMenu* popup = makeRotationPopup();
+    connect(m_rotation, &QWidget::customContextMenuRequested, this, [this, popup](const QPoint& pos) {
         if (m_rotation->rowCount() > 0)
-            emit popupRequested(m_rotation->viewport()->mapToGlobal(pos));
+            popup->popup(m_rotation->viewport()->mapToGlobal(pos));
     });
 
     auto* picture = new QLabel;
@@ -211,6 +215,28 @@ QWidget* MapsPage::makeRotationPanel()
     box->addWidget(m_selectedCount);
     box->addLayout(lower);
     return frame;
+}
+
+QMenu* MapsPage::makeRotationPopup()
+{
+    auto* popup = new QMenu(QStringLiteral("Selected Maps Popup"), this);
+    popup->setObjectName(QStringLiteral("ID_SelectedMapsPopup"));
+    addMenuEntry(*popup, "Map Wizard...", "ID_MapWizard", [this] { emit wizardRequested(); });
+    popup->addSeparator();
+    addMenuEntry(*popup, "Set Starting Map", "ID_SetStartingMap", [this] { setStartingMap(); });
+    popup->addSeparator();
+    // The map-list text is built as the server configuration would carry it; nothing keeps it.
+    addMenuEntry(
+        *popup, "Save Cycle", "ID_SaveCycle", [this] { gstr_MakeMapList(m_binder.profile().rotation); });
+    popup->addSeparator();
+    addMenuEntry(*popup, "Sort Ascending", "ID_SortAscending", [this] { sortAscending(); });
+    addMenuEntry(*popup, "Sort Descending", "ID_SortDescending", [this] { sortDescending(); });
+    popup->addSeparator();
+    addMenuEntry(*popup, "Remove Map", "ID_RemoveMap", [this] { removeMap(); });
+    addMenuEntry(*popup, "Clear List", "ID_ClearList", [this] { clearList(); });
+    popup->addSeparator();
+    addMenuEntry(*popup, "Cancel", "ID_Cancel");
+    return popup;
 }
 
 void MapsPage::showCatalogue(const MapCatalogue& catalogue)

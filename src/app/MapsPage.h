@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class QLabel;
+class QMenu;
 class QPushButton;
 class QTableWidget;
 class QTreeWidget;
@@ -47,8 +48,6 @@ public slots:
     void clearList();
 
 signals:
-    // A right click over a rotation that holds at least one map.
-    void popupRequested(const QPoint& globalPos);
     void wizardRequested();
     void scanRequested();
     // The long name of the clicked map, or empty, for the map preview window.
@@ -65,6 +64,7 @@ private:
     void showArchiveMaps(QTreeWidgetItem* archive);
     QWidget* makeTreePanel();
     QWidget* makeRotationPanel();
+    QMenu* makeRotationPopup();
 
     ProfileBinder& m_binder;
     AppContext& m_context;

@@ -25,7 +25,6 @@ QString ConsolePrompter::consoleText(const QString& text)
 
 Answer ConsolePrompter::show(const MessageBox& box)
 {
-    ++m_shown;
     clearStatus();
     m_err << consoleText(box.text) << Qt::endl;
     switch (box.buttons) {

@@ -16,7 +16,6 @@ public:
     explicit ConsolePrompter(QTextStream& err);
 
     void presetFile(const QString& path) { m_files.enqueue(path); }
-    bool anyShown() const { return m_shown > 0; }
 
     // A status line on a terminal, rewritten in place (the cursor stays at its end); the next
     // box clears it first so that the box's text starts a line of its own.
@@ -32,7 +31,6 @@ public:
 private:
     QTextStream& m_err;
     QQueue<QString> m_files;
-    int m_shown = 0;
     qsizetype m_statusWidth = 0;
 };
 

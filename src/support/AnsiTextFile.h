@@ -12,7 +12,6 @@ class AnsiTextBuilder {
 public:
     AnsiTextBuilder& line(const QString& text = {});
     AnsiTextBuilder& lines(const QStringList& texts);
-    const QStringList& allLines() const { return m_lines; }
     QByteArray bytes() const;
 
 private:

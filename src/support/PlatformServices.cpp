@@ -1,8 +1,8 @@
 #include "support/PlatformServices.h"
 
-#include <QHostInfo>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QSysInfo>
 
 namespace fw {
 
@@ -38,7 +38,8 @@ bool SystemPlatformServices::openUrl(const QString& url)
 
 QString SystemPlatformServices::computerName() const
 {
-    return QHostInfo::localHostName();
+    // What QHostInfo::localHostName() answers, without linking the network module.
+    return QSysInfo::machineHostName();
 }
 
 QString SystemPlatformServices::findExecutable(const QString& name) const

@@ -4,6 +4,7 @@
 #include "app/FrmMain.h"
 #include "app/SpinField.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QEnterEvent>
@@ -141,7 +142,12 @@ TEST_F(MainWindowTest, BansAreAddedTrimmedAndRemoved)
     EXPECT_EQ(grid->rowCount(), 2);
     EXPECT_EQ(grid->item(1, 1)->text(), QStringLiteral("10.0.0.1"));
     grid->setCurrentCell(0, 0);
-    window.banList()->removeCurrent();
+    auto* remove = find<QAction>(QStringLiteral("ID_RemoveIP"));
+    t.prompter.answer(Answer::No).answer(Answer::Yes);
+    remove->trigger();
+    EXPECT_EQ(window.profile().bans.size(), 2) << "No keeps the ban";
+    remove->trigger();
+    EXPECT_EQ(t.prompter.boxes().last().text, QStringLiteral("Remove Selected IP?        "));
     EXPECT_EQ(window.profile().bans.size(), 1);
     EXPECT_EQ(grid->rowCount(), 1);
 }
@@ -178,7 +184,10 @@ TEST_F(MainWindowTest, ConfigurationsAreChosenDescribedAndBlanked)
     window.configList()->refresh();
     EXPECT_TRUE(grid->item(3, 2)->font().strikeOut()) << "a file that is gone is struck through";
     grid->setCurrentCell(3, 2);
-    window.configList()->removeCurrent();
+    t.prompter.answer(Answer::Yes);
+    find<QAction>(QStringLiteral("ID_RemoveConfiguration"))->trigger();
+    EXPECT_EQ(t.prompter.boxes().last().text, QStringLiteral("Remove Selected Configuration?        "));
+    EXPECT_EQ(t.prompter.boxes().last().icon, MessageIcon::Question);
     EXPECT_TRUE(window.profile().configs[3].isEmpty());
     EXPECT_EQ(window.profile().configs.size(), kAdditionalConfigRows);
 }

@@ -2,6 +2,7 @@
 #include "app/MapsPage.h"
 #include "maps/MapCatalogue.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
@@ -32,6 +33,8 @@ protected:
     QTreeWidget* tree() { return page()->tree(); }
     QTableWidget* grid() { return page()->rotationGrid(); }
     QString label(const char* name) { return find<QLabel>(QString::fromLatin1(name))->text(); }
+    // Chooses an entry of the rotation's pop-up menu.
+    void popup(const char* id) { find<QAction>(QString::fromLatin1(id))->trigger(); }
 
     QTreeWidgetItem* node(const QString& text)
     {
@@ -127,9 +130,9 @@ TEST_F(MapsTabTest, StartingMapMarkerSortRemoveAndClear)
         doubleClick(node(QString::fromLatin1(name)));
     auto marked = [this](int row) { return grid()->item(row, 0)->data(kStartingMarkerRole).toBool(); };
     grid()->setCurrentCell(2, 0);
-    page()->setStartingMap();
+    popup("ID_SetStartingMap");
     grid()->setCurrentCell(1, 0);
-    page()->setStartingMap();
+    popup("ID_SetStartingMap");
     EXPECT_EQ(window.profile().rotation.startingMap, QStringLiteral("Map obj/obj_team1"));
     EXPECT_EQ(page()->commands().markerRow(), 1);
     EXPECT_FALSE(marked(2)) << "setting row 2 then row 1 leaves only row 1 marked";
@@ -139,7 +142,7 @@ TEST_F(MapsTabTest, StartingMapMarkerSortRemoveAndClear)
         t.prompter.texts().contains(QStringLiteral("obj_team1 has been set as the starting map        ")));
 
     grid()->setCurrentCell(0, 0);
-    page()->sortAscending();
+    popup("ID_SortAscending");
     QStringList names;
     for (int row = 0; row < grid()->rowCount(); ++row)
         names.append(grid()->item(row, 0)->text());
@@ -147,12 +150,12 @@ TEST_F(MapsTabTest, StartingMapMarkerSortRemoveAndClear)
 
     t.prompter.answer(Answer::Yes);
     grid()->setCurrentCell(0, 0);
-    page()->removeMap();
+    popup("ID_RemoveMap");
     EXPECT_EQ(grid()->rowCount(), 2);
     EXPECT_EQ(label("lblMapsSelected"), QStringLiteral("2 Maps Selected"));
 
     t.prompter.answer(Answer::Yes);
-    page()->clearList();
+    popup("ID_ClearList");
     EXPECT_EQ(grid()->rowCount(), 0);
     EXPECT_EQ(label("lblMapsSelected"), QStringLiteral("0 Maps Selected"));
     EXPECT_TRUE(window.profile().rotation.startingMap.isEmpty());
@@ -170,7 +173,7 @@ TEST_F(MapsTabTest, AddedRowsShowWhatARebuiltGridShows)
     expectRotationAsRebuilt();
 
     grid()->setCurrentCell(0, 0);
-    page()->sortDescending();
+    popup("ID_SortDescending");
     doubleClick(node(QStringLiteral("mohdm1")));
     expectRotationAsRebuilt();
 
