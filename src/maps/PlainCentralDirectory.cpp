@@ -125,8 +125,9 @@ std::optional<ArchiveListing> readPlainCentralDirectory(qint64 archiveSize, cons
         return std::nullopt;
     // Nearly every archive ends in a record without a comment. Then the search for a second
     // record covers what is read anyway (the directory and the record), not the file data before
-    // it: a record hidden there would have to lead libzip to a whole, more consistent directory,
-    // which only a crafted file holds.
+    // it. A record hidden in that data is taken by libzip only when the real directory's local
+    // headers disagree with it: the plain reader then reads the directory that closes the file,
+    // as the game's own reader does.
     qint64 regionAt = archiveSize - kEndRecordSize;
     QByteArrayView region = read(regionAt, kEndRecordSize);
     if (region.size() != kEndRecordSize)
