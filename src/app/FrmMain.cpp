@@ -26,13 +26,13 @@
 #include "server/ControlButtons.h"
 #include "server/LocalAddress.h"
 #include "server/ServerMessenger.h"
-#include "support/AnsiTextFile.h"
 #include "support/AppContext.h"
 #include "support/ErrorReporter.h"
 #include "support/MExceptionHandler.h"
 #include "support/PlatformServices.h"
 #include "support/Prompter.h"
 #include "support/RegularFile.h"
+#include "support/WholeFileBatch.h"
 
 #include <QApplication>
 #include <QCloseEvent>

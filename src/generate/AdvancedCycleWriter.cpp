@@ -10,6 +10,7 @@
 #include "support/NumericText.h"
 #include "support/PathHelpers.h"
 #include "support/Prompter.h"
+#include "support/WholeFileBatch.h"
 
 #include <cmath>
 

@@ -5,6 +5,7 @@
 #include "support/AnsiTextFile.h"
 #include "support/AppContext.h"
 #include "support/ErrorReporter.h"
+#include "support/WholeFileBatch.h"
 
 namespace fw {
 

@@ -6,6 +6,7 @@
 #include "support/AnsiTextFile.h"
 #include "support/AppContext.h"
 #include "support/FortwrightError.h"
+#include "support/WholeFileBatch.h"
 
 #include <QFileInfo>
 #include <algorithm>

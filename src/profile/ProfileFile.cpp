@@ -4,13 +4,13 @@
 #include "profile/ProfileLayout.h"
 #include "profile/ProfileTextCodec.h"
 #include "profile/ServerProfile.h"
-#include "support/AnsiTextFile.h"
 #include "support/CIniFile.h"
 #include "support/FortwrightError.h"
 #include "support/IniDocument.h"
 #include "support/NumericText.h"
 #include "support/ProfileReads.h"
 #include "support/RegularFile.h"
+#include "support/WholeFileBatch.h"
 
 #include <QDir>
 #include <QFile>

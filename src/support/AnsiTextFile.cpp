@@ -3,6 +3,7 @@
 #include "support/AnsiCodec.h"
 #include "support/FortwrightError.h"
 #include "support/RegularFile.h"
+#include "support/WholeFileBatch.h"
 
 #include <QDir>
 #include <QFile>

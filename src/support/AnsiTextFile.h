@@ -1,7 +1,5 @@
 #pragma once
 
-#include "support/WholeFileBatch.h"
-
 #include <QString>
 #include <QStringList>
 

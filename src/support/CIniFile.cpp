@@ -1,10 +1,10 @@
 #include "support/CIniFile.h"
 
-#include "support/AnsiTextFile.h"
 #include "support/ComponentGuard.h"
 #include "support/IniDocument.h"
 #include "support/ProfileReads.h"
 #include "support/RegularFile.h"
+#include "support/WholeFileBatch.h"
 
 #include <QDir>
 #include <QFile>

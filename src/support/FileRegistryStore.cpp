@@ -1,8 +1,8 @@
 #include "support/FileRegistryStore.h"
 
-#include "support/AnsiTextFile.h"
 #include "support/FortwrightError.h"
 #include "support/RegularFile.h"
+#include "support/WholeFileBatch.h"
 
 #include <QDir>
 #include <QFile>
