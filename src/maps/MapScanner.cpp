@@ -80,15 +80,17 @@ bool MapScanner::gbln_ScanMaps(const QString& baseName)
 
         MapListWriter writer(m_context.dataPath(baseName + QStringLiteral(".efr")));
         m_progress.setValue(1);
+        std::optional<QString> unreadable;
         try {
             scanFiles(folder, files, writer);
-        } catch (const UnreadableArchive& unreadable) {
-            writer.close();
-            m_mapsListed = writer.linesWritten();
-            return archiveUnreadable(unreadable.fileName);
+        } catch (const UnreadableArchive& archive) {
+            unreadable = archive.fileName;
         }
+        // The lines before an unreadable archive stay in the list.
         writer.close();
         m_mapsListed = writer.linesWritten();
+        if (unreadable)
+            return archiveUnreadable(*unreadable);
         m_progress.setValue(0);
         return true;
     } catch (const std::exception& e) {
