@@ -2,6 +2,7 @@
 
 #include "app/FieldTextValidator.h"
 #include "app/SpinField.h"
+#include "app/ValueWarningMark.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -122,6 +123,7 @@ QWidget* ProfileBinder::makeWidget(const SettingField& field)
         edit->setMaxLength(field.maxLength);
         edit->setValidator(new FieldTextValidator(field, edit));
     }
+    ValueWarningMark::install(edit, field);
     connect(edit, &QLineEdit::textChanged, this, store);
     return edit;
 }

@@ -1,5 +1,6 @@
 #include "cli/CliProfile.h"
 
+#include "profile/FieldValueRules.h"
 #include "profile/ListFiles.h"
 
 #include "cli/CliCommand.h"
@@ -31,6 +32,7 @@ ServerProfile windowProfile(CliSession& session, const QCommandLineParser& parse
     const bool given = parser.isSet(CliCommand::profileOption().names().constFirst());
     ServerProfile profile = loadProfileAt(profilePathFor(session, parser), given);
     ListFiles::loadAll(profile, session.context());
+    session.warn(profileValueWarnings(profile));
     return profile;
 }
 

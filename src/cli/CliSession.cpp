@@ -27,6 +27,12 @@ AppContext& CliSession::gameContext()
     return m_context;
 }
 
+void CliSession::warn(const QStringList& warnings)
+{
+    for (const QString& warning : warnings)
+        m_prompter.show({ QStringLiteral("Warning: ") + warning, kAppTitle, MessageIcon::Exclamation });
+}
+
 void CliSession::fail(const QString& message)
 {
     throw CliFailure { 1, message };

@@ -35,6 +35,9 @@ public:
     // The context, after checking that a game folder is known (exit 1 otherwise).
     AppContext& gameContext();
 
+    // Each on standard error behind "Warning: "; the command goes on.
+    void warn(const QStringList& warnings);
+
     [[noreturn]] static void fail(const QString& message);
     [[noreturn]] static void usage(const QString& message);
 

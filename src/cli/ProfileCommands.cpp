@@ -73,7 +73,8 @@ protected:
     {
         const QString path = profilePathFor(session, parser);
         ServerProfile profile = loadProfileAt(path, false);
-        apply(profile, positional[0], positional[1], positional[2]);
+        if (const SettingField* field = apply(profile, positional[0], positional[1], positional[2]))
+            session.warn(fieldValueWarnings(*field, positional[2]));
         QString error;
         if (!ProfileFile::write(path, profile, &error))
             CliSession::fail(
@@ -82,13 +83,14 @@ protected:
     }
 
 private:
-    static void apply(
+    // The field set, or nothing for the saved map-cycle path and option sets.
+    static const SettingField* apply(
         ServerProfile& profile, const QString& groupName, const QString& indexText, const QString& value)
     {
         if (groupName == kSavedCycleName) {
             requireNoIndex(groupName, indexText);
             profile.rotation.savedCyclePath = value;
-            return;
+            return nullptr;
         }
         SettingGroup group;
         if (!SettingsCatalogue::groupByName(groupName, group))
@@ -104,7 +106,7 @@ private:
                 CliSession::fail(QStringLiteral("%1 has no member %2 (0 to %3)")
                                      .arg(groupName, value)
                                      .arg(SettingsCatalogue::memberCount(group) - 1));
-            return;
+            return nullptr;
         }
         int index = -1;
         if (info.isArray) {
@@ -120,6 +122,7 @@ private:
             CliSession::fail(
                 QStringLiteral("%1 takes %2, not \"%3\"").arg(groupName, fieldTakes(field), value));
         profile.setValue(group, index, value);
+        return &field;
     }
 
     static void requireNoIndex(const QString& groupName, const QString& indexText)

@@ -3,6 +3,7 @@
 #include "app/ConfigListPanel.h"
 #include "app/FrmMain.h"
 #include "app/SpinField.h"
+#include "app/ValueWarningMark.h"
 
 #include <QAction>
 #include <QApplication>
@@ -105,6 +106,32 @@ TEST_F(MainWindowTest, EditsReachTheProfileAndRefreshShowsIt)
         EXPECT_FALSE(find<QRadioButton>(QStringLiteral("optServerType_%1").arg(i))->isChecked());
     EXPECT_EQ(find<QCheckBox>(QStringLiteral("chkDMFlags_1"))->checkState(), Qt::PartiallyChecked);
     EXPECT_EQ(p.selected(G::optServerType), -1) << "showing the profile does not change it";
+}
+
+TEST_F(MainWindowTest, AFieldTheServerWouldMisreadShowsAWarningSignAndKeepsItsText)
+{
+    const auto markOf = [this](const char* name) {
+        return find<QLineEdit>(QString::fromLatin1(name))->findChild<QAction*>(ValueWarningMark::kActionName);
+    };
+    auto* host = find<QLineEdit>(QStringLiteral("txtAdministration_2"));
+    QAction* mark = markOf("txtAdministration_2");
+    ASSERT_TRUE(mark);
+    EXPECT_FALSE(mark->isVisible());
+    QTest::keyClicks(host, "My \"Best\" Server");
+    EXPECT_TRUE(mark->isVisible());
+    EXPECT_EQ(mark->toolTip(),
+        QStringLiteral("Host holds a double quote: the server would read the value as ending there"));
+    EXPECT_EQ(window.profile().text(G::txtAdministration, 2), QStringLiteral("My \"Best\" Server"));
+    host->clear();
+    EXPECT_FALSE(mark->isVisible());
+
+    window.profile().setValue(G::txtAdministration, 13, QStringLiteral("pass\nword"));
+    window.refresh();
+    EXPECT_TRUE(markOf("txtAdministration_13")->isVisible())
+        << "a value shown from the profile is marked too";
+    EXPECT_TRUE(
+        markOf("txtAdministration_13")->toolTip().startsWith(QStringLiteral("Rcon Pass holds a line break")));
+    EXPECT_EQ(window.profile().text(G::txtAdministration, 13), QStringLiteral("pass\nword"));
 }
 
 TEST_F(MainWindowTest, DmFlagSumFollowsTheBoxes)
