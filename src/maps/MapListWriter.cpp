@@ -3,6 +3,7 @@
 #include "support/AnsiCodec.h"
 #include "support/FortwrightError.h"
 #include "support/RegularFile.h"
+#include "support/WholeFileBatch.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -10,38 +11,54 @@
 namespace fw {
 
 MapListWriter::MapListWriter(const QString& path)
-    : m_file(path)
+    : m_path(path)
 {
     if (!QFileInfo(path).absoluteDir().exists())
         throw FortwrightError(RuntimeError::PathNotFound, kExecutableName,
             QStringLiteral("Path not found: %1").arg(QDir::toNativeSeparators(path)));
-    // Opening a FIFO for writing would wait for a reader forever.
+    // A FIFO under the list's name is no list to replace.
     if (QFileInfo::exists(path) && !isRegularFile(path))
         fail();
-    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    try {
+        m_file = std::make_unique<StagedFile>(path);
+    } catch (const FortwrightError&) {
         fail();
+    }
+}
+
+MapListWriter::~MapListWriter()
+{
+    if (!m_file->isOpen())
+        return;
+    try {
+        m_file->commit();
+    } catch (const FortwrightError&) {
+        // Already failing: the error that dropped the writer is the one reported.
+    }
 }
 
 void MapListWriter::write(const MapEntry& entry)
 {
     QByteArray bytes = toAnsi(entry.line());
     bytes.append("\r\n");
-    if (m_file.write(bytes) != bytes.size())
+    if (!m_file->write(bytes))
         fail();
     ++m_lines;
 }
 
 void MapListWriter::close()
 {
-    if (!m_file.flush())
+    try {
+        m_file->commit();
+    } catch (const FortwrightError&) {
         fail();
-    m_file.close();
+    }
 }
 
 void MapListWriter::fail() const
 {
     throw FortwrightError(RuntimeError::PathFileAccess, kExecutableName,
-        QStringLiteral("Path/File access error: %1").arg(QDir::toNativeSeparators(m_file.fileName())));
+        QStringLiteral("Path/File access error: %1").arg(QDir::toNativeSeparators(m_path)));
 }
 
 } // namespace fw

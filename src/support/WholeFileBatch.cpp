@@ -94,14 +94,10 @@ void syncFolders(const QStringList& files)
 #endif
 }
 
-} // namespace
-
-WholeFileBatch::~WholeFileBatch()
-{
-    discard();
-}
-
-void WholeFileBatch::add(const QString& path, const QByteArray& bytes)
+// Opens a new temporary file beside the target that path names (through its links) and returns
+// that target. Always beside it and renamed over it: a folder that allows no temporary file gets
+// an error, never a file rewritten in place.
+QString openTemporaryBeside(const QString& path, QFile& file)
 {
     const QString target = resolvedTarget(path);
     const QFileInfo info(target);
@@ -111,10 +107,6 @@ void WholeFileBatch::add(const QString& path, const QByteArray& bytes)
     if (info.exists() && !info.isWritable())
         throw accessError(
             path, QStringLiteral("Existing file %1 is not writable").arg(QDir::toNativeSeparators(target)));
-    // Always beside the target and renamed over it: a folder that allows no temporary file gets
-    // an error, never a file rewritten in place. The flush is checked, because on a full disk
-    // only the flush may fail; the old file is kept then.
-    QFile file;
     for (int attempt = 0; attempt < 100; ++attempt) {
         file.setFileName(temporaryName(target));
         if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly) || !QFileInfo::exists(file.fileName()))
@@ -124,6 +116,20 @@ void WholeFileBatch::add(const QString& path, const QByteArray& bytes)
         throw accessError(path, file.errorString());
     if (info.exists())
         file.setPermissions(info.permissions());
+    return target;
+}
+
+} // namespace
+
+WholeFileBatch::~WholeFileBatch()
+{
+    discard();
+}
+
+void WholeFileBatch::add(const QString& path, const QByteArray& bytes)
+{
+    QFile file;
+    const QString target = openTemporaryBeside(path, file);
     const bool written
         = file.write(bytes) == bytes.size() && file.flush() && file.error() == QFileDevice::NoError;
     const QString reason = file.errorString();
@@ -166,6 +172,33 @@ void WholeFileBatch::discard()
     for (const Staged& staged : std::as_const(m_staged))
         QFile::remove(staged.temporary);
     m_staged.clear();
+}
+
+StagedFile::StagedFile(const QString& path)
+    : m_path(path)
+    , m_target(openTemporaryBeside(path, m_file))
+{
+}
+
+StagedFile::~StagedFile()
+{
+    if (m_file.isOpen()) {
+        m_file.close();
+        m_file.remove();
+    }
+}
+
+void StagedFile::commit()
+{
+    // On a full disk only the flush may fail; the old file is kept then.
+    const bool written = m_file.flush() && m_file.error() == QFileDevice::NoError;
+    const QString reason = m_file.errorString();
+    m_file.close();
+    WholeFileBatch batch;
+    batch.m_staged.append({ m_target, m_file.fileName() });
+    if (!written)
+        throw accessError(m_path, reason); // the batch removes the temporary file
+    batch.commit();
 }
 
 void writeFileWhole(const QString& path, const QByteArray& bytes)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFile>
 #include <QList>
 #include <QString>
 
@@ -25,6 +26,7 @@ public:
     void commit();
 
 private:
+    friend class StagedFile;
     struct Staged {
         QString target;
         QString temporary;
@@ -32,6 +34,27 @@ private:
     void discard();
 
     QList<Staged> m_staged;
+};
+
+// One file written piece by piece into its temporary file and renamed over its target at the
+// commit, for output too long to hold whole; dropped uncommitted, it removes its temporary file.
+class StagedFile {
+public:
+    // Opens the temporary file; throws as WholeFileBatch::add does.
+    explicit StagedFile(const QString& path);
+    ~StagedFile();
+    StagedFile(const StagedFile&) = delete;
+    StagedFile& operator=(const StagedFile&) = delete;
+
+    bool write(const QByteArray& bytes) { return m_file.write(bytes) == bytes.size(); }
+    // Flushes, syncs and renames; throws FortwrightError 75 when that fails (the target is kept).
+    void commit();
+    bool isOpen() const { return m_file.isOpen(); }
+
+private:
+    QString m_path;
+    QFile m_file; // before the target, which is found while it opens
+    QString m_target;
 };
 
 // One file written whole: a batch of one.

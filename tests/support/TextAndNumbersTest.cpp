@@ -83,6 +83,20 @@ TEST(WholeFileBatch, ReplacesNothingBeforeTheCommitAndKeepsWhatTheTargetsWere)
     EXPECT_TRUE(QFileInfo(at("link.cfg")).isSymLink()) << "the link stays a link";
     EXPECT_EQ(test::readBytes(at("real.cfg")), "through the link");
     EXPECT_EQ(names(), QStringList({ "fresh.cfg", "kept.cfg", "link.cfg", "real.cfg" }));
+
+    // Written piece by piece, the same: the old file until the commit, nothing left when dropped.
+    {
+        StagedFile dropped(at("kept.cfg"));
+        EXPECT_TRUE(dropped.write("half"));
+    }
+    StagedFile staged(at("kept.cfg"));
+    EXPECT_TRUE(staged.write("one ") && staged.write("two"));
+    EXPECT_EQ(test::readBytes(at("kept.cfg")), "new");
+    EXPECT_EQ(names().size(), 5) << "the temporary file beside it";
+    staged.commit();
+    EXPECT_EQ(test::readBytes(at("kept.cfg")), "one two");
+    EXPECT_EQ(QFile::permissions(at("kept.cfg")), keptMode);
+    EXPECT_EQ(names(), QStringList({ "fresh.cfg", "kept.cfg", "link.cfg", "real.cfg" }));
 }
 
 TEST(NumericText, ReadsTheLeadingNumberAndWritesTheShortestDecimal)
