@@ -17,6 +17,8 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Fortwright"));
     QApplication::setOrganizationName(QStringLiteral("_DezeveRovorare"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/fortwright.svg")));
+    // Lets a Wayland desktop match the window with its installed launcher and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(FORTWRIGHT_APP_ID));
     // The window stays open until Exit, whatever dialogs come and go before it.
     QApplication::setQuitOnLastWindowClosed(false);
 

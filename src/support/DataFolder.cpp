@@ -10,16 +10,28 @@
 
 namespace fw {
 
+bool isInstalledProgramFolder(const QString& executableFolder)
+{
+    const QString folder = QDir::cleanPath(QFileInfo(executableFolder).absoluteFilePath());
+    return QFileInfo(folder).fileName() == QLatin1String("bin")
+        && QFileInfo(folder + QStringLiteral("/../share")).isDir();
+}
+
 QString resolveDataFolder(const QString& optionValue)
+{
+    return resolveDataFolder(
+        optionValue, QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString());
+}
+
+QString resolveDataFolder(const QString& optionValue, const QString& executableFolder)
 {
     QString folder = optionValue;
     if (folder.isEmpty())
         folder = qEnvironmentVariable("FORTWRIGHT_HOME");
-    if (folder.isEmpty() && QCoreApplication::instance()) {
-        const QString exeDir = QCoreApplication::applicationDirPath();
-        if (QFileInfo(exeDir).isWritable())
-            folder = exeDir;
-    }
+    // An installed program's folder is shared by every user, even where root could write to it.
+    if (folder.isEmpty() && !executableFolder.isEmpty() && !isInstalledProgramFolder(executableFolder)
+        && QFileInfo(executableFolder).isWritable())
+        folder = executableFolder;
     if (folder.isEmpty())
         folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     folder = QDir(folder).absolutePath();

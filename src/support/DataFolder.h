@@ -5,10 +5,16 @@
 namespace fw {
 
 // The data folder (Default.ini, the list files, Main.efr, grid.dat, tempcfg.cfg, the error log):
-// the given option, else FORTWRIGHT_HOME, else the executable's folder when it is writable
-// (portable use), else the per-user data location. The folder is created when missing; a path
-// that is a file, or a folder that cannot be created, throws FortwrightError 75.
+// the given option, else FORTWRIGHT_HOME, else the executable's folder when it is writable and not
+// an installed program folder (portable use, the build tree), else the per-user data location.
+// The folder is created when missing; a path that is a file, or a folder that cannot be created,
+// throws FortwrightError 75. The first form looks at the running executable's folder.
 QString resolveDataFolder(const QString& optionValue);
+QString resolveDataFolder(const QString& optionValue, const QString& executableFolder);
+
+// Whether a program in this folder was installed: the folder is named "bin" and has a "share"
+// folder beside it, the layout of /usr, /usr/local, /opt/NAME and ~/.local.
+bool isInstalledProgramFolder(const QString& executableFolder);
 
 // Where one session keeps its data and its settings store (the stand-in for the registry).
 struct SessionFolders {

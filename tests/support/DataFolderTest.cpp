@@ -1,0 +1,72 @@
+#include "support/DataFolder.h"
+#include "testkit/QtPrinters.h"
+
+#include <QDir>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace fw;
+
+namespace {
+
+// FORTWRIGHT_HOME for one test, unset again afterwards as the test program started.
+struct DataHomeVariable {
+    explicit DataHomeVariable(const QString& value) { qputenv("FORTWRIGHT_HOME", value.toLocal8Bit()); }
+    ~DataHomeVariable() { qunsetenv("FORTWRIGHT_HOME"); }
+};
+
+QString perUserData()
+{
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).absolutePath();
+}
+
+} // namespace
+
+TEST(DataFolder, TheOptionThenTheVariableThenABuildTreeProgramFolder)
+{
+    QTemporaryDir root;
+    ASSERT_TRUE(root.isValid());
+    const QString buildBin = root.filePath(QStringLiteral("build/bin"));
+    ASSERT_TRUE(QDir().mkpath(buildBin));
+    const QString named = root.filePath(QStringLiteral("named"));
+    const QString fromVariable = root.filePath(QStringLiteral("variable"));
+
+    EXPECT_FALSE(isInstalledProgramFolder(buildBin)) << "a build tree has no share folder";
+    EXPECT_EQ(resolveDataFolder(QString(), buildBin), buildBin);
+    {
+        const DataHomeVariable variable(fromVariable);
+        EXPECT_EQ(resolveDataFolder(QString(), buildBin), fromVariable);
+        EXPECT_EQ(resolveDataFolder(named, buildBin), named);
+    }
+    EXPECT_TRUE(QDir(named).exists() && QDir(fromVariable).exists()) << "each chosen folder is made";
+    EXPECT_EQ(resolveDataFolder(QString(), root.filePath(QStringLiteral("no/such/bin"))), perUserData())
+        << "a folder that cannot be written falls back to the per-user data";
+}
+
+TEST(DataFolder, AnInstalledProgramKeepsItsDataInThePerUserFolderEvenWhenItsFolderIsWritable)
+{
+    QTemporaryDir root;
+    ASSERT_TRUE(root.isValid());
+    const QString bin = root.filePath(QStringLiteral("prefix/bin"));
+    ASSERT_TRUE(QDir().mkpath(bin));
+    ASSERT_TRUE(QDir().mkpath(root.filePath(QStringLiteral("prefix/share"))));
+    ASSERT_TRUE(QDir().mkpath(root.filePath(QStringLiteral("prefix/libexec"))));
+
+    EXPECT_TRUE(isInstalledProgramFolder(bin));
+    EXPECT_TRUE(isInstalledProgramFolder(bin + QStringLiteral("/")));
+    EXPECT_TRUE(isInstalledProgramFolder(root.filePath(QStringLiteral("prefix/libexec/../bin"))));
+    EXPECT_FALSE(isInstalledProgramFolder(root.filePath(QStringLiteral("prefix/libexec"))));
+
+    const QString folder = resolveDataFolder(QString(), bin);
+    EXPECT_EQ(folder, perUserData());
+    EXPECT_TRUE(
+        (folder + QLatin1Char('/')).startsWith(qEnvironmentVariable("XDG_DATA_HOME") + QLatin1Char('/')))
+        << folder.toStdString();
+    EXPECT_TRUE(QDir(folder).exists());
+    EXPECT_TRUE(QDir(bin).isEmpty());
+
+    const DataHomeVariable variable(root.filePath(QStringLiteral("chosen")));
+    EXPECT_EQ(resolveDataFolder(QString(), bin), root.filePath(QStringLiteral("chosen")))
+        << "a named folder still wins over the installed rule";
+}
