@@ -6,7 +6,7 @@ set -euo pipefail
 root_dir="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 preset="${FORTWRIGHT_PRESET:-default}"
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libqt6svg6 libzip-dev libgtest-dev xvfb xauth zip python3
-    desktop-file-utils appstream)
+    desktop-file-utils appstream dpkg-dev)
 
 missing=()
 for pkg in "${packages[@]}"; do
