@@ -2,6 +2,7 @@
 #include "testkit/BuiltPrograms.h"
 #include "testkit/TestContext.h"
 #include "testkit/TinyDisk.h"
+#include "testkit/ZipFixture.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -134,45 +135,136 @@ TEST(InterruptedSaves, ASessionStartsByRemovingWhatAnInterruptedSaveLeft)
     EXPECT_FALSE(QFileInfo::exists(left));
 }
 
-TEST(ReadOnlyFolder, AListFileIsNeverRewrittenInPlace)
+TEST(NotARegularFile, AProfilePathThatIsAFolderIsRefusedAndNothingIsWritten)
 {
-    // As root every folder is writable, so the command runs as nobody then.
+    QTemporaryDir dir;
+    const QString data = dir.filePath(QStringLiteral("data"));
+    const QString folder = dir.filePath(QStringLiteral("clan.ini"));
+    QDir().mkpath(data);
+    QDir().mkpath(folder);
+    const QString shown = QDir::toNativeSeparators(folder);
+    CliResult result = runWithData(data, { "profile", "set", "--profile", folder, "GameLimit", "0", "30" });
+    EXPECT_EQ(result.code, 1);
+    EXPECT_EQ(result.err,
+        QStringLiteral("Unable to save %1: Path/File access error: %1 (Is a directory)\n").arg(shown));
+    for (const QStringList& command :
+        { QStringList { "profile", "show", "--profile", folder },
+            QStringList { "config", "--profile", folder, "--out", dir.filePath(QStringLiteral("x.cfg")) } }) {
+        result = runWithData(data, QStringList { "--game-dir", dir.path() } + command);
+        EXPECT_EQ(result.code, 1) << command.join(' ').toStdString();
+        EXPECT_EQ(result.err, QStringLiteral("No profile file at %1\n").arg(shown));
+    }
+    EXPECT_TRUE(QDir(folder).isEmpty());
+    EXPECT_TRUE(contents(data).isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("x.cfg"))));
+}
+
+namespace {
+
+// Permissions stop only other users: as root the tool runs as nobody, through setpriv.
+struct AsAnotherUser : ::testing::Test {
     const bool root = ::geteuid() == 0;
     const QString setpriv = QStringLiteral("/usr/bin/setpriv");
-    if (root && !QFileInfo::exists(setpriv))
-        GTEST_SKIP() << "running as root without setpriv to drop to another user";
     QTemporaryDir dir;
-    QFile::setPermissions(dir.path(),
-        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther
-            | QFileDevice::ExeOther);
-    const QString data = dir.filePath(QStringLiteral("data"));
-    const QString program = dir.filePath(QStringLiteral("fortwright-cli"));
-    ASSERT_TRUE(QFile::copy(builtProgram("fortwright-cli"), program));
-    QDir().mkpath(data);
-    const QByteArray old = "Added\tIP\r\n";
-    writeBytes(data + QStringLiteral("/Banned.dat"), old);
-    QFile::setPermissions(data + QStringLiteral("/Banned.dat"),
-        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther | QFileDevice::WriteOther);
-    if (root)
-        ASSERT_EQ(::chown(QFile::encodeName(data).constData(), 65534, 65534), 0);
-    QFile::setPermissions(data,
-        QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther
-            | QFileDevice::ExeOther); // the folder takes no new file; the file itself is writable
+    QString data = dir.filePath(QStringLiteral("data"));
+    QString game = dir.filePath(QStringLiteral("game"));
+    QString program = dir.filePath(QStringLiteral("fortwright-cli"));
 
-    QProcess cli;
-    const QStringList arguments { QStringLiteral("--data-dir"), data, QStringLiteral("bans"),
-        QStringLiteral("add"), QStringLiteral("10.0.0.9") };
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("HOME"), dir.path());
-    cli.setProcessEnvironment(env);
-    if (root)
-        cli.start(setpriv,
-            QStringList { QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
-                QStringLiteral("--clear-groups"), program }
-                + arguments);
-    else
-        cli.start(program, arguments);
-    ASSERT_TRUE(cli.waitForFinished(10000));
-    EXPECT_EQ(cli.exitCode(), 1) << cli.readAllStandardError().constData();
-    EXPECT_EQ(readBytes(data + QStringLiteral("/Banned.dat")), old);
+    void SetUp() override
+    {
+        if (root && !QFileInfo::exists(setpriv))
+            GTEST_SKIP() << "running as root without setpriv to drop to another user";
+        QFile::setPermissions(dir.path(),
+            QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther
+                | QFileDevice::ExeOther);
+        ASSERT_TRUE(QFile::copy(builtProgram("fortwright-cli"), program));
+        QDir().mkpath(data);
+        QDir().mkpath(game + QStringLiteral("/Main"));
+    }
+
+    // Leaves a file writable by the tool whoever runs it.
+    static void shareFile(const QString& path)
+    {
+        QFile::setPermissions(path,
+            QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther
+                | QFileDevice::WriteOther);
+    }
+
+    void handOver(const QString& path, QFileDevice::Permissions mode) const
+    {
+        if (root)
+            ASSERT_EQ(::chown(QFile::encodeName(path).constData(), 65534, 65534), 0);
+        QFile::setPermissions(path, mode);
+    }
+
+    CliResult run(const QStringList& command) const
+    {
+        QProcess cli;
+        const QStringList arguments
+            = QStringList { QStringLiteral("--data-dir"), data, QStringLiteral("--game-dir"), game }
+            + command;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("HOME"), dir.path());
+        env.insert(QStringLiteral("FORTWRIGHT_SETTINGS"), data + QStringLiteral("/registry.json"));
+        cli.setProcessEnvironment(env);
+        if (root)
+            cli.start(setpriv,
+                QStringList { QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                    QStringLiteral("--clear-groups"), program }
+                    + arguments);
+        else
+            cli.start(program, arguments);
+        EXPECT_TRUE(cli.waitForFinished(10000));
+        return { cli.exitCode(), QString::fromLocal8Bit(cli.readAllStandardOutput()),
+            QString::fromLocal8Bit(cli.readAllStandardError()) };
+    }
+};
+
+} // namespace
+
+TEST_F(AsAnotherUser, AReadOnlyDataFolderFailsEverySaveAndNoFileIsRewrittenInPlace)
+{
+    writeBytes(data + QStringLiteral("/Banned.dat"), "Added\tIP\r\n");
+    writeBytes(data + QStringLiteral("/Main.efr"), "maps1.pk3,bunker,bunker,bunker,ffa team round\r\n");
+    writeBytes(data + QStringLiteral("/clan.cfg"), "seta sv_hostname clan\r\n");
+    for (const QString& name : QDir(data).entryList(QDir::Files))
+        shareFile(data + QLatin1Char('/') + name); // the files are writable; their folder takes no new file
+    const QMap<QString, QByteArray> before = contents(data);
+    handOver(data,
+        QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther | QFileDevice::ExeOther);
+
+    const QStringList commands[] = { { "bans", "add", "10.0.0.9" },
+        { "profile", "set", "GameLimit", "0", "40" }, { "rotation", "add", "bunker" },
+        { "message", "set", "hello" }, { "configs", "add", data + QStringLiteral("/clan.cfg") }, { "scan" } };
+    for (const QStringList& command : commands) {
+        const CliResult result = run(command);
+        EXPECT_EQ(result.code, 1) << command.join(' ').toStdString() << ": " << result.err.toStdString();
+        EXPECT_FALSE(result.err.isEmpty()) << command.join(' ').toStdString();
+    }
+    EXPECT_EQ(contents(data), before) << "every file as it was, nothing added";
+}
+
+TEST_F(AsAnotherUser, AnUnreadableArchiveStopsTheScanWithItsMessageAndChangesNothingElse)
+{
+    writeZip(game + QStringLiteral("/Main/a.pk3"), { QStringLiteral("maps/dm/first.bsp") });
+    writeZip(game + QStringLiteral("/Main/b.pk3"), { QStringLiteral("maps/dm/second.bsp") });
+    writeBytes(data + QStringLiteral("/Main.efr"), "old.pk3,old,old,old,ffa team round\r\n");
+    writeBytes(data + QStringLiteral("/Banned.dat"), "Added\tIP\r\n");
+    for (const QString& name : QDir(data).entryList(QDir::Files))
+        shareFile(data + QLatin1Char('/') + name);
+    QMap<QString, QByteArray> before = contents(data);
+    handOver(data, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    handOver(game + QStringLiteral("/Main/b.pk3"), {});
+
+    const CliResult result = run({ "scan" });
+    EXPECT_EQ(result.code, 1);
+    EXPECT_TRUE(
+        result.err.startsWith(QStringLiteral("The following pk3 b.pk3 file does not contain an arena file")))
+        << result.err.toStdString();
+    QMap<QString, QByteArray> after = contents(data);
+    EXPECT_EQ(
+        after.take(QStringLiteral("Main.efr")), QByteArray("a.pk3,first,first,first,ffa team round\r\n"))
+        << "the lines of the archives before it";
+    before.remove(QStringLiteral("Main.efr"));
+    EXPECT_EQ(after, before);
 }
