@@ -4,6 +4,7 @@
 #include "profile/ProfileLayout.h"
 #include "profile/ProfileTextCodec.h"
 #include "profile/ServerProfile.h"
+#include "support/AnsiCodec.h"
 #include "support/CIniFile.h"
 #include "support/FortwrightError.h"
 #include "support/IniDocument.h"
@@ -15,6 +16,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <limits>
 
 namespace fw {
@@ -84,6 +86,17 @@ void writeInteger(CIniFile& ini, const ProfileKey& k, const QString& text)
         ini.SaveStringValue(k.section, k.key, QString::number(*value));
 }
 
+const QByteArray kUtf8Mark("\xEF\xBB\xBF");
+
+bool holdsOnlyAnsi(const ServerProfile& profile)
+{
+    const QList<SettingField>& fields = SettingsCatalogue::fields();
+    return isAnsiRepresentable(profile.rotation.savedCyclePath)
+        && std::all_of(fields.cbegin(), fields.cend(), [&](const SettingField& field) {
+               return field.kind != FieldKind::Text || isAnsiRepresentable(profile.value(field.id()));
+           });
+}
+
 void writeKey(CIniFile& ini, const ProfileKey& k, const ServerProfile& profile)
 {
     if (!k.group) {
@@ -135,8 +148,9 @@ ProfileReadResult ProfileFile::read(const QString& path, ServerProfile& profile)
 bool ProfileFile::write(const QString& path, const ServerProfile& profile, QString* error)
 {
     // The whole profile is built in memory and replaces the old file in one write, so a failure
-    // anywhere leaves the old profile as it was.
-    const auto ini = CIniFile::inMemory(IniDocument());
+    // anywhere leaves the old profile as it was. A text the code page lacks would be saved as
+    // "?": such a profile is saved as UTF-8 behind a byte-order mark, which the reader takes.
+    const auto ini = CIniFile::inMemory(IniDocument(holdsOnlyAnsi(profile) ? QByteArray() : kUtf8Mark));
     try {
         for (const ProfileKey& k : profileKeys())
             writeKey(*ini, k, profile);

@@ -224,7 +224,8 @@ void IniDocument::setValue(const QString& section, const QString& key, const QSt
     const auto found = findSection(section);
     if (!found) {
         QByteArray added;
-        if (!m_bytes.isEmpty() && !m_bytes.endsWith('\n') && !m_bytes.endsWith('\r'))
+        const qsizetype textStart = m_utf8 ? kUtf8Mark.size() : 0;
+        if (m_bytes.size() > textStart && !m_bytes.endsWith('\n') && !m_bytes.endsWith('\r'))
             added += kLineEnd;
         added += '[' + encode(singleLineName(section)) + ']' + kLineEnd + newKey + '=' + newValue + kLineEnd;
         splice(m_bytes.size(), m_bytes.size(), added);

@@ -95,12 +95,19 @@ TEST_F(ProfileFileTest, CommaPercentBlankAndCodePageEncodings)
     EXPECT_TRUE(saved().contains(QStringLiteral("\r\nAdminSettings2=Dog% Cat% Bird\r\n")));
     EXPECT_TRUE(saved().contains(QStringLiteral("\r\nMaster1=a,b\r\n")))
         << "master texts are saved unchanged";
-    EXPECT_TRUE(readBytes(path).contains("\r\nAdminSettings5=Caf\xe9 ?\r\n"));
+    EXPECT_TRUE(readBytes(path).startsWith("\xEF\xBB\xBF[AdminSettings]\r\n"))
+        << "a text the code page lacks makes the profile UTF-8 behind a byte-order mark";
+    EXPECT_TRUE(readBytes(path).contains("\r\nAdminSettings5=Caf\xC3\xA9 \xE2\x98\xBA\r\n"));
     const ServerProfile q = reloaded();
+    EXPECT_EQ(q.text(G::txtAdministration, 5), QStringLiteral("Caf\u00e9 \u263a")) << "kept as typed";
     EXPECT_EQ(q.text(G::txtAdministration, 2), QStringLiteral("Dog, Cat, Bird"));
     EXPECT_EQ(q.text(G::txtAdministration, 3), QStringLiteral("100, fun")) << "a typed % comes back as ,";
     EXPECT_EQ(q.text(G::txtAdministration, 4), QString());
     EXPECT_EQ(q.text(G::txtMasterServers, 1), QStringLiteral("a,b"));
+    p.setValue(G::txtAdministration, 5, QStringLiteral("Caf\u00e9"));
+    ASSERT_TRUE(ProfileFile::write(path, p));
+    EXPECT_TRUE(readBytes(path).startsWith("[AdminSettings]\r\n")) << "Windows-1252 while it holds every text";
+    EXPECT_TRUE(readBytes(path).contains("\r\nAdminSettings5=Caf\xe9\r\n"));
 
     writeBytes(path,
         crlfLines({ "[Master]", "Master0=x%y", "[AdminSettings]", "AdminSettings0=\" \"", "[Logname]",
