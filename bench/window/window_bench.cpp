@@ -113,7 +113,7 @@ QList<QTreeWidgetItem*> mapNodes(QTreeWidget* tree)
 int usage()
 {
     std::fprintf(stderr,
-        "usage: fortwright-window-bench start WORK MAPS ROWS [PNG]\n"
+        "usage: fortwright-window-bench start WORK MAPS ROWS [PNG [TAB]]\n"
         "       fortwright-window-bench add WORK ROWS ADDS\n");
     return 2;
 }
@@ -177,6 +177,8 @@ int main(int argc, char* argv[])
         window->profile().rotation.markerTag = QString::number(rows - 2);
         page->refresh();
         page->rotationGrid()->setCurrentCell(rows - 1, 0);
+        if (argc > 6) // another tab to look at
+            window->tabs()->setCurrentIndex(atoi(argv[6]));
         QApplication::processEvents();
         if (!window->grab().save(QString::fromLocal8Bit(argv[5])))
             return 1;

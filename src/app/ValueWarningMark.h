@@ -11,6 +11,8 @@ struct SettingField;
 namespace ValueWarningMark {
 inline constexpr const char* kActionName = "valueWarning";
 void install(QLineEdit* edit, const SettingField& field);
+// Whether the edit shows its sign now.
+bool isShown(const QLineEdit* edit);
 } // namespace ValueWarningMark
 
 } // namespace fw

@@ -116,14 +116,14 @@ TEST_F(MainWindowTest, AFieldTheServerWouldMisreadShowsAWarningSignAndKeepsItsTe
     auto* host = find<QLineEdit>(QStringLiteral("txtAdministration_2"));
     QAction* mark = markOf("txtAdministration_2");
     ASSERT_TRUE(mark);
-    EXPECT_FALSE(mark->isVisible());
+    EXPECT_FALSE(ValueWarningMark::isShown(host));
     QTest::keyClicks(host, "My \"Best\" Server");
-    EXPECT_TRUE(mark->isVisible());
+    EXPECT_TRUE(ValueWarningMark::isShown(host));
     EXPECT_EQ(mark->toolTip(),
         QStringLiteral("Host holds a double quote: the server would read the value as ending there"));
     EXPECT_EQ(window.profile().text(G::txtAdministration, 2), QStringLiteral("My \"Best\" Server"));
     host->clear();
-    EXPECT_FALSE(mark->isVisible());
+    EXPECT_FALSE(ValueWarningMark::isShown(host));
 
     window.profile().setValue(G::txtAdministration, 13, QStringLiteral("pass\nword"));
     window.refresh();
