@@ -12,7 +12,7 @@ GridRows GridFile::read(const QString& path, int columnCount)
     GridRows rows;
     if (!QFileInfo(path).isFile())
         return rows;
-    for (const QString& line : splitTextLines(readAnsiFile(path))) {
+    for (const QString& line : splitTextLines(readUserTextFile(path))) {
         QStringList cells = line.split(QLatin1Char('\t'));
         if (cells.size() > columnCount)
             cells.resize(columnCount);
@@ -32,7 +32,7 @@ void GridFile::write(const QString& path, const GridRows& rows)
             cell.replace(kSplitters, QStringLiteral(" "));
         lines.append(cells.join(QLatin1Char('\t')));
     }
-    writeAnsiLines(path, lines);
+    writeUserTextLines(path, lines);
 }
 
 } // namespace fw

@@ -7,8 +7,8 @@ namespace fw {
 
 using GridRows = QList<QStringList>;
 
-// A grid's rows as a list file keeps them: one row per line, cells separated by TAB,
-// Windows-1252, CR LF after every line.
+// A grid's rows as a list file keeps them: one row per line, cells separated by TAB, CR LF
+// after every line; Windows-1252, or UTF-8 behind a byte-order mark when a cell needs more.
 class GridFile {
 public:
     // Every row with exactly columnCount cells: a short row is padded with empty cells, a long one

@@ -99,12 +99,12 @@ void ListFiles::writeRotation(const QString& path, const QList<RotationRow>& row
 
 QString ListFiles::readMessage(const QString& path)
 {
-    return QFileInfo(path).isFile() ? readAnsiFile(path) : QString();
+    return QFileInfo(path).isFile() ? readUserTextFile(path) : QString();
 }
 
 void ListFiles::writeMessage(const QString& path, const QString& text)
 {
-    writeFileWhole(path, toAnsi(text + QStringLiteral("\r\n")));
+    writeFileWhole(path, encodeUserText(text + QStringLiteral("\r\n")));
 }
 
 void ListFiles::loadSideLists(ServerProfile& profile, const AppContext& context)

@@ -86,8 +86,6 @@ void writeInteger(CIniFile& ini, const ProfileKey& k, const QString& text)
         ini.SaveStringValue(k.section, k.key, QString::number(*value));
 }
 
-const QByteArray kUtf8Mark("\xEF\xBB\xBF");
-
 bool holdsOnlyAnsi(const ServerProfile& profile)
 {
     const QList<SettingField>& fields = SettingsCatalogue::fields();

@@ -89,4 +89,14 @@ bool isAnsiRepresentable(const QString& text)
     return true;
 }
 
+QByteArray encodeUserText(const QString& text)
+{
+    return isAnsiRepresentable(text) ? toAnsi(text) : kUtf8Mark + text.toUtf8();
+}
+
+QString decodeUserText(const QByteArray& bytes)
+{
+    return bytes.startsWith(kUtf8Mark) ? QString::fromUtf8(bytes.mid(kUtf8Mark.size())) : fromAnsi(bytes);
+}
+
 } // namespace fw

@@ -38,13 +38,35 @@ void writeAnsiLines(const QString& path, const QStringList& lines)
     writeFileWhole(path, AnsiTextBuilder().lines(lines).bytes());
 }
 
-QString readAnsiFile(const QString& path)
+namespace {
+
+QByteArray readWholeFile(const QString& path)
 {
     QFile file(path);
     if (!openRegularFile(file))
         throw FortwrightError(RuntimeError::FileNotFound, kExecutableName,
             QStringLiteral("File not found: %1").arg(QDir::toNativeSeparators(path)));
-    return fromAnsi(file.readAll());
+    return file.readAll();
+}
+
+} // namespace
+
+QString readAnsiFile(const QString& path)
+{
+    return fromAnsi(readWholeFile(path));
+}
+
+QString readUserTextFile(const QString& path)
+{
+    return decodeUserText(readWholeFile(path));
+}
+
+void writeUserTextLines(const QString& path, const QStringList& lines)
+{
+    QString text;
+    for (const QString& line : lines)
+        text += line + QStringLiteral("\r\n");
+    writeFileWhole(path, encodeUserText(text));
 }
 
 QStringList splitTextLines(const QString& text)

@@ -22,6 +22,9 @@ void writeAnsiLines(const QString& path, const QStringList& lines);
 
 // Reads a whole file as Windows-1252 text. Throws FortwrightError (53) when it cannot be read.
 QString readAnsiFile(const QString& path);
+// The same for a file that holds what a user typed (see encodeUserText), and its writer.
+QString readUserTextFile(const QString& path);
+void writeUserTextLines(const QString& path, const QStringList& lines);
 // Splits text at CR LF, LF or CR line ends; a final line end gives no extra empty line.
 QStringList splitTextLines(const QString& text);
 

@@ -7,7 +7,6 @@
 namespace fw {
 namespace {
 
-const QByteArray kUtf8Mark("\xEF\xBB\xBF");
 const QByteArray kLineEnd("\r\n");
 
 bool isBlankByte(char c)

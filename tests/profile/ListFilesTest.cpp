@@ -38,8 +38,13 @@ TEST_F(ListFilesTest, GridRowsArePaddedCutAndReadWithAnyLineEnd)
     EXPECT_EQ(rows[3], QStringList({ "", "", "" }));
     EXPECT_EQ(rows[4], QStringList({ "g", "h", "i" }));
 
-    GridFile::write(path, { { "x\ty", "line\r\nbreak", "\u00e9\u263a" } });
-    EXPECT_EQ(readBytes(path), QByteArray("x y\tline  break\t\xe9?\r\n"));
+    GridFile::write(path, { { "x\ty", "line\r\nbreak", "\u00e9" } });
+    EXPECT_EQ(readBytes(path), QByteArray("x y\tline  break\t\xe9\r\n"));
+    // A cell the code page cannot hold (a path in a user's own language) is kept as typed.
+    const QStringList beyond { QStringLiteral("/home/\u0142ukasz/clan.cfg"), QStringLiteral("\u263a") };
+    GridFile::write(path, { beyond });
+    EXPECT_EQ(readBytes(path), QByteArray("\xEF\xBB\xBF/home/\xC5\x82ukasz/clan.cfg\t\xE2\x98\xBA\r\n"));
+    EXPECT_EQ(GridFile::read(path, 2), GridRows { beyond });
 }
 
 TEST_F(ListFilesTest, BansHaveTheirHeaderRow)
@@ -114,8 +119,11 @@ TEST_F(ListFilesTest, TheMessageIsStoredWithALineEndAndReadWhole)
     ListFiles::writeMessage(path, QStringLiteral("Welcome"));
     EXPECT_EQ(readBytes(path), QByteArray("Welcome\r\n"));
     EXPECT_EQ(ListFiles::readMessage(path), QStringLiteral("Welcome\r\n"));
-    ListFiles::writeMessage(path, QStringLiteral("one\r\ntwo \u20ac \u2603"));
-    EXPECT_EQ(readBytes(path), QByteArray("one\r\ntwo \x80 ?\r\n"));
+    ListFiles::writeMessage(path, QStringLiteral("one\r\ntwo \u20ac"));
+    EXPECT_EQ(readBytes(path), QByteArray("one\r\ntwo \x80\r\n"));
+    ListFiles::writeMessage(path, QStringLiteral("snow \u2603"));
+    EXPECT_EQ(readBytes(path), QByteArray("\xEF\xBB\xBFsnow \xE2\x98\x83\r\n"));
+    EXPECT_EQ(ListFiles::readMessage(path), QStringLiteral("snow \u2603\r\n"));
 }
 
 TEST_F(ListFilesTest, FirstStartAndClosingFollowTheWritingRules)
