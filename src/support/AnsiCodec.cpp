@@ -91,7 +91,13 @@ bool isAnsiRepresentable(const QString& text)
 
 QByteArray encodeUserText(const QString& text)
 {
-    return isAnsiRepresentable(text) ? toAnsi(text) : kUtf8Mark + text.toUtf8();
+    // A text starting with the mark's own three characters would read back as UTF-8.
+    if (isAnsiRepresentable(text)) {
+        QByteArray ansi = toAnsi(text);
+        if (!ansi.startsWith(kUtf8Mark))
+            return ansi;
+    }
+    return kUtf8Mark + text.toUtf8();
 }
 
 QString decodeUserText(const QByteArray& bytes)

@@ -45,6 +45,10 @@ TEST_F(ListFilesTest, GridRowsArePaddedCutAndReadWithAnyLineEnd)
     GridFile::write(path, { beyond });
     EXPECT_EQ(readBytes(path), QByteArray("\xEF\xBB\xBF/home/\xC5\x82ukasz/clan.cfg\t\xE2\x98\xBA\r\n"));
     EXPECT_EQ(GridFile::read(path, 2), GridRows { beyond });
+    const QStringList markLike { QStringLiteral("\u00ef\u00bb\u00bfmap"), QString() };
+    GridFile::write(path, { markLike });
+    EXPECT_EQ(GridFile::read(path, 2), GridRows { markLike })
+        << "a first cell that spells the mark in the code page";
 }
 
 TEST_F(ListFilesTest, BansHaveTheirHeaderRow)
