@@ -102,7 +102,8 @@ QByteArray encodeUserText(const QString& text)
 
 QString decodeUserText(const QByteArray& bytes)
 {
-    return bytes.startsWith(kUtf8Mark) ? QString::fromUtf8(bytes.mid(kUtf8Mark.size())) : fromAnsi(bytes);
+    // The UTF-8 decoder drops one leading mark itself; dropping it first would lose a text's own.
+    return bytes.startsWith(kUtf8Mark) ? QString::fromUtf8(bytes) : fromAnsi(bytes);
 }
 
 } // namespace fw
