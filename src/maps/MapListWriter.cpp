@@ -13,15 +13,14 @@ namespace fw {
 MapListWriter::MapListWriter(const QString& path)
     : m_path(path)
 {
-    if (!QFileInfo(path).absoluteDir().exists())
-        throw FortwrightError(RuntimeError::PathNotFound, kExecutableName,
-            QStringLiteral("Path not found: %1").arg(QDir::toNativeSeparators(path)));
     // A FIFO under the list's name is no list to replace.
     if (QFileInfo::exists(path) && !isRegularFile(path))
         fail();
     try {
         m_file = std::make_unique<StagedFile>(path);
-    } catch (const FortwrightError&) {
+    } catch (const FortwrightError& e) {
+        if (e.number() == RuntimeError::PathNotFound) // a missing folder says so itself
+            throw;
         fail();
     }
 }
