@@ -2,8 +2,6 @@
 
 #include <QStringBuilder>
 #include <QStringList>
-#include <QStringTokenizer>
-#include <array>
 
 namespace fw {
 
@@ -12,24 +10,20 @@ QString MapEntry::line() const
     return archive % u',' % mapName % u',' % mapNameCopy % u',' % longName % u',' % gameTypes;
 }
 
-std::optional<MapEntry> MapEntry::fromLine(QStringView line)
+std::optional<std::array<QByteArrayView, 5>> MapEntry::fieldsOf(QByteArrayView line)
 {
-    std::array<QStringView, 5> fields;
-    std::size_t count = 0;
-    for (const QStringView field : QStringTokenizer(line, u',')) {
-        if (count == fields.size())
+    std::array<QByteArrayView, 5> fields;
+    for (std::size_t i = 0; i + 1 < fields.size(); ++i) {
+        const qsizetype comma = line.indexOf(',');
+        if (comma < 0)
             return std::nullopt;
-        fields[count++] = field;
+        fields[i] = line.first(comma);
+        line = line.sliced(comma + 1);
     }
-    if (count != fields.size())
+    if (line.contains(','))
         return std::nullopt;
-    MapEntry entry { fields[0].toString(), fields[1].toString(), QString(), QString(), fields[4].toString() };
-    // A custom map's name is nearly always written three times; the copies then share its text.
-    const auto sharedName
-        = [&](QStringView field) { return field == fields[1] ? entry.mapName : field.toString(); };
-    entry.mapNameCopy = sharedName(fields[2]);
-    entry.longName = sharedName(fields[3]);
-    return entry;
+    fields.back() = line;
+    return fields;
 }
 
 QString MapEntry::tag() const

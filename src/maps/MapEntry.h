@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
+#include <array>
 #include <optional>
 
 namespace fw {
@@ -18,8 +20,9 @@ struct MapEntry {
 
     // The five fields joined by single commas, nothing quoted.
     QString line() const;
-    // A line that does not split into exactly five fields gives nothing.
-    static std::optional<MapEntry> fromLine(QStringView line);
+    // A map-list line, in the code page's bytes, split at its commas; a line that does not split
+    // into exactly five fields gives nothing.
+    static std::optional<std::array<QByteArrayView, 5>> fieldsOf(QByteArrayView line);
     // "name,long name,game types", what a map node of the tree carries.
     QString tag() const;
 

@@ -69,7 +69,7 @@ QByteArray toAnsi(const QString& text)
     return out;
 }
 
-QString fromAnsi(const QByteArray& bytes)
+QString fromAnsi(QByteArrayView bytes)
 {
     // Only bytes 0x80..0x9F differ from Latin-1, whose conversion is fast on a whole buffer.
     QString out = QString::fromLatin1(bytes);

@@ -1,5 +1,6 @@
 #include "maps/MapListFile.h"
 #include "maps/MapNameIndex.h"
+#include "support/AnsiCodec.h"
 #include "testkit/QtPrinters.h"
 #include "testkit/TestContext.h"
 
@@ -51,6 +52,30 @@ TEST(MapListFile, AMissingListAsksForANewScan)
 
     test::writeBytes(t.dataFile(QStringLiteral("Main.efr")), {});
     EXPECT_EQ(LoadAvailableMaps(t.context)->countText(), QStringLiteral("0 Maps available"));
+}
+
+TEST(MapListFile, ALargeListReadsTheSameWhereverItsLinesAndLineEndsFallInTheReading)
+{
+    // A first line whose CR is the 65,536th byte, one far longer than that, then thousands of
+    // lines with every kind of line end and a code-page byte, the last without an end.
+    QList<MapEntry> written { { "a.pk3", "first", "first", QByteArray(65535 - 28, 'x'), "objective" },
+        { "a.pk3", "long", "long", QByteArray(200000, 'y'), "ffa team round" } };
+    for (int i = 0; i < 5000; ++i)
+        written.append({ QStringLiteral("b%1.pk3").arg(i / 7), QStringLiteral("m%1").arg(i),
+            QStringLiteral("m%1").arg(i),
+            i % 3 ? QStringLiteral("\u20ac %1").arg(i) : QStringLiteral("m%1").arg(i),
+            i % 2 ? kObjectiveGameTypes : QStringLiteral("tdm") });
+    QByteArray bytes;
+    const char* ends[] = { "\r\n", "\n", "\r", "\r\n\r\n" };
+    for (qsizetype i = 0; i < written.size(); ++i)
+        bytes += toAnsi(written[i].line()) + (i + 1 < written.size() ? ends[i % 4] : "");
+    ASSERT_EQ(bytes.indexOf('\r'), 65535);
+    test::TestContext t;
+    test::writeBytes(t.dataFile(QStringLiteral("Main.efr")), bytes);
+
+    const MapCatalogue catalogue = readMapList(t.dataFile(QStringLiteral("Main.efr")));
+    EXPECT_EQ(catalogue.entries(), written);
+    EXPECT_EQ(catalogue.countText(), QStringLiteral("5002 Maps available"));
 }
 
 TEST(MapNameIndex, FindsWhatASearchInCatalogueOrderFinds)
