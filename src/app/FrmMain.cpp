@@ -53,6 +53,7 @@ namespace fw {
 FrmMain::FrmMain(AppContext& context, QWidget* parent)
     : QMainWindow(parent)
     , m_context(context)
+    , m_mapListAhead(context)
     , m_binder(new ProfileBinder(m_profile, this))
     , m_tabs(new QTabWidget)
     , m_bans(new BanListPanel(*m_binder, context.clock, context.prompter))
@@ -244,7 +245,7 @@ void FrmMain::Form_Load()
 
 void FrmMain::loadAvailableMaps()
 {
-    if (const auto catalogue = LoadAvailableMaps(m_context))
+    if (const auto catalogue = m_mapListAhead.take())
         m_maps->showCatalogue(*catalogue);
 }
 

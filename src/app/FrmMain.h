@@ -2,6 +2,7 @@
 
 #include "app/FrmWizard.h"
 #include "app/MainCommands.h"
+#include "maps/MapListPrefetch.h"
 #include "profile/ServerProfile.h"
 
 #include <QMainWindow>
@@ -95,6 +96,8 @@ private:
     void unloadAll();
 
     AppContext& m_context;
+    // First, so that the list is read while everything after it is built.
+    MapListPrefetch m_mapListAhead;
     ServerProfile m_profile;
     ProfileBinder* m_binder;
     QTabWidget* m_tabs;

@@ -2,6 +2,8 @@
 
 #include <QFile>
 #include <QString>
+#include <array>
+#include <optional>
 
 namespace fw {
 
@@ -10,5 +12,13 @@ namespace fw {
 bool isRegularFile(const QString& path);
 // Opens the file for reading when it is a regular file; false otherwise, as for a missing one.
 bool openRegularFile(QFile& file);
+
+// What tells one content of a file from the next without reading it: the same file written or
+// replaced since has another. Nothing for a path that is not a regular file.
+struct FileVersion {
+    std::array<qint64, 5> marks {};
+    bool operator==(const FileVersion&) const = default;
+};
+std::optional<FileVersion> regularFileVersion(const QString& path);
 
 } // namespace fw

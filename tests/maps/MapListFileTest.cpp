@@ -1,4 +1,5 @@
 #include "maps/MapListFile.h"
+#include "maps/MapListPrefetch.h"
 #include "maps/MapNameIndex.h"
 #include "support/AnsiCodec.h"
 #include "testkit/QtPrinters.h"
@@ -76,6 +77,32 @@ TEST(MapListFile, ALargeListReadsTheSameWhereverItsLinesAndLineEndsFallInTheRead
     const MapCatalogue catalogue = readMapList(t.dataFile(QStringLiteral("Main.efr")));
     EXPECT_EQ(catalogue.entries(), written);
     EXPECT_EQ(catalogue.countText(), QStringLiteral("5002 Maps available"));
+}
+
+TEST(MapListPrefetch, GivesTheListAsItStandsWhenTaken)
+{
+    test::TestContext t;
+    const QString path = t.dataFile(QStringLiteral("Main.efr"));
+    test::writeBytes(path, "a.pk3,one,one,,objective\r\n");
+    MapListPrefetch unchanged(t.context);
+    EXPECT_EQ(unchanged.take()->entries().value(0).mapName, QStringLiteral("one"));
+
+    MapListPrefetch replaced(t.context);
+    test::writeBytes(path + QStringLiteral(".new"), "a.pk3,two,two,,objective\r\n");
+    ASSERT_TRUE(QFile::remove(path) && QFile::rename(path + QStringLiteral(".new"), path));
+    EXPECT_EQ(replaced.take()->entries().value(0).mapName, QStringLiteral("two"))
+        << "same size, but another file: read again";
+    EXPECT_EQ(replaced.take()->entries().value(0).mapName, QStringLiteral("two"));
+
+    MapListPrefetch removed(t.context);
+    QFile::remove(path);
+    EXPECT_FALSE(removed.take().has_value());
+    EXPECT_EQ(t.prompter.boxes().size(), 1) << "the missing-list box, as a load at that moment shows";
+
+    MapListPrefetch created(t.context);
+    test::writeBytes(path, "a.pk3,three,three,,objective\r\n");
+    EXPECT_EQ(created.take()->entries().value(0).mapName, QStringLiteral("three"));
+    EXPECT_EQ(t.prompter.boxes().size(), 1);
 }
 
 TEST(MapNameIndex, FindsWhatASearchInCatalogueOrderFinds)
