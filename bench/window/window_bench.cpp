@@ -174,8 +174,8 @@ int main(int argc, char* argv[])
             archive->setExpanded(true);
             page->tree()->setCurrentItem(archive->child(archive->childCount() - 1));
         }
-        window->profile().rotation.markerTag = QString::number(rows - 2);
-        page->refresh();
+        window->model().edit(ProfileModel::Part::Rotation,
+            [rows](ServerProfile& profile) { profile.rotation.markerTag = QString::number(rows - 2); });
         page->rotationGrid()->setCurrentCell(rows - 1, 0);
         if (argc > 6) // another tab to look at
             window->tabs()->setCurrentIndex(atoi(argv[6]));

@@ -57,6 +57,10 @@ BanListPanel::BanListPanel(ProfileBinder& binder, const Clock& clock, Prompter& 
     layout->addWidget(add, 0, 2);
     layout->addWidget(m_grid, 1, 0, 1, 3);
     layout->setColumnStretch(1, 1);
+    connect(&binder.model(), &ProfileModel::changed, this, [this](ProfileModel::Parts parts) {
+        if (parts & ProfileModel::Part::Bans)
+            refresh();
+    });
     refresh();
 }
 
@@ -73,23 +77,24 @@ void BanListPanel::refresh()
 
 void BanListPanel::add()
 {
-    ServerProfile& profile = m_binder.profile();
-    if (!addBan(profile.bans, profile.text(SettingGroup::txtBanIP), m_clock.now()))
+    ProfileModel& model = m_binder.model();
+    bool added = false;
+    model.edit(ProfileModel::Part::Bans, [&](ServerProfile& profile) {
+        added = addBan(profile.bans, profile.text(SettingGroup::txtBanIP), m_clock.now());
+    });
+    if (!added)
         return;
-    profile.setValue(SettingGroup::txtBanIP, QString());
-    m_binder.refresh(SettingGroup::txtBanIP);
-    refresh();
+    model.setValue({ SettingGroup::txtBanIP }, QString());
     m_grid->scrollToBottom();
 }
 
 void BanListPanel::removeCurrent()
 {
     const int row = m_grid->currentRow();
-    QList<BanEntry>& bans = m_binder.profile().bans;
-    if (row < 0 || row >= bans.size())
+    if (row < 0 || row >= m_binder.profile().bans.size())
         return;
-    bans.removeAt(row);
-    refresh();
+    m_binder.model().edit(
+        ProfileModel::Part::Bans, [row](ServerProfile& profile) { profile.bans.removeAt(row); });
 }
 
 } // namespace fw

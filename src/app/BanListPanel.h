@@ -19,14 +19,13 @@ class BanListPanel : public QGroupBox {
 public:
     BanListPanel(ProfileBinder& binder, const Clock& clock, Prompter& prompter, QWidget* parent = nullptr);
 
-    // Shows the profile's bans again.
-    void refresh();
     // Removes the ban of the current row, if any.
     void removeCurrent();
     QTableWidget* grid() const { return m_grid; }
 
 private:
     void add();
+    void refresh();
 
     ProfileBinder& m_binder;
     const Clock& m_clock;

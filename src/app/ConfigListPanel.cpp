@@ -84,6 +84,10 @@ ConfigListPanel::ConfigListPanel(ProfileBinder& binder, const AppContext& contex
         + kAdditionalConfigRows * m_grid->verticalHeader()->defaultSectionSize() + 4);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_grid);
+    connect(&binder.model(), &ProfileModel::changed, this, [this](ProfileModel::Parts parts) {
+        if (parts & ProfileModel::Part::Configs)
+            refresh();
+    });
     refresh();
 }
 
@@ -122,25 +126,24 @@ void ConfigListPanel::chooseConfiguration(int row)
     const QString path = m_context.prompter.chooseFile(request);
     if (path.isEmpty())
         return;
-    QList<AdditionalConfig>& configs = m_binder.profile().configs;
-    if (!mayLoadConfiguration(path, configs, m_context.prompter))
+    if (!mayLoadConfiguration(path, m_binder.profile().configs, m_context.prompter))
         return;
-    try {
-        configs[row] = describeConfiguration(path);
-    } catch (const std::exception& e) {
-        m_context.errors.report(QStringLiteral("::modFunctions.gbln_LoadConfiguration(Function)"), e);
-    }
-    refresh();
+    m_binder.model().edit(ProfileModel::Part::Configs, [&](ServerProfile& profile) {
+        try {
+            profile.configs[row] = describeConfiguration(path);
+        } catch (const std::exception& e) {
+            m_context.errors.report(QStringLiteral("::modFunctions.gbln_LoadConfiguration(Function)"), e);
+        }
+    });
 }
 
 void ConfigListPanel::removeCurrent()
 {
     const int row = m_grid->currentRow();
-    QList<AdditionalConfig>& configs = m_binder.profile().configs;
-    if (row < 0 || row >= configs.size())
+    if (row < 0 || row >= m_binder.profile().configs.size())
         return;
-    configs[row] = AdditionalConfig();
-    refresh();
+    m_binder.model().edit(ProfileModel::Part::Configs,
+        [row](ServerProfile& profile) { profile.configs[row] = AdditionalConfig(); });
 }
 
 } // namespace fw

@@ -17,6 +17,7 @@ class ConfigListPanel : public QGroupBox {
 public:
     ConfigListPanel(ProfileBinder& binder, const AppContext& context, QWidget* parent = nullptr);
 
+    // Shows the rows again, each file's presence checked anew; a change of the rows shows itself.
     void refresh();
     // Asks for a file for row (0-based entry row) and fills it; what the "..." button does.
     void chooseConfiguration(int row);

@@ -54,13 +54,14 @@ FrmMain::FrmMain(AppContext& context, QWidget* parent)
     : QMainWindow(parent)
     , m_context(context)
     , m_mapListAhead(context)
-    , m_binder(new ProfileBinder(m_profile, this))
+    , m_model(context)
+    , m_binder(new ProfileBinder(m_model, this))
     , m_tabs(new QTabWidget)
     , m_bans(new BanListPanel(*m_binder, context.clock, context.prompter))
     , m_configs(new ConfigListPanel(*m_binder, context))
-    , m_maps(new MapsPage(*m_binder, context))
-    , m_messenger(std::make_unique<ServerMessenger>(m_profile, context))
-    , m_controls(std::make_unique<ControlButtons>(m_profile, context, *m_messenger))
+    , m_maps(new MapsPage(m_model, context))
+    , m_messenger(std::make_unique<ServerMessenger>(m_model.profile(), context))
+    , m_controls(std::make_unique<ControlButtons>(m_model.profile(), context, *m_messenger))
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Fortwright"));
@@ -114,36 +115,35 @@ void FrmMain::scanForMaps()
 
 void FrmMain::saveProfileAs()
 {
-    const ProfileSaveOutcome saved = SaveProfile(m_profile, m_context, false);
+    const ProfileSaveOutcome saved = SaveProfile(profile(), m_context, false);
     if (!saved.path.isEmpty() && !saved.written)
         m_context.prompter.warn(saved.error);
 }
 
 void FrmMain::loadProfileFrom()
 {
-    LoadProfile(m_profile, m_context, false);
-    refresh();
+    m_model.edit(ProfileModel::kAllParts, [this](ServerProfile& p) { LoadProfile(p, m_context, false); });
 }
 
 void FrmMain::exportShellScript()
 {
-    gbln_MakeLinuxFile(m_profile, m_context);
+    gbln_MakeLinuxFile(profile(), m_context);
 }
 
 void FrmMain::exportBatchFile()
 {
-    gbln_MakeBatchFile(m_profile, m_context);
+    gbln_MakeBatchFile(profile(), m_context);
 }
 
 void FrmMain::exportServerConfiguration()
 {
-    fw::exportServerConfiguration(m_profile, m_context);
+    fw::exportServerConfiguration(profile(), m_context);
 }
 
 void FrmMain::buildMapList()
 {
     // The map-list text is built as the server configuration would carry it; nothing keeps it.
-    gstr_MakeMapList(m_profile.rotation);
+    gstr_MakeMapList(profile().rotation);
 }
 
 void FrmMain::showHelp()
@@ -167,16 +167,15 @@ void FrmMain::showAbout()
 
 void FrmMain::openMapWizard()
 {
-    if (!MapWizard::canOpen(m_profile, m_context))
+    if (!MapWizard::canOpen(profile(), m_context))
         return;
-    auto* wizard = new FrmWizard(m_profile, m_context, nullptr);
+    auto* wizard = new FrmWizard(profile(), m_context, nullptr);
     wizard->setAttribute(Qt::WA_DeleteOnClose);
     m_wizardWindow = wizard;
     connect(wizard, &FrmWizard::finished, this, [this](const QString& savedPath) {
-        if (!savedPath.isEmpty()) {
-            m_profile.rotation.savedCyclePath = savedPath;
-            m_maps->refresh();
-        }
+        if (!savedPath.isEmpty())
+            m_model.edit(ProfileModel::Part::Rotation,
+                [&](ServerProfile& p) { p.rotation.savedCyclePath = savedPath; });
         show();
     });
     hide();
@@ -208,33 +207,27 @@ QWidget* FrmMain::makeBottomBar()
     return bar;
 }
 
-void FrmMain::refresh()
-{
-    m_binder->refresh();
-    m_bans->refresh();
-    m_configs->refresh();
-    m_maps->refresh();
-}
-
 void FrmMain::Form_Load()
 {
     InstallExceptionHandler(m_context.errors.defaultLogPath(), m_context.clock);
     m_isLoading = true;
     try {
-        LoadProfile(m_profile, m_context, true);
+        m_model.edit(ProfileModel::kAllParts, [this](ServerProfile& p) { LoadProfile(p, m_context, true); });
         QFile layout(m_context.dataPath(QStringLiteral("MOHAALib.atb")));
         if (openRegularFile(layout))
             restoreState(layout.readAll());
-        ListFiles::loadSideLists(m_profile, m_context);
+        using Part = ProfileModel::Part;
+        m_model.edit(Part::Fields | Part::Bans | Part::Configs,
+            [this](ServerProfile& p) { ListFiles::loadSideLists(p, m_context); });
         if (QFileInfo::exists(m_context.dataPath(kMapListFileName)))
             loadAvailableMaps();
         else
             cmdMapScan_Click();
-        m_profile.rotation.rows = ListFiles::readRotation(m_context.dataPath(kRotationListFile));
-        refresh();
+        m_model.edit(ProfileModel::Part::Rotation, [this](ServerProfile& p) {
+            p.rotation.rows = ListFiles::readRotation(m_context.dataPath(kRotationListFile));
+        });
         centre();
     } catch (const std::exception& e) {
-        refresh();
         m_context.errors.report(QStringLiteral("frmMain::Form_Load(Sub)"), e);
     }
     m_isLoading = false;
@@ -245,8 +238,11 @@ void FrmMain::Form_Load()
 
 void FrmMain::loadAvailableMaps()
 {
-    if (const auto catalogue = m_mapListAhead.take())
+    if (const auto catalogue = m_mapListAhead.take()) {
         m_maps->showCatalogue(*catalogue);
+        // The rotation was built from the maps shown before.
+        m_model.edit(ProfileModel::Part::Rotation, [](ServerProfile& p) { p.rotation.rows.clear(); });
+    }
 }
 
 void FrmMain::cmdMapScan_Click()
@@ -280,7 +276,7 @@ void FrmMain::Form_Unload()
     m_unloading = true;
     try {
         writeFileWhole(m_context.dataPath(QStringLiteral("MOHAALib.atb")), saveState());
-        ListFiles::saveAll(m_profile, m_context);
+        ListFiles::saveAll(profile(), m_context);
         // Twips, the unit the position has always been kept in: 15 per pixel at 96 dots per inch.
         AppState(m_context.settingsStorePath).setWindowPosition(x() * 15.0, y() * 15.0);
     } catch (const std::exception& e) {
@@ -331,15 +327,14 @@ void FrmMain::cmdZarirEvevav_Click(int index)
 void FrmMain::pnlIcon_Click()
 {
     // The warning matters only to a server that announces itself to the master servers.
-    if (m_profile.isOn(SettingGroup::chkSOF2Options, 13))
+    if (profile().isOn(SettingGroup::chkSOF2Options, 13))
         m_context.prompter.critical(HeaderPanel::warningText());
 }
 
 void FrmMain::cmdIP_Click()
 {
     // Any failure has shown its box; the field is overwritten either way.
-    m_profile.setValue(field::ServerIp, GetLocalAddress(m_context.prompter));
-    m_binder->refresh(field::ServerIp);
+    m_model.setValue(field::ServerIp, GetLocalAddress(m_context.prompter));
     m_binder->widget(field::ServerIp)->setFocus();
 }
 

@@ -2,8 +2,8 @@
 
 #include "app/FrmWizard.h"
 #include "app/MainCommands.h"
+#include "app/ProfileModel.h"
 #include "maps/MapListPrefetch.h"
-#include "profile/ServerProfile.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -33,7 +33,8 @@ public:
     explicit FrmMain(AppContext& context, QWidget* parent = nullptr);
     ~FrmMain() override;
 
-    ServerProfile& profile() { return m_profile; }
+    ProfileModel& model() { return m_model; }
+    const ServerProfile& profile() const { return m_model.profile(); }
     ServerMessenger& messenger() { return *m_messenger; }
 
     // The window's load: the default profile, the list files, the map catalogue and the
@@ -72,8 +73,6 @@ public:
     void showHelp() override;
     void showAbout() override;
     void openMapWizard() override;
-    // Shows the profile again after it was changed behind the window's back.
-    void refresh();
 
     QTabWidget* tabs() const { return m_tabs; }
     QPushButton* button(int index) const;
@@ -98,7 +97,7 @@ private:
     AppContext& m_context;
     // First, so that the list is read while everything after it is built.
     MapListPrefetch m_mapListAhead;
-    ServerProfile m_profile;
+    ProfileModel m_model;
     ProfileBinder* m_binder;
     QTabWidget* m_tabs;
     BanListPanel* m_bans;

@@ -30,13 +30,6 @@ GamePage::GamePage(ProfileBinder& binder, QWidget* parent)
     sum->setAlignment(Qt::AlignRight);
     sum->setMaximumWidth(sum->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 16);
     dmFlags->layout()->addWidget(sum);
-    // The sum follows the boxes.
-    connect(&binder, &ProfileBinder::fieldChanged, sum, [&binder](SettingGroup group, int) {
-        if (group == SettingGroup::chkDMFlags) {
-            binder.profile().setValue(SettingGroup::txtDMFlags, dmFlagsText(binder.profile()));
-            binder.refresh(SettingGroup::txtDMFlags);
-        }
-    });
 
     auto* right = new QVBoxLayout;
     right->addWidget(dmFlags);

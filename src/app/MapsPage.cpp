@@ -1,7 +1,7 @@
 #include "app/MapsPage.h"
 
 #include "app/MenuEntry.h"
-#include "app/ProfileBinder.h"
+#include "app/ProfileModel.h"
 #include "generate/MapList.h"
 #include "maps/MapCatalogue.h"
 #include "support/AppContext.h"
@@ -83,11 +83,10 @@ QLabel* valueLabel(const char* objectName)
 
 } // namespace
 
-MapsPage::MapsPage(ProfileBinder& binder, AppContext& context, QWidget* parent)
+MapsPage::MapsPage(ProfileModel& model, AppContext& context, QWidget* parent)
     : QWidget(parent)
-    , m_binder(binder)
+    , m_model(model)
     , m_context(context)
-    , m_commands(binder.profile().rotation, context)
     , m_tree(new QTreeWidget)
     , m_mapType(valueLabel("lblMapType"))
     , m_longName(valueLabel("lblLongMapName"))
@@ -104,6 +103,11 @@ MapsPage::MapsPage(ProfileBinder& binder, AppContext& context, QWidget* parent)
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(makeTreePanel(), 2);
     layout->addWidget(makeRotationPanel(), 3);
+    connect(&model, &ProfileModel::changed, this, [this](ProfileModel::Parts parts) {
+        if (parts & ProfileModel::Part::Rotation)
+            refresh();
+    });
+    connect(&model, &ProfileModel::rotationRowAppended, this, &MapsPage::showAddedRow);
     refresh();
 }
 
@@ -181,15 +185,11 @@ QWidget* MapsPage::makeRotationPanel()
 
     auto* open = new QPushButton(QStringLiteral("Open Cycle"));
     open->setObjectName(QStringLiteral("cmdSelectMap"));
-    connect(open, &QPushButton::clicked, this, [this] {
-        m_commands.openCycle();
-        refresh();
-    });
+    connect(open, &QPushButton::clicked, this,
+        [this] { m_model.editRotation([](RotationCommands& commands) { commands.openCycle(); }); });
     m_resetCycle->setObjectName(QStringLiteral("cmdResetCycle"));
-    connect(m_resetCycle, &QPushButton::clicked, this, [this] {
-        m_commands.resetCycle();
-        refresh();
-    });
+    connect(m_resetCycle, &QPushButton::clicked, this,
+        [this] { m_model.editRotation([](RotationCommands& commands) { commands.resetCycle(); }); });
     auto* wizard = new QPushButton(QStringLiteral("Map Wizard"));
     wizard->setObjectName(QStringLiteral("cmdWizard"));
     connect(wizard, &QPushButton::clicked, this, &MapsPage::wizardRequested);
@@ -227,7 +227,7 @@ QMenu* MapsPage::makeRotationPopup()
     popup->addSeparator();
     // The map-list text is built as the server configuration would carry it; nothing keeps it.
     addMenuEntry(
-        *popup, "Save Cycle", "ID_SaveCycle", [this] { gstr_MakeMapList(m_binder.profile().rotation); });
+        *popup, "Save Cycle", "ID_SaveCycle", [this] { gstr_MakeMapList(m_model.profile().rotation); });
     popup->addSeparator();
     addMenuEntry(*popup, "Sort Ascending", "ID_SortAscending", [this] { sortAscending(); });
     addMenuEntry(*popup, "Sort Descending", "ID_SortDescending", [this] { sortDescending(); });
@@ -261,8 +261,6 @@ void MapsPage::showCatalogue(const MapCatalogue& catalogue)
     m_tree->addTopLevelItem(root);
     root->setExpanded(true);
     m_totalMaps->setText(catalogue.countText());
-    m_binder.profile().rotation.rows.clear();
-    refresh();
 }
 
 void MapsPage::showArchiveMaps(QTreeWidgetItem* archive)
@@ -279,21 +277,22 @@ void MapsPage::showArchiveMaps(QTreeWidgetItem* archive)
 
 void MapsPage::refresh()
 {
-    const MapRotation& rotation = m_binder.profile().rotation;
+    const MapRotation& rotation = m_model.profile().rotation;
+    const RotationCommands& commands = m_model.rotationCommands();
     m_rotation->setRowCount(int(rotation.rows.size()));
-    const int marker = m_commands.markerRow();
+    const int marker = commands.markerRow();
     for (int row = 0; row < rotation.rows.size(); ++row)
         showRow(row, marker);
-    m_selectedCount->setText(m_commands.countText());
+    m_selectedCount->setText(commands.countText());
     m_savedCycle->setText(rotation.savedCyclePath.isEmpty()
             ? QStringLiteral("(no saved map cycle)")
             : QStringLiteral("<a href=\"cycle\">%1</a>").arg(rotation.savedCyclePath.toHtmlEscaped()));
-    m_resetCycle->setEnabled(m_commands.canResetCycle());
+    m_resetCycle->setEnabled(commands.canResetCycle());
 }
 
 void MapsPage::showRow(int row, int markerRow)
 {
-    const RotationRow& r = m_binder.profile().rotation.rows.at(row);
+    const RotationRow& r = m_model.profile().rotation.rows.at(row);
     auto* name = new QTableWidgetItem(row == markerRow ? m_startIcon : m_rowIcon, r.mapName);
     name->setData(kStartingMarkerRole, row == markerRow);
     m_rotation->setItem(row, 0, name);
@@ -303,7 +302,7 @@ void MapsPage::showRow(int row, int markerRow)
 
 void MapsPage::showAddedRow()
 {
-    const int row = int(m_binder.profile().rotation.rows.size()) - 1;
+    const int row = int(m_model.profile().rotation.rows.size()) - 1;
     // A grid that does not show every earlier row is rebuilt instead.
     if (m_rotation->rowCount() != row) {
         refresh();
@@ -311,8 +310,8 @@ void MapsPage::showAddedRow()
     }
     m_rotation->insertRow(row);
     // A marker left beyond the end of the rotation lands on the row that reaches it.
-    showRow(row, m_commands.markerRow());
-    m_selectedCount->setText(m_commands.countText());
+    showRow(row, m_model.rotationCommands().markerRow());
+    m_selectedCount->setText(m_model.rotationCommands().countText());
 }
 
 int MapsPage::currentRotationRow() const
@@ -343,46 +342,44 @@ void MapsPage::mapDoubleClicked(QTreeWidgetItem* item)
         emit previewTextChanged(QString());
         return;
     }
-    m_commands.add(item->text(0), m_mapType->text(), m_longName->text());
-    showAddedRow();
+    m_model.appendToRotation(item->text(0), m_mapType->text(), m_longName->text());
     m_rotation->scrollToBottom();
 }
 
 void MapsPage::openSavedCycle()
 {
-    const QString path = m_binder.profile().rotation.savedCyclePath.trimmed();
+    const QString path = m_model.profile().rotation.savedCyclePath.trimmed();
     if (!path.isEmpty())
         m_context.services.openDocument(path);
 }
 
 void MapsPage::setStartingMap()
 {
-    m_commands.setStartingMap(currentRotationRow());
-    refresh();
+    const int row = currentRotationRow();
+    m_model.editRotation([row](RotationCommands& commands) { commands.setStartingMap(row); });
 }
 
 void MapsPage::sortAscending()
 {
-    m_commands.sort(std::max(m_rotation->currentColumn(), 0), true);
-    refresh();
+    const int column = std::max(m_rotation->currentColumn(), 0);
+    m_model.editRotation([column](RotationCommands& commands) { commands.sort(column, true); });
 }
 
 void MapsPage::sortDescending()
 {
-    m_commands.sort(std::max(m_rotation->currentColumn(), 0), false);
-    refresh();
+    const int column = std::max(m_rotation->currentColumn(), 0);
+    m_model.editRotation([column](RotationCommands& commands) { commands.sort(column, false); });
 }
 
 void MapsPage::removeMap()
 {
-    m_commands.removeMap(currentRotationRow());
-    refresh();
+    const int row = currentRotationRow();
+    m_model.editRotation([row](RotationCommands& commands) { commands.removeMap(row); });
 }
 
 void MapsPage::clearList()
 {
-    m_commands.clearList();
-    refresh();
+    m_model.editRotation([](RotationCommands& commands) { commands.clearList(); });
 }
 
 } // namespace fw

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "maps/MapCatalogue.h"
-#include "maps/RotationCommands.h"
 
 #include <QIcon>
 #include <QWidget>
@@ -16,7 +15,7 @@ class QTreeWidgetItem;
 namespace fw {
 
 struct AppContext;
-class ProfileBinder;
+class ProfileModel;
 
 // Set on the rotation row whose map name carries the starting-map marker.
 inline constexpr int kStartingMarkerRole = Qt::UserRole + 1;
@@ -26,16 +25,12 @@ inline constexpr int kStartingMarkerRole = Qt::UserRole + 1;
 class MapsPage : public QWidget {
     Q_OBJECT
 public:
-    MapsPage(ProfileBinder& binder, AppContext& context, QWidget* parent = nullptr);
+    MapsPage(ProfileModel& model, AppContext& context, QWidget* parent = nullptr);
     ~MapsPage() override;
 
-    // Rebuilds the tree from a catalogue; as after every load of the map list, the rotation is
-    // emptied.
+    // Rebuilds the tree from a catalogue.
     void showCatalogue(const MapCatalogue& catalogue);
-    // Shows the profile's rotation and saved cycle again.
-    void refresh();
 
-    RotationCommands& commands() { return m_commands; }
     QTreeWidget* tree() const { return m_tree; }
     QTableWidget* rotationGrid() const { return m_rotation; }
     int currentRotationRow() const;
@@ -57,6 +52,8 @@ private:
     void mapClicked(QTreeWidgetItem* item);
     void mapDoubleClicked(QTreeWidgetItem* item);
     void openSavedCycle();
+    // Shows the profile's rotation and saved cycle again.
+    void refresh();
     void showRow(int row, int markerRow);
     // Shows the rotation's last row, just added, without rebuilding the others.
     void showAddedRow();
@@ -66,9 +63,8 @@ private:
     QWidget* makeRotationPanel();
     QMenu* makeRotationPopup();
 
-    ProfileBinder& m_binder;
+    ProfileModel& m_model;
     AppContext& m_context;
-    RotationCommands m_commands;
     QTreeWidget* m_tree;
     QLabel* m_mapType;
     QLabel* m_longName;

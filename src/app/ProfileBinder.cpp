@@ -22,10 +22,27 @@ Qt::CheckState checkState(const QString& value)
 
 } // namespace
 
-ProfileBinder::ProfileBinder(ServerProfile& profile, QObject* parent)
+ProfileBinder::ProfileBinder(ProfileModel& model, QObject* parent)
     : QObject(parent)
-    , m_profile(profile)
+    , m_model(model)
 {
+    connect(&model, &ProfileModel::fieldChanged, this, [this](FieldId id) {
+        if (id != m_storing)
+            refresh(id);
+    });
+    connect(&model, &ProfileModel::changed, this, [this](ProfileModel::Parts parts) {
+        if (parts & ProfileModel::Part::Fields)
+            refresh();
+    });
+}
+
+template <typename Store> void ProfileBinder::storing(FieldId id, Store&& store)
+{
+    if (m_refreshing)
+        return;
+    m_storing = id;
+    store();
+    m_storing.reset();
 }
 
 QString ProfileBinder::objectName(SettingGroup group, int index)
@@ -67,10 +84,8 @@ QButtonGroup* ProfileBinder::optionGroup(SettingGroup group)
     if (!buttons) {
         buttons = new QButtonGroup(this);
         connect(buttons, &QButtonGroup::idToggled, this, [this, group](int id, bool on) {
-            if (on && !m_refreshing) {
-                m_profile.select(group, id);
-                emit fieldChanged(group, id);
-            }
+            if (on)
+                storing({ group, id }, [&] { m_model.select(group, id); });
         });
     }
     return buttons;
@@ -81,10 +96,7 @@ QWidget* ProfileBinder::makeWidget(const SettingField& field)
     const SettingGroup group = field.group;
     const int index = field.index;
     auto store = [this, group, index](const QString& value) {
-        if (m_refreshing)
-            return;
-        m_profile.setValue(group, index, value);
-        emit fieldChanged(group, index);
+        storing({ group, index }, [&] { m_model.setValue({ group, index }, value); });
     };
     switch (field.kind) {
     case FieldKind::Number: {
@@ -110,11 +122,10 @@ QWidget* ProfileBinder::makeWidget(const SettingField& field)
     if (group == SettingGroup::txtMsg) {
         auto* edit = new QPlainTextEdit;
         connect(edit, &QPlainTextEdit::textChanged, this, [this, edit] {
-            if (m_refreshing)
-                return;
             // The widget's line ends are LF; the message keeps CR LF between its lines.
-            m_profile.message = edit->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-            emit fieldChanged(SettingGroup::txtMsg, -1);
+            storing({ SettingGroup::txtMsg, -1 }, [&] {
+                m_model.setMessage(edit->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")));
+            });
         });
         return edit;
     }
@@ -130,16 +141,17 @@ QWidget* ProfileBinder::makeWidget(const SettingField& field)
 
 void ProfileBinder::show(const SettingField& field, QWidget* widget)
 {
-    const QString value = m_profile.value(field.group, field.index);
+    const ServerProfile& profile = m_model.profile();
+    const QString value = profile.value(field.group, field.index);
     if (auto* spin = qobject_cast<SpinField*>(widget))
         spin->setText(value);
     else if (auto* radio = qobject_cast<QRadioButton*>(widget))
-        radio->setChecked(m_profile.selected(field.group) == field.index);
+        radio->setChecked(profile.selected(field.group) == field.index);
     else if (auto* box = qobject_cast<QCheckBox*>(widget)) {
         box->setTristate(checkState(value) == Qt::PartiallyChecked);
         box->setCheckState(checkState(value));
     } else if (auto* plain = qobject_cast<QPlainTextEdit*>(widget)) {
-        const QString shown = QString(field.group == SettingGroup::txtMsg ? m_profile.message : value)
+        const QString shown = QString(field.group == SettingGroup::txtMsg ? profile.message : value)
                                   .replace(QLatin1String("\r\n"), QLatin1String("\n"));
         if (plain->toPlainText() != shown)
             plain->setPlainText(shown);
@@ -149,13 +161,13 @@ void ProfileBinder::show(const SettingField& field, QWidget* widget)
     }
 }
 
-void ProfileBinder::refresh(SettingGroup group, int index)
+void ProfileBinder::refresh(FieldId id)
 {
-    QWidget* shown = m_widgets.value(FieldId { group, index });
+    QWidget* shown = m_widgets.value(id);
     if (!shown)
         return;
     m_refreshing = true;
-    show(*SettingsCatalogue::field(group, index), shown);
+    show(*SettingsCatalogue::field(id), shown);
     m_refreshing = false;
 }
 

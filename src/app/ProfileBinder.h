@@ -1,9 +1,10 @@
 #pragma once
 
-#include "profile/ServerProfile.h"
+#include "app/ProfileModel.h"
 
 #include <QHash>
 #include <QObject>
+#include <optional>
 
 class QAbstractButton;
 class QButtonGroup;
@@ -11,12 +12,12 @@ class QWidget;
 
 namespace fw {
 
-// Makes the widget of each catalogued field and keeps it bound to one ServerProfile in both
-// directions: an edit changes the profile at once, and refresh() shows the profile's values.
+// Makes the widget of each catalogued field and keeps it bound to the window's profile in both
+// directions: an edit changes the profile at once, and a change the model announces is shown.
 class ProfileBinder : public QObject {
     Q_OBJECT
 public:
-    explicit ProfileBinder(ServerProfile& profile, QObject* parent = nullptr);
+    explicit ProfileBinder(ProfileModel& model, QObject* parent = nullptr);
 
     // The widget of a field, made on first use, named after the control ("txtAdministration_13",
     // "txtLogFileName"); nullptr for a field the catalogue lacks.
@@ -26,27 +27,27 @@ public:
     QWidget* caption(SettingGroup group, int index = -1);
     QWidget* caption(FieldId id) { return caption(id.group, id.index); }
 
-    ServerProfile& profile() { return m_profile; }
-    // Shows every bound field's value from the profile.
-    void refresh();
-    // Shows one field's value.
-    void refresh(SettingGroup group, int index = -1);
-    void refresh(FieldId id) { refresh(id.group, id.index); }
+    ProfileModel& model() { return m_model; }
+    const ServerProfile& profile() const { return m_model.profile(); }
 
     static QString objectName(SettingGroup group, int index);
 
-signals:
-    void fieldChanged(fw::SettingGroup group, int index);
-
 private:
+    // Shows every bound field's value from the profile.
+    void refresh();
+    // Shows one field's value.
+    void refresh(FieldId id);
     QWidget* makeWidget(const SettingField& field);
     void show(const SettingField& field, QWidget* widget);
     QButtonGroup* optionGroup(SettingGroup group);
+    template <typename Store> void storing(FieldId id, Store&& store);
 
-    ServerProfile& m_profile;
+    ProfileModel& m_model;
     QHash<FieldId, QWidget*> m_widgets;
     QHash<int, QButtonGroup*> m_optionGroups;
+    // While a widget's edit is stored or the profile shown, neither echoes back into the other.
     bool m_refreshing = false;
+    std::optional<FieldId> m_storing;
 };
 
 } // namespace fw

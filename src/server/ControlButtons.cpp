@@ -17,7 +17,7 @@ namespace fw {
 
 using G = SettingGroup;
 
-ControlButtons::ControlButtons(ServerProfile& profile, AppContext& ctx, ServerMessenger& messenger)
+ControlButtons::ControlButtons(const ServerProfile& profile, AppContext& ctx, ServerMessenger& messenger)
     : m_profile(profile)
     , m_ctx(ctx)
     , m_messenger(messenger)

@@ -13,7 +13,7 @@ class ServerProfile;
 // through the context's Prompter.
 class ControlButtons {
 public:
-    ControlButtons(ServerProfile& profile, AppContext& ctx, ServerMessenger& messenger);
+    ControlButtons(const ServerProfile& profile, AppContext& ctx, ServerMessenger& messenger);
 
     // Run. minimise is called after a launch. True when the configuration was written.
     bool run(const std::function<void()>& minimise = {});
@@ -24,7 +24,7 @@ public:
     bool reset();
 
 private:
-    ServerProfile& m_profile;
+    const ServerProfile& m_profile;
     AppContext& m_ctx;
     ServerMessenger& m_messenger;
 };

@@ -140,7 +140,7 @@ TEST_F(LifecycleTest, SettingsRoundTripThroughDefaultAndARestart)
 
     auto* host = app->window()->findChild<QLineEdit*>(QStringLiteral("txtAdministration_2"));
     host->setText(QStringLiteral("Round, Trip"));
-    app->window()->profile().select(G::optGameType, 3);
+    app->window()->model().select(G::optGameType, 3);
     t.prompter.answer(Answer::Yes);
     app->window()->button(3)->click();
     EXPECT_EQ(t.prompter.texts().last(), QStringLiteral("Settings have been saved        "));

@@ -95,12 +95,14 @@ TEST_F(MainWindowTest, EditsReachTheProfileAndRefreshShowsIt)
     find<QCheckBox>(QStringLiteral("chkSOF2Options_8"))->click();
     EXPECT_FALSE(window.profile().isOn(G::chkSOF2Options, 8));
 
-    ServerProfile& p = window.profile();
-    p.setValue(G::txtMovement, 0, QStringLiteral("-1"));
-    p.clearSelection(G::optServerType);
-    p.setValue(G::chkDMFlags, 1, QStringLiteral("2"));
-    p.message = QStringLiteral("a\r\nb");
-    window.refresh();
+    // A change of the whole profile, as a load makes it, is shown without being asked for.
+    window.model().edit(ProfileModel::Part::Fields, [](ServerProfile& p) {
+        p.setValue(G::txtMovement, 0, QStringLiteral("-1"));
+        p.clearSelection(G::optServerType);
+        p.setValue(G::chkDMFlags, 1, QStringLiteral("2"));
+        p.message = QStringLiteral("a\r\nb");
+    });
+    const ServerProfile& p = window.profile();
     EXPECT_EQ(find<SpinField>(QStringLiteral("txtMovement_0"))->text(), QStringLiteral("-1"));
     for (int i = 0; i < 3; ++i)
         EXPECT_FALSE(find<QRadioButton>(QStringLiteral("optServerType_%1").arg(i))->isChecked());
@@ -125,8 +127,7 @@ TEST_F(MainWindowTest, AFieldTheServerWouldMisreadShowsAWarningSignAndKeepsItsTe
     host->clear();
     EXPECT_FALSE(ValueWarningMark::isShown(host));
 
-    window.profile().setValue(G::txtAdministration, 13, QStringLiteral("pass\nword"));
-    window.refresh();
+    window.model().setValue({ G::txtAdministration, 13 }, QStringLiteral("pass\nword"));
     EXPECT_TRUE(markOf("txtAdministration_13")->isVisible())
         << "a value shown from the profile is marked too";
     EXPECT_TRUE(
@@ -243,4 +244,37 @@ TEST_F(MainWindowTest, WarningPanelSpeaksOnlyWhileGameSpyIsOnAndTheHeaderShowsTh
     QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
     QApplication::sendEvent(find<QWidget>(QStringLiteral("pnlHeader")), &enter);
     EXPECT_TRUE(link->isVisibleTo(&window));
+}
+
+TEST_F(MainWindowTest, EveryViewShowsWhatTheModelAnnouncesAndNothingElseNeedsAsking)
+{
+    auto* bans = find<QTableWidget>(QStringLiteral("grdBanned"));
+    auto* configs = find<QTableWidget>(QStringLiteral("grdAdditionalCfg"));
+    auto* rotation = find<QTableWidget>(QStringLiteral("lsvMapRotation"));
+    auto* dmSum = find<QLineEdit>(QStringLiteral("txtDMFlags"));
+    window.model().edit(ProfileModel::Part::Bans | ProfileModel::Part::Configs, [](ServerProfile& p) {
+        p.bans.append({ QStringLiteral("01/02/2003"), QStringLiteral("10.1.1.1") });
+        p.configs[2].name = QStringLiteral("clan.cfg");
+    });
+    ASSERT_EQ(bans->rowCount(), 1);
+    EXPECT_EQ(bans->item(0, 1)->text(), QStringLiteral("10.1.1.1"));
+    EXPECT_EQ(configs->item(2, 2)->text(), QStringLiteral("clan.cfg"));
+
+    // A change that fails part-way still shows what it did.
+    EXPECT_THROW(window.model().edit(ProfileModel::Part::Rotation,
+                     [](ServerProfile& p) {
+                         p.rotation.rows.append({ QStringLiteral("mohdm2"), QString(), QString() });
+                         throw std::runtime_error("disk gone");
+                     }),
+        std::runtime_error);
+    ASSERT_EQ(rotation->rowCount(), 1);
+    EXPECT_EQ(rotation->item(0, 0)->text(), QStringLiteral("mohdm2"));
+
+    // A game-flag box set by any means sets the sum that is shown beside the boxes.
+    const QString sumBefore = dmSum->text();
+    window.model().setValue({ G::chkDMFlags, 0 }, QStringLiteral("1"));
+    EXPECT_NE(dmSum->text(), sumBefore);
+    EXPECT_EQ(dmSum->text(), window.profile().text(G::txtDMFlags));
+    window.model().setValue({ G::chkDMFlags, 0 }, QStringLiteral("0"));
+    EXPECT_EQ(dmSum->text(), sumBefore);
 }

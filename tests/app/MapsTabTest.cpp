@@ -62,7 +62,7 @@ protected:
     void expectRotationAsRebuilt()
     {
         const QStringList appended = shownRotation();
-        page()->refresh();
+        window.model().edit(ProfileModel::Part::Rotation, [](ServerProfile&) {});
         EXPECT_EQ(shownRotation(), appended);
     }
 
@@ -134,7 +134,7 @@ TEST_F(MapsTabTest, StartingMapMarkerSortRemoveAndClear)
     grid()->setCurrentCell(1, 0);
     popup("ID_SetStartingMap");
     EXPECT_EQ(window.profile().rotation.startingMap, QStringLiteral("Map obj/obj_team1"));
-    EXPECT_EQ(page()->commands().markerRow(), 1);
+    EXPECT_EQ(window.model().rotationCommands().markerRow(), 1);
     EXPECT_FALSE(marked(2)) << "setting row 2 then row 1 leaves only row 1 marked";
     EXPECT_TRUE(marked(1));
     EXPECT_FALSE(marked(0));

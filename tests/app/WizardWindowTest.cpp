@@ -18,8 +18,9 @@ class WizardWindowTest : public test::WindowFixture {
 protected:
     void SetUp() override
     {
-        window.profile().rotation.rows
-            = { { "obj_team1", "objective", "" }, { "mohdm1", "ffa team round", "" } };
+        window.model().edit(ProfileModel::Part::Rotation, [](ServerProfile& p) {
+            p.rotation.rows = { { "obj_team1", "objective", "" }, { "mohdm1", "ffa team round", "" } };
+        });
         window.show();
         window.openMapWizard();
         wizard = window.wizardWindow();
@@ -80,7 +81,7 @@ TEST_F(WizardWindowTest, AnEmptyRotationOpensNothing)
 {
     t.prompter.answer(Answer::Yes);
     wizard->navButton(4)->click();
-    window.profile().rotation.rows.clear();
+    window.model().edit(ProfileModel::Part::Rotation, [](ServerProfile& p) { p.rotation.rows.clear(); });
     window.openMapWizard();
     EXPECT_EQ(t.prompter.texts().last(),
         QStringLiteral("There are no maps in the list, please select at least one map        "));
