@@ -57,10 +57,7 @@ BanListPanel::BanListPanel(ProfileBinder& binder, const Clock& clock, Prompter& 
     layout->addWidget(add, 0, 2);
     layout->addWidget(m_grid, 1, 0, 1, 3);
     layout->setColumnStretch(1, 1);
-    connect(&binder.model(), &ProfileModel::changed, this, [this](ProfileModel::Parts parts) {
-        if (parts & ProfileModel::Part::Bans)
-            refresh();
-    });
+    binder.model().follow(ProfileModel::Part::Bans, this, [this] { refresh(); });
     refresh();
 }
 

@@ -84,10 +84,7 @@ ConfigListPanel::ConfigListPanel(ProfileBinder& binder, const AppContext& contex
         + kAdditionalConfigRows * m_grid->verticalHeader()->defaultSectionSize() + 4);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_grid);
-    connect(&binder.model(), &ProfileModel::changed, this, [this](ProfileModel::Parts parts) {
-        if (parts & ProfileModel::Part::Configs)
-            refresh();
-    });
+    binder.model().follow(ProfileModel::Part::Configs, this, [this] { refresh(); });
     refresh();
 }
 

@@ -103,10 +103,7 @@ MapsPage::MapsPage(ProfileModel& model, AppContext& context, QWidget* parent)
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(makeTreePanel(), 2);
     layout->addWidget(makeRotationPanel(), 3);
-    connect(&model, &ProfileModel::changed, this, [this](ProfileModel::Parts parts) {
-        if (parts & ProfileModel::Part::Rotation)
-            refresh();
-    });
+    model.follow(ProfileModel::Part::Rotation, this, [this] { refresh(); });
     connect(&model, &ProfileModel::rotationRowAppended, this, &MapsPage::showAddedRow);
     refresh();
 }

@@ -30,10 +30,7 @@ ProfileBinder::ProfileBinder(ProfileModel& model, QObject* parent)
         if (id != m_storing)
             refresh(id);
     });
-    connect(&model, &ProfileModel::changed, this, [this](ProfileModel::Parts parts) {
-        if (parts & ProfileModel::Part::Fields)
-            refresh();
-    });
+    model.follow(ProfileModel::Part::Fields, this, [this] { refresh(); });
 }
 
 template <typename Store> void ProfileBinder::storing(FieldId id, Store&& store)

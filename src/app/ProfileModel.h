@@ -42,6 +42,14 @@ public:
         command(m_rotationCommands);
         emit changed(Part::Rotation);
     }
+    // Calls show whenever part is announced, for as long as receiver lives.
+    template <typename Show> void follow(Part part, QObject* receiver, Show&& show)
+    {
+        connect(this, &ProfileModel::changed, receiver, [part, show](Parts parts) {
+            if (parts & part)
+                show();
+        });
+    }
     // Appends a rotation row, announced as such so that a view need not show every row again.
     void appendToRotation(const QString& mapName, const QString& gameTypes, const QString& longName);
 
