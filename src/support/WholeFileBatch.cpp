@@ -128,17 +128,9 @@ WholeFileBatch::~WholeFileBatch()
 
 void WholeFileBatch::add(const QString& path, const QByteArray& bytes)
 {
-    QFile file;
-    const QString target = openTemporaryBeside(path, file);
-    const bool written
-        = file.write(bytes) == bytes.size() && file.flush() && file.error() == QFileDevice::NoError;
-    const QString reason = file.errorString();
-    file.close();
-    if (!written) {
-        file.remove();
-        throw accessError(path, reason);
-    }
-    m_staged.append({ target, file.fileName() });
+    StagedFile file(path);
+    file.write(bytes); // a failed write is the error finish() reports
+    m_staged.append(file.finish());
 }
 
 void WholeFileBatch::commit()
@@ -188,16 +180,23 @@ StagedFile::~StagedFile()
     }
 }
 
-void StagedFile::commit()
+WholeFileBatch::Staged StagedFile::finish()
 {
     // On a full disk only the flush may fail; the old file is kept then.
     const bool written = m_file.flush() && m_file.error() == QFileDevice::NoError;
     const QString reason = m_file.errorString();
     m_file.close();
+    if (!written) {
+        m_file.remove();
+        throw accessError(m_path, reason);
+    }
+    return { m_target, m_file.fileName() };
+}
+
+void StagedFile::commit()
+{
     WholeFileBatch batch;
-    batch.m_staged.append({ m_target, m_file.fileName() });
-    if (!written)
-        throw accessError(m_path, reason); // the batch removes the temporary file
+    batch.m_staged.append(finish());
     batch.commit();
 }
 

@@ -52,6 +52,11 @@ public:
     bool isOpen() const { return m_file.isOpen(); }
 
 private:
+    friend class WholeFileBatch;
+    // Flushes and closes the temporary file; throws FortwrightError 75, removing it, when a write
+    // or the flush failed.
+    WholeFileBatch::Staged finish();
+
     QString m_path;
     QFile m_file; // before the target, which is found while it opens
     QString m_target;
