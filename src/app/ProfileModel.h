@@ -17,7 +17,7 @@ class ProfileModel : public QObject {
 public:
     enum class Part { Fields = 0x1, Rotation = 0x2, Bans = 0x4, Configs = 0x8 };
     Q_DECLARE_FLAGS(Parts, Part)
-    static constexpr Parts kAllParts { 0xF };
+    static constexpr Parts kAllParts { Part::Fields, Part::Rotation, Part::Bans, Part::Configs };
 
     explicit ProfileModel(AppContext& context, QObject* parent = nullptr);
 
