@@ -2,7 +2,6 @@
 
 #include "app/FieldFrame.h"
 #include "app/ProfileBinder.h"
-#include "profile/DmFlags.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
