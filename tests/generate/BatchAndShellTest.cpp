@@ -26,17 +26,12 @@ TEST_F(BatchAndShell, BatchFileWithInitialSettings)
     ASSERT_TRUE(gbln_MakeBatchFile(profile, t.context));
     EXPECT_EQ(
         readBytes(target(QStringLiteral("start.bat"))), expectedData(QStringLiteral("start.bat.expected")));
-    ASSERT_EQ(t.prompter.dialogs().size(), 1);
-    const FileDialogRequest& dialog = t.prompter.dialogs()[0];
-    EXPECT_FALSE(dialog.open);
-    EXPECT_EQ(dialog.title, QStringLiteral("Save Batch File"));
-    EXPECT_EQ(dialog.filter, QStringLiteral("Batch File (*.bat)|*.bat"));
-    EXPECT_EQ(dialog.initialDir, t.context.gamePath) << "the game folder itself, not Main";
-    EXPECT_EQ(dialog.flags, 0x80002u);
-    ASSERT_EQ(t.prompter.boxes().size(), 1);
-    EXPECT_EQ(
-        t.prompter.boxes()[0].text, "'" + target(QStringLiteral("start.bat")) + "' has been Saved        ");
-    EXPECT_EQ(t.prompter.boxes()[0].icon, MessageIcon::Information);
+    // The game folder itself, not Main.
+    expectSaveDialog(
+        QStringLiteral("Save Batch File"), QStringLiteral("Batch File (*.bat)|*.bat"), t.context.gamePath);
+    EXPECT_EQ(t.prompter.boxes().size(), 1);
+    expectBox(
+        0, "'" + target(QStringLiteral("start.bat")) + "' has been Saved        ", MessageIcon::Information);
     EXPECT_EQ(t.services.openedDocuments, QStringList({ target(QStringLiteral("start.bat")) }));
 }
 
@@ -70,22 +65,19 @@ TEST_F(BatchAndShell, ShellScriptWithItsOwnDefaultPort)
     ASSERT_TRUE(gbln_MakeLinuxFile(profile, t.context));
     EXPECT_EQ(readBytes(script), expectedData(QStringLiteral("run-server.sh.expected")));
     ASSERT_EQ(t.prompter.boxes().size(), 2);
-    EXPECT_EQ(t.prompter.boxes()[0].text,
+    expectBox(0,
         QStringLiteral(
             "The following shell script is a guide and will need paths adjusted to point to your Medal of "
             "Honor folder        \r\n"
             "Place this file in the folder that contains the mohaa_lnxded executable and execute it from "
             "there.        \r\n"
-            "Don't forget to include the my server.cfg file, place that in your main folder        "));
-    EXPECT_EQ(t.prompter.boxes()[0].icon, MessageIcon::Information);
+            "Don't forget to include the my server.cfg file, place that in your main folder        "),
+        MessageIcon::Information);
     EXPECT_EQ(t.prompter.boxes()[1].text, QStringLiteral("Shell script has been Saved        "));
     EXPECT_EQ(t.prompter.boxes()[1].title, QStringLiteral("Linux Shell Script"));
-    ASSERT_EQ(t.prompter.dialogs().size(), 1);
-    EXPECT_EQ(t.prompter.dialogs()[0].title, QStringLiteral("Save Linux Shell Script"));
-    EXPECT_EQ(t.prompter.dialogs()[0].filter, QStringLiteral("Linux Shell Script (*.sh)|*.sh"));
-    EXPECT_EQ(
-        t.prompter.dialogs()[0].initialDir, t.context.gamePath + QDir::separator() + QStringLiteral("Main"));
-    EXPECT_EQ(t.prompter.dialogs()[0].flags, 0x80002u);
+    expectSaveDialog(QStringLiteral("Save Linux Shell Script"),
+        QStringLiteral("Linux Shell Script (*.sh)|*.sh"),
+        t.context.gamePath + QDir::separator() + QStringLiteral("Main"));
     EXPECT_EQ(t.services.openedDocuments, QStringList({ script }));
 }
 

@@ -11,22 +11,29 @@ QString GenerateFixture::createdStamp() const
     return longDateText(now) + QStringLiteral(" at ") + timeText(now);
 }
 
-QByteArray GenerateFixture::expectedFile(const QString& text) const
-{
-    QString out = text;
-    out.replace(QStringLiteral("@CREATED@"), createdStamp());
-    out.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    return toAnsi(out);
-}
-
 QByteArray GenerateFixture::expectedData(const QString& name) const
 {
     return testData(name).replace("@CREATED@", toAnsi(createdStamp()));
 }
 
-QString GenerateFixture::dataText(const QString& name)
+void GenerateFixture::expectSaveDialog(
+    const QString& title, const QString& filter, const QString& initialDir) const
 {
-    return fromAnsi(testData(name)).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    ASSERT_EQ(t.prompter.dialogs().size(), 1);
+    const FileDialogRequest& dialog = t.prompter.dialogs()[0];
+    EXPECT_FALSE(dialog.open);
+    EXPECT_EQ(dialog.title, title);
+    EXPECT_EQ(dialog.filter, filter);
+    EXPECT_EQ(dialog.initialDir, initialDir);
+    EXPECT_TRUE(dialog.fileName.isEmpty());
+    EXPECT_EQ(dialog.flags, 0x80002u);
+}
+
+void GenerateFixture::expectBox(int i, const QString& text, MessageIcon icon) const
+{
+    ASSERT_GT(t.prompter.boxes().size(), i);
+    EXPECT_EQ(t.prompter.boxes()[i].text, text);
+    EXPECT_EQ(t.prompter.boxes()[i].icon, icon);
 }
 
 void GenerateFixture::addRotation(const QString& map, const QString& gameTypes)

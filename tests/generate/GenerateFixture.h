@@ -12,14 +12,14 @@ class GenerateFixture : public ::testing::Test {
 protected:
     // The date and time text of the fixed "now", as the headers show it.
     QString createdStamp() const;
-    // text with "\n" line ends turned into CR LF after every line, "@CREATED@" replaced by the
-    // stamp, and encoded as Windows-1252.
-    QByteArray expectedFile(const QString& text) const;
     // A file under tests/data with "@CREATED@" replaced by the stamp.
     QByteArray expectedData(const QString& name) const;
-    // The same file as text with "\n" line ends, for tests that change a few lines of it.
-    static QString dataText(const QString& name);
     static QString lines(const QByteArray& bytes) { return QString::fromLatin1(bytes); }
+
+    // The only dialog shown was a save dialog with this title, filter and folder and the usual flags.
+    void expectSaveDialog(const QString& title, const QString& filter, const QString& initialDir) const;
+    // Box i (from 0) had this text and icon.
+    void expectBox(int i, const QString& text, MessageIcon icon) const;
 
     void addRotation(const QString& map, const QString& gameTypes = {});
 
