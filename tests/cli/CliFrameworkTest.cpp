@@ -1,4 +1,4 @@
-#include "cli/CliApp.h"
+#include "CliRun.h"
 #include "cli/CliSession.h"
 #include "support/Prompter.h"
 
@@ -34,24 +34,11 @@ protected:
     }
 };
 
-struct CliRun {
-    int code;
-    QString out;
-    QString err;
-};
-
-CliRun runWith(const QStringList& arguments)
+test::CliResult runWith(const QStringList& arguments)
 {
     CommandList commands;
     commands.push_back(std::make_unique<EchoCommand>());
-    QString out;
-    QString err;
-    QTextStream outStream(&out);
-    QTextStream errStream(&err);
-    const int code = runCli(arguments, outStream, errStream, commands);
-    outStream.flush();
-    errStream.flush();
-    return { code, out, err };
+    return test::runTool(arguments, commands);
 }
 
 } // namespace
@@ -60,9 +47,8 @@ TEST(CliFramework, GlobalOptionsCommandWordsAndCommandOptions)
 {
     QTemporaryDir dir;
     const QString data = dir.filePath(QStringLiteral("data"));
-    const CliRun run = runWith({ QStringLiteral("--data-dir"), data, QStringLiteral("--game-dir=/g"),
-        QStringLiteral("echo"), QStringLiteral("this"), QStringLiteral("a"), QStringLiteral("--profile"),
-        QStringLiteral("p.ini"), QStringLiteral("b") });
+    const test::CliResult run
+        = runWith({ "--data-dir", data, "--game-dir=/g", "echo", "this", "a", "--profile", "p.ini", "b" });
     EXPECT_EQ(run.code, 0) << run.err.toStdString();
     EXPECT_EQ(run.out, QStringLiteral("a,b|p.ini|%1|/g").arg(data));
 }
@@ -70,51 +56,44 @@ TEST(CliFramework, GlobalOptionsCommandWordsAndCommandOptions)
 TEST(CliFramework, ExitCodesAndMessagesOnStandardError)
 {
     QTemporaryDir dir;
-    const QStringList base
-        = { QStringLiteral("--data-dir"), dir.path(), QStringLiteral("echo"), QStringLiteral("this") };
-
-    CliRun run = runWith(base);
-    EXPECT_EQ(run.code, 2) << "too few arguments";
-    EXPECT_TRUE(run.err.contains(QStringLiteral("Usage: fortwright-cli"))) << run.err.toStdString();
-
-    run = runWith(base + QStringList { QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c") });
-    EXPECT_EQ(run.code, 2) << "too many arguments";
-
-    run = runWith(base + QStringList { QStringLiteral("a"), QStringLiteral("--bogus") });
-    EXPECT_EQ(run.code, 2);
-    EXPECT_TRUE(run.err.contains(QStringLiteral("bogus")));
-
-    run = runWith(base + QStringList { QStringLiteral("fail") });
-    EXPECT_EQ(run.code, 1);
-    EXPECT_EQ(run.err, QStringLiteral("it failed\nsecond line\n")) << "trailing blanks are removed";
-
-    run = runWith(base + QStringList { QStringLiteral("box") });
-    EXPECT_EQ(run.code, 0);
-    EXPECT_EQ(run.err, QStringLiteral("A box\n"));
-
-    run = runWith(base + QStringList { QStringLiteral("game") });
-    EXPECT_EQ(run.code, 1) << "a command that needs a game folder fails without one";
-    EXPECT_TRUE(run.err.contains(QStringLiteral("--game-dir")));
-
-    run = runWith({ QStringLiteral("--data-dir"), dir.path(), QStringLiteral("nothing") });
-    EXPECT_EQ(run.code, 2);
-    EXPECT_TRUE(run.err.startsWith(QStringLiteral("Unknown command: nothing")));
-    EXPECT_TRUE(run.err.contains(QStringLiteral("echo this")));
-
-    run = runWith({ QStringLiteral("--data-dir") });
-    EXPECT_EQ(run.code, 2);
+    const QStringList base = { "--data-dir", dir.path(), "echo", "this" };
+    // How err must hold the text: '=' all of it, '^' at its start, '~' anywhere.
+    const struct {
+        QStringList arguments;
+        int code;
+        char match;
+        QString err;
+    } cases[] = {
+        { base, 2, '~', "Usage: fortwright-cli" }, // too few arguments
+        { base + QStringList { "a", "b", "c" }, 2, '~', "Usage: fortwright-cli" }, // too many
+        { base + QStringList { "a", "--bogus" }, 2, '~', "bogus" },
+        { base + QStringList { "fail" }, 1, '=', "it failed\nsecond line\n" }, // trailing blanks removed
+        { base + QStringList { "box" }, 0, '=', "A box\n" },
+        { base + QStringList { "game" }, 1, '~', "--game-dir" }, // needs a game folder and has none
+        { { "--data-dir", dir.path(), "nothing" }, 2, '^', "Unknown command: nothing" },
+        { { "--data-dir", dir.path(), "nothing" }, 2, '~', "echo this" }, // the usage lists the commands
+        { { "--data-dir" }, 2, '~', "" },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        const test::CliResult run = runWith(c.arguments);
+        EXPECT_EQ(run.code, c.code);
+        EXPECT_TRUE(c.match == '=' ? run.err == c.err
+                : c.match == '^'   ? run.err.startsWith(c.err)
+                                   : run.err.contains(c.err))
+            << run.err.toStdString();
+    }
 }
 
 TEST(CliFramework, HelpPrintsUsage)
 {
     QTemporaryDir dir;
-    CliRun run = runWith({ QStringLiteral("--data-dir"), dir.path(), QStringLiteral("echo"),
-        QStringLiteral("this"), QStringLiteral("--help") });
+    test::CliResult run = runWith({ "--data-dir", dir.path(), "echo", "this", "--help" });
     EXPECT_EQ(run.code, 0);
     EXPECT_TRUE(run.out.startsWith(QStringLiteral(
         "Usage: fortwright-cli [--data-dir DIR] [--game-dir DIR] echo this [--profile FILE] WORD...")))
         << run.out.toStdString();
-    run = runWith({ QStringLiteral("--help") });
+    run = runWith({ "--help" });
     EXPECT_EQ(run.code, 0);
     EXPECT_TRUE(run.out.contains(QStringLiteral("prints its arguments")));
 }

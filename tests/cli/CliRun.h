@@ -1,9 +1,12 @@
 #pragma once
 
 #include "cli/CliApp.h"
+#include "testkit/BuiltPrograms.h"
 
+#include <QProcess>
 #include <QStringList>
 #include <QTextStream>
+#include <gtest/gtest.h>
 
 namespace fw::test {
 
@@ -15,14 +18,14 @@ struct CliResult {
     QStringList lines() const { return out.split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
 };
 
-// Runs the tool with every registered command and captures both streams.
-inline CliResult runTool(const QStringList& arguments)
+// Runs the tool with the given commands (by default every registered one) and captures both streams.
+inline CliResult runTool(const QStringList& arguments, const cli::CommandList& commands = cli::makeCommands())
 {
     QString out;
     QString err;
     QTextStream outStream(&out);
     QTextStream errStream(&err);
-    const int code = cli::runCli(arguments, outStream, errStream, cli::makeCommands());
+    const int code = cli::runCli(arguments, outStream, errStream, commands);
     outStream.flush();
     errStream.flush();
     return { code, out, err };
@@ -32,6 +35,24 @@ inline CliResult runTool(const QStringList& arguments)
 inline CliResult runWithData(const QString& dataDir, const QStringList& arguments)
 {
     return runTool(QStringList { QStringLiteral("--data-dir"), dataDir } + arguments);
+}
+
+// Runs a program (by default the built tool) in a process of its own, so that a run that blocks
+// fails the test instead of hanging it.
+inline CliResult runProcess(const QStringList& arguments,
+    const QString& program = builtProgram("fortwright-cli"),
+    const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment())
+{
+    QProcess cli;
+    cli.setProcessEnvironment(env);
+    cli.start(program, arguments);
+    const bool finished = cli.waitForFinished(10000);
+    if (!finished)
+        cli.kill();
+    EXPECT_TRUE(finished) << arguments.join(' ').toStdString() << " blocked";
+    cli.waitForFinished();
+    return { cli.exitCode(), QString::fromLocal8Bit(cli.readAllStandardOutput()),
+        QString::fromLocal8Bit(cli.readAllStandardError()) };
 }
 
 } // namespace fw::test
