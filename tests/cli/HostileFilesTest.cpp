@@ -29,6 +29,18 @@ QMap<QString, QByteArray> contents(const QString& folder)
     return files;
 }
 
+// Each command fails with exit 1, says why and claims nothing written.
+template <typename Run> void expectEachFails(const Run& run, const QList<QStringList>& commands)
+{
+    for (const QStringList& command : commands) {
+        SCOPED_TRACE(command.join(' ').toStdString());
+        const CliResult result = run(command);
+        EXPECT_EQ(result.code, 1) << result.err.toStdString();
+        EXPECT_FALSE(result.err.isEmpty());
+        EXPECT_FALSE(result.out.contains(QStringLiteral("has been created")));
+    }
+}
+
 } // namespace
 
 TEST(FullDisk, EverySaveFailsWithExitOneAndKeepsTheOldFile)
@@ -54,17 +66,11 @@ TEST(FullDisk, EverySaveFailsWithExitOneAndKeepsTheOldFile)
     ASSERT_EQ(before.size(), 7) << QStringList(before.keys()).join(' ').toStdString();
 
     disk.fill();
-    const QStringList commands[] = { { "profile", "set", "GameLimit", "0", "40" },
-        { "bans", "add", "10.0.0.2" }, { "rotation", "add", "bunker" }, { "message", "set", "bye" },
-        { "configs", "add", data + QStringLiteral("/clan.cfg") },
-        { "config", "--name", "full", "--out", data + QStringLiteral("/full.cfg") } };
-    for (const QStringList& command : commands) {
-        const CliResult result = run(command);
-        EXPECT_EQ(result.code, 1) << command.join(' ').toStdString() << "\n" << result.out.toStdString();
-        EXPECT_FALSE(result.err.isEmpty()) << command.join(' ').toStdString();
-        EXPECT_FALSE(result.out.contains(QStringLiteral("has been created")))
-            << command.join(' ').toStdString();
-    }
+    expectEachFails(run,
+        { { "profile", "set", "GameLimit", "0", "40" }, { "bans", "add", "10.0.0.2" },
+            { "rotation", "add", "bunker" }, { "message", "set", "bye" },
+            { "configs", "add", data + QStringLiteral("/clan.cfg") },
+            { "config", "--name", "full", "--out", data + QStringLiteral("/full.cfg") } });
     EXPECT_EQ(contents(data).keys(), before.keys()) << "no empty or temporary file left";
     EXPECT_EQ(contents(data), before) << "old files kept";
     EXPECT_TRUE(contents(game + QStringLiteral("/Main")).isEmpty()) << "no empty default.cfg or autoexec.cfg";
@@ -84,26 +90,19 @@ TEST(NotARegularFile, AFifoUnderADataFileNameBlocksNothing)
 
     // In a process of its own, so that a read that blocks fails the test instead of hanging it.
     const auto run = [&](const QStringList& arguments) {
-        QProcess cli;
-        cli.start(builtProgram("fortwright-cli"),
+        return runProcess(
             QStringList { QStringLiteral("--data-dir"), data, QStringLiteral("--game-dir"), game }
-                + arguments);
-        const bool finished = cli.waitForFinished(10000);
-        if (!finished)
-            cli.kill();
-        EXPECT_TRUE(finished) << arguments.join(' ').toStdString() << " blocked";
-        cli.waitForFinished();
-        return std::pair { cli.exitCode(), QString::fromLocal8Bit(cli.readAllStandardError()) };
+            + arguments);
     };
     for (const char* command :
         { "profile show", "bans list", "configs list", "message show", "rotation list" })
-        EXPECT_EQ(run(QString::fromLatin1(command).split(' ')).first, 0) << command;
+        EXPECT_EQ(run(QString::fromLatin1(command).split(' ')).code, 0) << command;
     const auto maps = run({ QStringLiteral("maps") });
-    EXPECT_EQ(maps.first, 1);
-    EXPECT_TRUE(maps.second.startsWith(QStringLiteral("Unable to locate Fortwright Map List")))
-        << maps.second.toStdString();
+    EXPECT_EQ(maps.code, 1);
+    EXPECT_TRUE(maps.err.startsWith(QStringLiteral("Unable to locate Fortwright Map List")))
+        << maps.err.toStdString();
     const auto scan = run({ QStringLiteral("scan") });
-    EXPECT_EQ(scan.first, 1) << "the map list cannot be written over a FIFO";
+    EXPECT_EQ(scan.code, 1) << "the map list cannot be written over a FIFO";
 }
 
 TEST(NotARegularFile, ADataFolderThatIsAFileIsRefusedAndNothingIsWrittenBesideIt)
@@ -192,31 +191,26 @@ struct AsAnotherUser : ::testing::Test {
 
     void handOver(const QString& path, QFileDevice::Permissions mode) const
     {
-        if (root)
+        if (root) {
             ASSERT_EQ(::chown(QFile::encodeName(path).constData(), 65534, 65534), 0);
+        }
         QFile::setPermissions(path, mode);
     }
 
     CliResult run(const QStringList& command) const
     {
-        QProcess cli;
         const QStringList arguments
             = QStringList { QStringLiteral("--data-dir"), data, QStringLiteral("--game-dir"), game }
             + command;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("HOME"), dir.path());
         env.insert(QStringLiteral("FORTWRIGHT_SETTINGS"), data + QStringLiteral("/registry.json"));
-        cli.setProcessEnvironment(env);
-        if (root)
-            cli.start(setpriv,
-                QStringList { QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
-                    QStringLiteral("--clear-groups"), program }
-                    + arguments);
-        else
-            cli.start(program, arguments);
-        EXPECT_TRUE(cli.waitForFinished(10000));
-        return { cli.exitCode(), QString::fromLocal8Bit(cli.readAllStandardOutput()),
-            QString::fromLocal8Bit(cli.readAllStandardError()) };
+        if (!root)
+            return runProcess(arguments, program, env);
+        return runProcess(QStringList { QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                              QStringLiteral("--clear-groups"), program }
+                + arguments,
+            setpriv, env);
     }
 };
 
@@ -233,14 +227,10 @@ TEST_F(AsAnotherUser, AReadOnlyDataFolderFailsEverySaveAndNoFileIsRewrittenInPla
     handOver(data,
         QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther | QFileDevice::ExeOther);
 
-    const QStringList commands[] = { { "bans", "add", "10.0.0.9" },
-        { "profile", "set", "GameLimit", "0", "40" }, { "rotation", "add", "bunker" },
-        { "message", "set", "hello" }, { "configs", "add", data + QStringLiteral("/clan.cfg") }, { "scan" } };
-    for (const QStringList& command : commands) {
-        const CliResult result = run(command);
-        EXPECT_EQ(result.code, 1) << command.join(' ').toStdString() << ": " << result.err.toStdString();
-        EXPECT_FALSE(result.err.isEmpty()) << command.join(' ').toStdString();
-    }
+    expectEachFails([this](const QStringList& command) { return run(command); },
+        { { "bans", "add", "10.0.0.9" }, { "profile", "set", "GameLimit", "0", "40" },
+            { "rotation", "add", "bunker" }, { "message", "set", "hello" },
+            { "configs", "add", data + QStringLiteral("/clan.cfg") }, { "scan" } });
     EXPECT_EQ(contents(data), before) << "every file as it was, nothing added";
 }
 
