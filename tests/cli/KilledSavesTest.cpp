@@ -20,6 +20,14 @@ namespace {
 
 // One thing the tool saves, with the two commands that take it from one state to the other.
 struct Subject {
+    Subject(const char* what, QString file, QStringList toSecond, QStringList toFirst)
+        : what(what)
+        , file(std::move(file))
+        , toSecond(std::move(toSecond))
+        , toFirst(std::move(toFirst))
+    {
+    }
+
     const char* what;
     QString file; // the file whose content tells the state
     QStringList toSecond;
