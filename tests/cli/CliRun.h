@@ -3,8 +3,10 @@
 #include "cli/CliApp.h"
 #include "testkit/BuiltPrograms.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTextStream>
 #include <gtest/gtest.h>
 
@@ -36,6 +38,34 @@ inline CliResult runWithData(const QString& dataDir, const QStringList& argument
 {
     return runTool(QStringList { QStringLiteral("--data-dir"), dataDir } + arguments);
 }
+
+// A data folder and a game folder with its Main folder, in a temporary directory.
+struct CliFolders : ::testing::Test {
+    QTemporaryDir dir;
+    QString data = dir.filePath(QStringLiteral("data"));
+    QString game = dir.filePath(QStringLiteral("game"));
+
+    CliFolders()
+    {
+        QDir().mkpath(data);
+        QDir().mkpath(game + QStringLiteral("/Main"));
+    }
+    QString path(const QString& name) const { return dir.filePath(name); }
+    QString file(const QString& name) const { return data + QLatin1Char('/') + name; }
+    QString mainFile(const QString& name) const { return game + QStringLiteral("/Main/") + name; }
+
+    CliResult run(const QStringList& arguments) const { return runWithData(data, arguments); }
+    CliResult runInGame(const QStringList& arguments) const
+    {
+        return run(QStringList { QStringLiteral("--game-dir"), game } + arguments);
+    }
+    void set(const QString& group, const QString& index, const QString& value) const
+    {
+        const CliResult result
+            = run({ QStringLiteral("profile"), QStringLiteral("set"), group, index, value });
+        ASSERT_EQ(result.code, 0) << result.err.toStdString();
+    }
+};
 
 // Runs a program (by default the built tool) in a process of its own, so that a run that blocks
 // fails the test instead of hanging it.
