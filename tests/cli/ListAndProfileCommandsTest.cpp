@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace fw;
@@ -17,15 +16,7 @@ using test::writeBytes;
 
 namespace {
 
-struct CommandsTest : ::testing::Test {
-    QTemporaryDir dir;
-    QString data = dir.filePath(QStringLiteral("data"));
-
-    CommandsTest() { QDir().mkpath(data); }
-    QString file(const QString& name) const { return data + QLatin1Char('/') + name; }
-
-    CliResult run(const QStringList& arguments) const { return test::runWithData(data, arguments); }
-};
+using CommandsTest = test::CliFolders;
 
 } // namespace
 
@@ -91,10 +82,8 @@ TEST_F(CommandsTest, AValueTheServerWouldMisreadIsKeptAndWarnedAboutWhereverItIs
     EXPECT_TRUE(
         readBytes(file(QStringLiteral("Default.ini"))).contains("AdminSettings2=My \"Best\" Server\r\n"));
 
-    const QString out = dir.filePath(QStringLiteral("quoted.cfg"));
-    const QString game = dir.filePath(QStringLiteral("game"));
-    QDir().mkpath(game + QStringLiteral("/Main"));
-    result = run({ "--game-dir", game, "config", "--name", "quoted", "--out", out });
+    const QString out = path(QStringLiteral("quoted.cfg"));
+    result = runInGame({ "config", "--name", "quoted", "--out", out });
     EXPECT_EQ(result.code, 0) << result.err.toStdString();
     EXPECT_TRUE(result.err.contains(QStringLiteral("Warning: Host holds a double quote")));
     EXPECT_TRUE(readBytes(out).contains("seta sv_hostname \"My \"Best\" Server\"\r\n")) << "written as typed";
@@ -105,7 +94,7 @@ TEST_F(CommandsTest, AValueTheServerWouldMisreadIsKeptAndWarnedAboutWhereverItIs
 
 TEST_F(CommandsTest, ANamedProfileIsUsedInsteadOfTheDefault)
 {
-    const QString named = dir.filePath(QStringLiteral("clan.ini"));
+    const QString named = path(QStringLiteral("clan.ini"));
     EXPECT_EQ(run({ "profile", "show", "--profile", named }).code, 1) << "a named profile must exist to show";
     EXPECT_EQ(run({ "profile", "set", "--profile", named, "GameLimit", "0", "50" }).code, 0);
     EXPECT_FALSE(QFileInfo::exists(file(QStringLiteral("Default.ini"))));
@@ -113,7 +102,7 @@ TEST_F(CommandsTest, ANamedProfileIsUsedInsteadOfTheDefault)
         run({ "profile", "show", "--profile", named }).lines().contains("GameLimit\t0\tfraglimit\t50"));
     EXPECT_TRUE(run({ "profile", "show" }).lines().contains("GameLimit\t0\tfraglimit\t20"));
 
-    const QString cycle = dir.filePath(QStringLiteral("cycle.cfg"));
+    const QString cycle = path(QStringLiteral("cycle.cfg"));
     writeBytes(cycle, "x");
     EXPECT_EQ(run({ "profile", "set", "lblPathToSavedMapcycle", "-", cycle }).code, 0);
     EXPECT_EQ(run({ "profile", "show" }).lines().last(), "lblPathToSavedMapcycle\t-\t-\t" + cycle);
@@ -168,9 +157,9 @@ TEST_F(CommandsTest, BansAreAddedDatedListedAndRemovedByNumber)
 
 TEST_F(CommandsTest, ConfigurationsFillTheFirstEmptyRowOfNine)
 {
-    const QString cfg = dir.filePath(QStringLiteral("clan.cfg"));
+    const QString cfg = path(QStringLiteral("clan.cfg"));
     writeBytes(cfg, QByteArray(2048, 'x'));
-    EXPECT_EQ(run({ "configs", "add", dir.filePath(QStringLiteral("none.cfg")) }).code, 1);
+    EXPECT_EQ(run({ "configs", "add", path(QStringLiteral("none.cfg")) }).code, 1);
     CliResult added = run({ "configs", "add", cfg });
     ASSERT_EQ(added.code, 0) << added.err.toStdString();
     EXPECT_EQ(added.out, QStringLiteral("1\n"));

@@ -8,7 +8,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace fw;
@@ -17,32 +16,22 @@ using namespace fw::test;
 
 namespace {
 
-// A data folder (holding the session's settings store), a game folder with its Main folder, and
-// a per-user configuration folder that nothing may touch.
-struct MapCommandsTest : ::testing::Test {
-    QTemporaryDir dir;
-    QString data = dir.filePath(QStringLiteral("data"));
-    QString game = dir.filePath(QStringLiteral("game"));
+// The data folder holds the session's settings store; a per-user configuration folder that
+// nothing may touch stands beside it.
+struct MapCommandsTest : CliFolders {
     QString main = game + QStringLiteral("/Main");
-    QString userConfig = dir.filePath(QStringLiteral("config"));
+    QString userConfig = path(QStringLiteral("config"));
     QByteArray savedConfigHome = qgetenv("XDG_CONFIG_HOME");
 
-    MapCommandsTest()
-    {
-        QDir().mkpath(data);
-        QDir().mkpath(main);
-        qputenv("XDG_CONFIG_HOME", userConfig.toLocal8Bit());
-    }
+    MapCommandsTest() { qputenv("XDG_CONFIG_HOME", userConfig.toLocal8Bit()); }
     ~MapCommandsTest() override
     {
         EXPECT_FALSE(QFileInfo::exists(userConfig)) << "a session with a data folder keeps out of the user's";
         savedConfigHome.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", savedConfigHome);
     }
 
-    QString mapList() const { return data + QStringLiteral("/Main.efr"); }
-    AppState state() const { return AppState(data + QStringLiteral("/registry.json")); }
-
-    CliResult run(const QStringList& arguments) const { return test::runWithData(data, arguments); }
+    QString mapList() const { return file(QStringLiteral("Main.efr")); }
+    AppState state() const { return AppState(file(QStringLiteral("registry.json"))); }
 };
 
 } // namespace
@@ -52,7 +41,7 @@ TEST_F(MapCommandsTest, ScanWritesTheMapListAndPrintsTheCountReadBack)
 {
     test::writeZip(main + QStringLiteral("/maps1.pk3"), { "maps/dm/x1.bsp", "maps/obj/y1.bsp" });
     test::writeZip(main + QStringLiteral("/pak6.PK3"), { "maps/dm/mohdm6.bsp" });
-    const CliResult scanned = run({ "--game-dir", game, "scan" });
+    const CliResult scanned = runInGame({ "scan" });
     ASSERT_EQ(scanned.code, 0) << scanned.err.toStdString();
     EXPECT_EQ(scanned.out, QStringLiteral("3 Maps available\n"));
     EXPECT_EQ(scanned.err, QString()) << "no progress when standard error is not a terminal";
@@ -63,7 +52,7 @@ TEST_F(MapCommandsTest, ScanWritesTheMapListAndPrintsTheCountReadBack)
 
 TEST_F(MapCommandsTest, AMissingMainFolderResetsTheStoredGameFolder)
 {
-    const QString noMain = dir.filePath(QStringLiteral("elsewhere"));
+    const QString noMain = path(QStringLiteral("elsewhere"));
     QDir().mkpath(noMain);
     state().setGameFolder(noMain);
     state().setFirstTime(true);
@@ -102,7 +91,7 @@ TEST_F(MapCommandsTest, TheStoredFolderIsCleanedAsStartUpCleansItAndOnlyItsOwnFa
     EXPECT_EQ(state().gameFolder(), stored) << "the stored text is used, not rewritten";
 
     // A folder given for this run fails: the stored one, which never failed, is kept.
-    const QString elsewhere = dir.filePath(QStringLiteral("elsewhere"));
+    const QString elsewhere = path(QStringLiteral("elsewhere"));
     QDir().mkpath(elsewhere);
     EXPECT_EQ(run({ "--game-dir", elsewhere, "scan" }).code, 1);
     EXPECT_EQ(state().gameFolder(), stored);
