@@ -1,6 +1,5 @@
 #include "GenerateFixture.h"
 #include "generate/AdvancedCycleWriter.h"
-#include "generate/MapList.h"
 #include "profile/AdvancedCycle.h"
 
 #include <QDir>
@@ -40,18 +39,6 @@ protected:
 };
 
 } // namespace
-
-TEST_F(MapCycle, MapListValueMarksOnlyExactObjectiveText)
-{
-    EXPECT_EQ(gstr_MakeMapList(profile.rotation), QString());
-    addRotation(QStringLiteral("obj_team1"), QStringLiteral("objective"));
-    EXPECT_EQ(gstr_MakeMapList(profile.rotation), QStringLiteral(" obj/obj_team1"));
-    addRotation(QStringLiteral("mohdm1"));
-    addRotation(QStringLiteral("obj_team2"), QStringLiteral("Objective"));
-    addRotation(QStringLiteral("mohdm2"), QStringLiteral("ffa team round"));
-    EXPECT_EQ(gstr_MakeMapList(profile.rotation),
-        QStringLiteral(" obj/obj_team1 dm/mohdm1 dm/obj_team2 dm/mohdm2"));
-}
 
 TEST_F(MapCycle, TwoMapCycleWritesMainAndPerMapFiles)
 {
