@@ -35,7 +35,7 @@ TEST(LaunchLine, InternetServerWithPortOnlyAndObjectiveGameType)
             "4", "+exec", "myserver.cfg" }));
 }
 
-TEST(LaunchLine, TheFourFormsByAddressAndPort)
+TEST(LaunchLine, TheFormsByServerTypeAddressAndPort)
 {
     ServerProfile profile;
     profile.setValue(G::txtAdministration, 15, QStringLiteral("10.0.0.5"));
@@ -69,13 +69,9 @@ TEST(LaunchLine, TheFourFormsByAddressAndPort)
     profile.setValue(G::txtAdministration, 16, QStringLiteral("-3"));
     EXPECT_TRUE(lineOf(profile).startsWith("MOHAA_server.exe +set dedicated 2 +set com_hunkmegs 64.5 "))
         << "a negative port takes the form without a port";
-}
 
-TEST(LaunchLine, NoServerTypeMeansNoLine)
-{
-    ServerProfile profile;
     profile.clearSelection(G::optServerType);
-    EXPECT_EQ(lineOf(profile), QStringLiteral("<none>"));
+    EXPECT_EQ(lineOf(profile), QStringLiteral("<none>")) << "no server type, no line";
 }
 
 TEST(LaunchValues, ReadingsOfTheFieldsAndAPortThatIsNoNumber)
