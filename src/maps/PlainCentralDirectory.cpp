@@ -25,7 +25,18 @@ quint32 read32(const uchar* at)
 // The bytes libzip passes through unchanged as ASCII; any other makes it guess an encoding.
 bool isPlainText(const uchar* text, qsizetype length)
 {
-    for (qsizetype i = 0; i < length; ++i) {
+    // Eight bytes at a time while all are printable ASCII (the scan's hottest loop); the first
+    // word holding anything else is looked at byte by byte with the rest.
+    constexpr quint64 kOnes = 0x0101010101010101ULL;
+    constexpr quint64 kHighBits = kOnes * 0x80;
+    qsizetype i = 0;
+    for (; i + 8 <= length; i += 8) {
+        quint64 word;
+        std::memcpy(&word, text + i, sizeof word);
+        if ((word & kHighBits) != 0 || ((word + kOnes * 0x60) & kHighBits) != kHighBits)
+            break;
+    }
+    for (; i < length; ++i) {
         const uchar c = text[i];
         if (c < 0x20 && c != '\t' && c != '\n' && c != '\r')
             return false;
