@@ -75,14 +75,11 @@ TEST_F(IniFixture, ReadsNumbersAndTextsWithTheirLimits)
          "long="
         + longValue + "\r\nquoted=\" padded \"\r\nempty=\r\n");
     const QString s = QStringLiteral("server");
-    EXPECT_EQ(ini.GetNumericValue(s, QStringLiteral("PORT")), 12203);
-    EXPECT_EQ(ini.GetNumericValue(s, QStringLiteral("neg")), -5);
-    EXPECT_EQ(ini.GetNumericValue(s, QStringLiteral("word")), 0);
-    EXPECT_EQ(ini.GetNumericValue(s, QStringLiteral("edge")), -32768);
-    EXPECT_EQ(ini.GetNumericValue(s, QStringLiteral("hex")), 31);
-    EXPECT_EQ(ini.GetNumericValue(s, QStringLiteral("missing")), -1);
+    const std::pair<const char*, qint32> numbers[] = { { "PORT", 12203 }, { "neg", -5 }, { "word", 0 },
+        { "edge", -32768 }, { "hex", 31 }, { "missing", -1 }, { "empty", -1 } };
+    for (const auto& [key, number] : numbers)
+        EXPECT_EQ(ini.GetNumericValue(s, QString::fromLatin1(key)), number) << key;
     EXPECT_EQ(ini.GetNumericValue(QStringLiteral("nosuch"), QStringLiteral("port")), -1);
-    EXPECT_EQ(ini.GetNumericValue(s, QStringLiteral("empty")), -1);
     EXPECT_EQ(raised([&] { ini.GetNumericValue(s, QStringLiteral("big")); }), IniFileError::ComponentFailure);
     EXPECT_EQ(raised([&] { ini.GetNumericValue(s, QStringLiteral("low")); }), IniFileError::ComponentFailure);
 
