@@ -67,11 +67,12 @@ __attribute__((no_sanitize("undefined"), noinline)) void storeThroughNull()
     *nowhere = 1;
 }
 
-__attribute__((no_sanitize("undefined"), noinline)) int divideByZero()
+__attribute__((no_sanitize("undefined"), noinline)) void divideByZero()
 {
     volatile int zero = 0;
     volatile int dividend = 7;
-    return dividend / zero;
+    volatile int quotient = dividend / zero;
+    (void)quotient;
 }
 
 int recurse(int depth, int limit)
@@ -81,50 +82,46 @@ int recurse(int depth, int limit)
     return depth >= limit ? 0 : recurse(depth + 1, limit) + frame[0];
 }
 
+void overflowTheStack()
+{
+    // An unlimited stack would take the machine's memory before it ran out.
+    rlimit limit {};
+    getrlimit(RLIMIT_STACK, &limit);
+    if (limit.rlim_cur == RLIM_INFINITY || limit.rlim_cur > (8u << 20)) {
+        limit.rlim_cur = 8u << 20;
+        setrlimit(RLIMIT_STACK, &limit);
+    }
+    volatile int endless = std::numeric_limits<int>::max();
+    recurse(0, endless);
+}
+
 } // namespace
 
 TEST_F(CrashFixture, FaultsAreLoggedAndEndTheProgramBySignal)
 {
-    EXPECT_EXIT(
-        {
-            InstallExceptionHandler(log, clock);
-            storeThroughNull();
-        },
-        ::testing::KilledBySignal(SIGSEGV), "");
+    const struct {
+        void (*cause)();
+        int signal;
+        const char* name;
+    } faults[]
+        = { { storeThroughNull, SIGSEGV, "Access Violation" },
 #if defined(__x86_64__) || defined(__i386__)
-    EXPECT_EXIT(
-        {
-            InstallExceptionHandler(log, clock);
-            volatile int quotient = divideByZero();
-            (void)quotient;
-        },
-        ::testing::KilledBySignal(SIGFPE), "");
+              { divideByZero, SIGFPE, "Integer Divide By Zero" },
 #endif
-    EXPECT_EXIT(
-        {
-            InstallExceptionHandler(log, clock);
-            raise(SIGTRAP);
-        },
-        ::testing::KilledBySignal(SIGTRAP), "");
-    EXPECT_EXIT(
-        {
-            // An unlimited stack would take the machine's memory before it ran out.
-            rlimit limit {};
-            getrlimit(RLIMIT_STACK, &limit);
-            if (limit.rlim_cur == RLIM_INFINITY || limit.rlim_cur > (8u << 20)) {
-                limit.rlim_cur = 8u << 20;
-                setrlimit(RLIMIT_STACK, &limit);
-            }
-            InstallExceptionHandler(log, clock);
-            volatile int endless = std::numeric_limits<int>::max();
-            recurse(0, endless);
-        },
-        ::testing::KilledBySignal(SIGSEGV), "");
-    QStringList names { QStringLiteral("Access Violation") };
-#if defined(__x86_64__) || defined(__i386__)
-    names.append(QStringLiteral("Integer Divide By Zero"));
-#endif
-    names << QStringLiteral("Breakpoint") << QStringLiteral("Stack Overflow");
+              { [] { raise(SIGTRAP); }, SIGTRAP, "Breakpoint" },
+              { overflowTheStack, SIGSEGV, "Stack Overflow" },
+          };
+    QStringList names;
+    for (const auto& fault : faults) {
+        EXPECT_EXIT(
+            {
+                InstallExceptionHandler(log, clock);
+                fault.cause();
+            },
+            ::testing::KilledBySignal(fault.signal), "")
+            << fault.name;
+        names << QString::fromLatin1(fault.name);
+    }
     expectEntries(names);
 }
 
