@@ -106,7 +106,8 @@ TEST_F(ProfileFileTest, CommaPercentBlankAndCodePageEncodings)
     EXPECT_EQ(q.text(G::txtMasterServers, 1), QStringLiteral("a,b"));
     p.setValue(G::txtAdministration, 5, QStringLiteral("Caf\u00e9"));
     ASSERT_TRUE(ProfileFile::write(path, p));
-    EXPECT_TRUE(readBytes(path).startsWith("[AdminSettings]\r\n")) << "Windows-1252 while it holds every text";
+    EXPECT_TRUE(readBytes(path).startsWith("[AdminSettings]\r\n"))
+        << "Windows-1252 while it holds every text";
     EXPECT_TRUE(readBytes(path).contains("\r\nAdminSettings5=Caf\xe9\r\n"));
 
     writeBytes(path,
@@ -130,12 +131,7 @@ TEST_F(ProfileFileTest, ANumberFieldTakesWhatItCouldBeTypedAndOtherFieldsRefuseT
     EXPECT_EQ(q.text(G::txtGameSettings, 3), QStringLiteral("-1"))
         << "a number field shows the missing key's -1, as it would show it typed";
 
-    writeBytes(path,
-        crlfLines({ "[GameSettings]", "GameSettings0=65", "GameSettings1=abc", "GameSettings4=12abc",
-            "GameSettings5=99999", "[MOHAAOptions]", "MOHAAOptions0=-1", "MOHAAOptions1=5", "MOHAAOptions2=1",
-            "[GameType]", "GameType=7", "[Logging]", "Logging=2", "[MsgDelay]", "MsgDelay=abc",
-            "[AdminSettings]", "AdminSettings16=12ab", "AdminSettings13=  pw  ", "[GameLimit]",
-            "GameLimit0=-5" }));
+    writeBytes(path, test::testData(QStringLiteral("profile-out-of-range.ini")));
     ServerProfile r;
     r.setValue(G::txtMovement, 0, QStringLiteral("320"));
     ASSERT_TRUE(ProfileFile::read(path, r).fileRead);
@@ -185,12 +181,7 @@ TEST_F(ProfileFileTest, HandWrittenProfilesAreReadByKeyName)
 {
     const QString cycle = t.mainFile(QStringLiteral("mapcycle.cfg"));
     writeBytes(cycle, "x");
-    QByteArray ini = crlfLines({ "[AdminSettings]", "AdminSettings2=The Bunker% Berlin",
-        "AdminSettings16=12300", "[GameSettings]", "GameSettings0=24", "[Master]", "Master0=m1.example.org",
-        "[GameLimit]", "GameLimit2=5", "[Movement]", "Movement3=7000", "[MOHAAOptions]", "MOHAAOptions0=1",
-        "[DMFlags]", "DMFlags0=1", "[GameType]", "GameType=1", "[Logging]", "Logging=1", "[Logname]",
-        "Logname=server.log", "[LogSync]", "LogSync=1", "[Server]", "Server=0", "[MsgTime]", "MsgTime=10",
-        "[MsgDelay]", "MsgDelay=20", "[Punkbuster]", "Punkbuster=1" });
+    QByteArray ini = test::testData(QStringLiteral("profile-handwritten.ini"));
     ini += toAnsi(QStringLiteral("[SavedMapcycle]\r\nSavedMapcycle=%1\r\n").arg(cycle));
     writeBytes(path, ini);
     ServerProfile p;
