@@ -55,10 +55,13 @@ struct CliFolders : ::testing::Test {
     QString mainFile(const QString& name) const { return game + QStringLiteral("/Main/") + name; }
 
     CliResult run(const QStringList& arguments) const { return runWithData(data, arguments); }
-    CliResult runInGame(const QStringList& arguments) const
+    // The arguments with both folders named before them.
+    QStringList inFolders(const QStringList& arguments) const
     {
-        return run(QStringList { QStringLiteral("--game-dir"), game } + arguments);
+        return QStringList { QStringLiteral("--data-dir"), data, QStringLiteral("--game-dir"), game }
+        + arguments;
     }
+    CliResult runInGame(const QStringList& arguments) const { return runTool(inFolders(arguments)); }
     void set(const QString& group, const QString& index, const QString& value) const
     {
         const CliResult result

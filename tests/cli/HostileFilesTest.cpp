@@ -75,24 +75,17 @@ TEST(FullDisk, EverySaveFailsWithExitOneAndKeepsTheOldFile)
     EXPECT_TRUE(contents(game + QStringLiteral("/Main")).isEmpty()) << "no empty default.cfg or autoexec.cfg";
 }
 
-TEST(NotARegularFile, AFifoUnderADataFileNameBlocksNothing)
+using FifoDataFiles = CliFolders;
+
+TEST_F(FifoDataFiles, AFifoUnderADataFileNameBlocksNothing)
 {
-    QTemporaryDir dir;
-    const QString data = dir.filePath(QStringLiteral("data"));
-    const QString game = dir.filePath(QStringLiteral("game"));
-    QDir().mkpath(data);
-    QDir().mkpath(game + QStringLiteral("/Main"));
     for (const char* name :
         { "Main.efr", "Banned.dat", "Default.ini", "Configs.dat", "msg.txt", "registry.json" })
         ASSERT_EQ(
             ::mkfifo(QFile::encodeName(data + QLatin1Char('/') + QLatin1String(name)).constData(), 0600), 0);
 
     // In a process of its own, so that a read that blocks fails the test instead of hanging it.
-    const auto run = [&](const QStringList& arguments) {
-        return runProcess(
-            QStringList { QStringLiteral("--data-dir"), data, QStringLiteral("--game-dir"), game }
-            + arguments);
-    };
+    const auto run = [this](const QStringList& arguments) { return runProcess(inFolders(arguments)); };
     for (const char* command :
         { "profile show", "bans list", "configs list", "message show", "rotation list" })
         EXPECT_EQ(run(QString::fromLatin1(command).split(' ')).code, 0) << command;
@@ -160,12 +153,9 @@ TEST(NotARegularFile, AProfilePathThatIsAFolderIsRefusedAndNothingIsWritten)
 namespace {
 
 // Permissions stop only other users: as root the tool runs as nobody, through setpriv.
-struct AsAnotherUser : ::testing::Test {
+struct AsAnotherUser : CliFolders {
     const bool root = ::geteuid() == 0;
     const QString setpriv = QStringLiteral("/usr/bin/setpriv");
-    QTemporaryDir dir;
-    QString data = dir.filePath(QStringLiteral("data"));
-    QString game = dir.filePath(QStringLiteral("game"));
     QString program = dir.filePath(QStringLiteral("fortwright-cli"));
 
     void SetUp() override
@@ -176,8 +166,6 @@ struct AsAnotherUser : ::testing::Test {
             QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther
                 | QFileDevice::ExeOther);
         ASSERT_TRUE(QFile::copy(builtProgram("fortwright-cli"), program));
-        QDir().mkpath(data);
-        QDir().mkpath(game + QStringLiteral("/Main"));
     }
 
     // Leaves a file writable by the tool whoever runs it.
@@ -198,9 +186,7 @@ struct AsAnotherUser : ::testing::Test {
 
     CliResult run(const QStringList& command) const
     {
-        const QStringList arguments
-            = QStringList { QStringLiteral("--data-dir"), data, QStringLiteral("--game-dir"), game }
-            + command;
+        const QStringList arguments = inFolders(command);
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("HOME"), dir.path());
         env.insert(QStringLiteral("FORTWRIGHT_SETTINGS"), data + QStringLiteral("/registry.json"));
