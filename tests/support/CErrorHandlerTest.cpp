@@ -66,7 +66,6 @@ TEST_F(HandlerFixture, HandleErrorLogsShowsAndAnswersTheUsersChoice)
     ASSERT_EQ(prompter.boxes().size(), 1);
     EXPECT_EQ(prompter.boxes()[0].text, expected);
     EXPECT_EQ(prompter.boxes()[0].title, QStringLiteral("Fortwright"));
-    EXPECT_EQ(prompter.boxes()[0].buttons, MessageButtons::AbortRetryIgnore);
 
     EXPECT_EQ(handler.HandleError(missing), ErrorContinuation::Next);
     EXPECT_EQ(handler.HandleError(missing), ErrorContinuation::Leave);
