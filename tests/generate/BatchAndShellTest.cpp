@@ -46,14 +46,6 @@ TEST_F(BatchAndShell, BatchFileAddressDefaultPortAndShortName)
     ASSERT_TRUE(gbln_MakeBatchFile(profile, t.context, ShowWritten::No));
     EXPECT_EQ(readBytes(target(QStringLiteral("a.bat"))), expectedData(QStringLiteral("a.bat.expected")));
     EXPECT_TRUE(t.services.openedDocuments.isEmpty());
-
-    // A port that reads as 0 also takes the default; a name ending in .CFG is used as typed.
-    profile.setValue(G::txtAdministration, 16, QStringLiteral("0"));
-    profile.setValue(G::txtAdministration, 1, QStringLiteral("Tour.CFG"));
-    t.prompter.choose(target(QStringLiteral("a.bat")));
-    ASSERT_TRUE(gbln_MakeBatchFile(profile, t.context, ShowWritten::No));
-    EXPECT_TRUE(lines(readBytes(target(QStringLiteral("a.bat"))))
-                    .endsWith("+set net_port 27960 +set net_ip 10.0.0.5 +exec Tour.CFG\r\n"));
 }
 
 TEST_F(BatchAndShell, ShellScriptWithItsOwnDefaultPort)
@@ -89,13 +81,6 @@ TEST_F(BatchAndShell, RefusedNamesAndCancelledDialogsWriteNothing)
     EXPECT_EQ(t.prompter.texts(),
         QStringList({ "A config name is required        ", "A config name is required        " }));
     EXPECT_EQ(t.prompter.boxes()[0].icon, MessageIcon::Exclamation);
-
-    t.prompter.clear();
-    profile.setValue(G::txtAdministration, 1, QStringLiteral("my<server"));
-    EXPECT_FALSE(gbln_MakeBatchFile(profile, t.context));
-    EXPECT_FALSE(gbln_MakeLinuxFile(profile, t.context));
-    EXPECT_EQ(t.prompter.boxes().size(), 2);
-    EXPECT_TRUE(t.prompter.boxes()[0].text.startsWith("Invalid config name"));
     EXPECT_TRUE(t.prompter.dialogs().isEmpty());
 
     t.prompter.clear();

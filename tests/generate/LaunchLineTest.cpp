@@ -1,7 +1,6 @@
 #include "generate/LaunchLine.h"
 #include "generate/LaunchValues.h"
 #include "profile/ServerProfile.h"
-#include "support/FortwrightError.h"
 
 #include <gtest/gtest.h>
 
@@ -10,30 +9,14 @@ using G = SettingGroup;
 
 namespace {
 
-QString lineOf(const ServerProfile& profile, const QString& configName = QStringLiteral("x.cfg"))
+QString lineOf(const ServerProfile& profile)
 {
-    const std::optional<LaunchLine> line = buildLaunchLine(gatherLaunchValues(profile), profile, configName);
+    const std::optional<LaunchLine> line
+        = buildLaunchLine(gatherLaunchValues(profile), profile, QStringLiteral("x.cfg"));
     return line ? line->line : QStringLiteral("<none>");
 }
 
 } // namespace
-
-TEST(LaunchLine, InternetServerWithPortOnlyAndObjectiveGameType)
-{
-    ServerProfile profile;
-    profile.select(G::optGameType, 3);
-    const std::optional<LaunchLine> line
-        = buildLaunchLine(gatherLaunchValues(profile), profile, QStringLiteral("myserver.cfg"));
-    ASSERT_TRUE(line);
-    EXPECT_EQ(line->line,
-        QStringLiteral("MOHAA_server.exe +set dedicated 2 +set net_port 12203 +set sv_pure 1 +set vm_game 0 "
-                       "+set com_hunkmegs 56 +set com_zonemegs 16 +set g_gametype 4 +exec myserver.cfg"));
-    EXPECT_EQ(line->program(), QStringLiteral("MOHAA_server.exe"));
-    EXPECT_EQ(line->arguments(),
-        QStringList({ "+set", "dedicated", "2", "+set", "net_port", "12203", "+set", "sv_pure", "1", "+set",
-            "vm_game", "0", "+set", "com_hunkmegs", "56", "+set", "com_zonemegs", "16", "+set", "g_gametype",
-            "4", "+exec", "myserver.cfg" }));
-}
 
 TEST(LaunchLine, TheFormsByServerTypeAddressAndPort)
 {
@@ -72,24 +55,4 @@ TEST(LaunchLine, TheFormsByServerTypeAddressAndPort)
 
     profile.clearSelection(G::optServerType);
     EXPECT_EQ(lineOf(profile), QStringLiteral("<none>")) << "no server type, no line";
-}
-
-TEST(LaunchValues, ReadingsOfTheFieldsAndAPortThatIsNoNumber)
-{
-    ServerProfile profile;
-    profile.setValue(G::txtGameSettings, 12, QStringLiteral(" 12abc"));
-    profile.setValue(G::txtGameSettings, 11, QStringLiteral("none"));
-    profile.setValue(G::txtAdministration, 16, QStringLiteral(" 28000 "));
-    LaunchValues values = gatherLaunchValues(profile);
-    EXPECT_EQ(values.zone, 12);
-    EXPECT_EQ(values.sound, 0);
-    EXPECT_EQ(values.port, 28000);
-
-    profile.setValue(G::txtAdministration, 16, QStringLiteral("port"));
-    try {
-        gatherLaunchValues(profile);
-        ADD_FAILURE() << "a port text that is no number must fail";
-    } catch (const FortwrightError& e) {
-        EXPECT_EQ(e.number(), 13);
-    }
 }

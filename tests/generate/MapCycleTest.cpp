@@ -66,28 +66,12 @@ TEST_F(MapCycle, SavingASmallerCycleAgainOverwritesAndKeepsOldPerMapFiles)
     EXPECT_TRUE(QFile::exists(cyclePath(QStringLiteral("2mycycle.cfg"))));
 }
 
-TEST_F(MapCycle, HandOverTakesTheProfilesValuesForEveryMap)
+TEST_F(MapCycle, HandOverLeavesTheGameTypeEmptyWhenNoneIsSelected)
 {
     addRotation(QStringLiteral("obj_team1"), QStringLiteral("objective"));
     addRotation(QStringLiteral("mohdm1"));
-    profile.select(G::optGameType, 3);
-    profile.setValue(G::chkDMFlags, 0, QStringLiteral("1"));
-    profile.setValue(G::chkDMFlags, 2, QStringLiteral("1"));
-    const AdvancedCycle cycle = handOverCycle(profile);
-    EXPECT_EQ(cycle.LastIndex, QStringLiteral("1"));
-    EXPECT_EQ(cycle.MapNames, QStringList({ "obj_team1", "mohdm1" }));
-    EXPECT_EQ(cycle.GameTypes, QStringList({ "g_gametype 4", "g_gametype 4" }));
-    EXPECT_EQ(cycle.DMFlagSums, QStringList({ "dmflags 40", "dmflags 40" }));
-    EXPECT_EQ(cycle.FragLimits[1], QStringLiteral("fraglimit 20"));
-    EXPECT_EQ(cycle.CaptureLimits[0], QStringLiteral("roundlimit 0"));
-    EXPECT_EQ(cycle.QuadFactors[0], QStringLiteral("sv_timeout 320"));
-    EXPECT_EQ(cycle.Speeds[0], QStringLiteral("sv_maxvelocity 6000"));
-    EXPECT_EQ(cycle.Gravities[1], QStringLiteral("g_gravity 800"));
-
     profile.clearSelection(G::optGameType);
     EXPECT_EQ(handOverCycle(profile).GameTypes, QStringList({ QString(), QString() }));
-    profile.rotation.rows.clear();
-    EXPECT_EQ(handOverCycle(profile).LastIndex, QStringLiteral("-1"));
 }
 
 TEST_F(MapCycle, FailuresShowErrorSavingFileWithTheCauseAsTitle)

@@ -99,13 +99,6 @@ TEST_F(ServerConfigWriter, StartingMapRotationOrderAndObjectiveMaps)
     profile.rotation.startingMap = QStringLiteral("Map obj/obj_team2");
     ASSERT_TRUE(runMode());
     EXPECT_EQ(written(), expectedData(QStringLiteral("generate-starting-map.cfg.expected")));
-
-    // Without a starting map the first row decides, by its exact game-types text.
-    profile.rotation.startingMap.clear();
-    profile.rotation.rows.removeFirst();
-    ASSERT_TRUE(runMode());
-    EXPECT_TRUE(
-        lines(written()).contains("seta sv_maplist \"obj/obj_team2 dm/obj_team4\"\r\nMap obj/obj_team2\r\n"));
 }
 
 TEST_F(ServerConfigWriter, EmptyRotationWithSavedCycleLeavesTheStartLineOut)
@@ -128,12 +121,6 @@ TEST_F(ServerConfigWriter, AdditionalConfigurationsOnlyWhenTheirFileExists)
     profile.configs[8] = { "01/02/2003", "10", "also present.cfg", present };
     ASSERT_TRUE(runMode());
     EXPECT_EQ(written(), expectedData(QStringLiteral("generate-exec-configs.cfg.expected")));
-
-    // Nine configurations whose files have all gone: no exec line at all.
-    for (AdditionalConfig& config : profile.configs)
-        config = { "01/02/2003", "10", "old.cfg", t.root.filePath(QStringLiteral("old.cfg")) };
-    ASSERT_TRUE(runMode());
-    EXPECT_EQ(written(), expectedData(kDefaultConfig));
 }
 
 TEST_F(ServerConfigWriter, BannedAddressesGetTheirListAndExecBlock)
@@ -162,24 +149,6 @@ TEST_F(ServerConfigWriter, BanListThatCannotBeWrittenIsReportedAndLeftOut)
     EXPECT_EQ(t.prompter.boxes()[0].icon, MessageIcon::Critical);
     EXPECT_TRUE(t.prompter.boxes()[0].text.contains("::modFunctions.gbln_MakeBANList(Function)"));
     expectBox(1, QStringLiteral("Unable to create Banned configuration        "), MessageIcon::Exclamation);
-}
-
-TEST_F(ServerConfigWriter, RunModeNameBlanksLowerCaseAndLaunchHook)
-{
-    QString name = QStringLiteral("My Server.cfg");
-    QString launchedWith;
-    LaunchValues launched;
-    hooks.launch = [&](const LaunchValues& values, const ServerProfile&, const QString& configName) {
-        launched = values;
-        launchedWith = configName;
-    };
-    ASSERT_TRUE(CreateMOHAAConfiguration(profile, t.context, false, name, hooks));
-    EXPECT_EQ(name, QStringLiteral("My_Server.cfg")) << "the caller sees the replaced name";
-    EXPECT_EQ(launchedWith, QStringLiteral("My_Server.cfg")) << "the launch line keeps the case";
-    EXPECT_EQ(written(QStringLiteral("my_server.cfg")), expectedData(kDefaultConfig));
-    EXPECT_EQ(launched.port, 12203);
-    EXPECT_EQ(launched.hunk, 56);
-    EXPECT_EQ(launched.pure, QStringLiteral("+set sv_pure 1"));
 }
 
 TEST_F(ServerConfigWriter, LaunchFailuresUseTheSocketTableOrTheErrorReport)
@@ -246,11 +215,6 @@ TEST_F(ServerConfigWriter, ExportCommandChecksTheConfigurationName)
     EXPECT_EQ(t.prompter.texts(),
         QStringList({ "Fortwright requires a config name, please input a valid config name.        \r\n"
                       "The config name is used to name your server configuration.        " }));
-
-    t.prompter.clear();
-    profile.setValue(G::txtAdministration, 1, QStringLiteral("a:b"));
-    EXPECT_FALSE(exportServerConfiguration(profile, t.context, hooks));
-    EXPECT_EQ(t.prompter.boxes().size(), 1);
     EXPECT_TRUE(t.prompter.dialogs().isEmpty()) << "refused names never reach the dialog";
 
     t.prompter.clear();

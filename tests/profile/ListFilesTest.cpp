@@ -1,12 +1,10 @@
 #include "profile/ListFiles.h"
 #include "profile/GridFile.h"
-#include "profile/ListEditing.h"
 #include "profile/ServerProfile.h"
 #include "support/FortwrightError.h"
 #include "testkit/TestContext.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
@@ -54,10 +52,6 @@ TEST_F(ListFilesTest, GridRowsArePaddedCutAndReadWithAnyLineEnd)
 TEST_F(ListFilesTest, BansHaveTheirHeaderRow)
 {
     const QString path = file(kBannedListFile);
-    ListFiles::writeBans(path, {});
-    EXPECT_EQ(readBytes(path), crlfLines({ "Added\tIP" }));
-    EXPECT_TRUE(ListFiles::readBans(path).isEmpty());
-
     const QList<BanEntry> bans = { { "01/02/2026", "10.0.0.1" }, { "03/04/2026", "10.0.0.1" } };
     ListFiles::writeBans(path, bans);
     EXPECT_EQ(readBytes(path), crlfLines({ "Added\tIP", "01/02/2026\t10.0.0.1", "03/04/2026\t10.0.0.1" }));
@@ -78,17 +72,6 @@ TEST_F(ListFilesTest, ConfigurationsAlwaysHaveNineRows)
     for (int i = 0; i < kAdditionalConfigRows; ++i)
         expected += "\t\t\t\r\n";
     EXPECT_EQ(readBytes(path), expected);
-
-    // A file deleted between sessions is flagged after the next read; empty rows keep their places.
-    const QString gone = t.mainFile(QStringLiteral("gone.cfg"));
-    writeBytes(gone, "set y 1\r\n");
-    configs[3] = { "1/2/26 10:00:00", "2.05", "gone.cfg", gone };
-    ListFiles::writeConfigs(path, configs);
-    QFile::remove(gone);
-    const QList<AdditionalConfig> read = ListFiles::readConfigs(path);
-    EXPECT_EQ(read, configs);
-    EXPECT_TRUE(isConfigMissing(read[3]));
-    EXPECT_FALSE(isConfigMissing(read[2]));
 
     QByteArray many = crlfLines({ "Date Last Modified\tSize\tConfiguration\tFullPath", "d\ts\tshort.cfg" });
     for (int i = 0; i < 12; ++i)
@@ -130,24 +113,13 @@ TEST_F(ListFilesTest, TheMessageIsStoredWithALineEndAndReadWhole)
     EXPECT_EQ(ListFiles::readMessage(path), QStringLiteral("snow \u2603\r\n"));
 }
 
-TEST_F(ListFilesTest, FirstStartAndClosingFollowTheWritingRules)
+// What a first start loads and its closing writes is held by the lifecycle tests of the window.
+TEST_F(ListFilesTest, ClosingKeepsEveryListAndAnEmptiedRotationsOldFile)
 {
     ServerProfile p;
-    ListFiles::loadAll(p, t.context);
-    EXPECT_TRUE(p.bans.isEmpty());
-    EXPECT_TRUE(p.rotation.rows.isEmpty());
-    EXPECT_EQ(p.configs.size(), kAdditionalConfigRows);
-    EXPECT_EQ(p.message, QString());
-
-    ListFiles::saveAll(p, t.context);
-    EXPECT_EQ(readBytes(file(kBannedListFile)), crlfLines({ "Added\tIP" }));
-    EXPECT_TRUE(exists(kConfigListFile));
-    EXPECT_EQ(readBytes(file(kMessageFile)), QByteArray("\r\n"));
-    EXPECT_FALSE(exists(kRotationListFile)) << "no rotation, no Maps.dat";
-
     p.rotation.rows = { { "mohdm1", "ffa team round", "" } };
     p.bans = { { "01/01/2026", "1.1.1.1" } };
-    p.configs[0] = { "d", "1", "a.cfg", "/nowhere/a.cfg" };
+    p.configs[3] = { "d", "1", "a.cfg", "/nowhere/a.cfg" }; // empty rows keep their places
     p.message = QStringLiteral("hi");
     ListFiles::saveAll(p, t.context);
 
