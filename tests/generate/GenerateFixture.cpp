@@ -5,15 +5,11 @@
 
 namespace fw::test {
 
-QString GenerateFixture::createdStamp() const
-{
-    const QDateTime now = t.clock.now();
-    return longDateText(now) + QStringLiteral(" at ") + timeText(now);
-}
-
 QByteArray GenerateFixture::expectedData(const QString& name) const
 {
-    return testData(name).replace("@CREATED@", toAnsi(createdStamp()));
+    const QDateTime now = t.clock.now();
+    return testData(name).replace(
+        "@CREATED@", toAnsi(longDateText(now) + QStringLiteral(" at ") + timeText(now)));
 }
 
 void GenerateFixture::expectSaveDialog(

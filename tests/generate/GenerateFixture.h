@@ -10,9 +10,7 @@ namespace fw::test {
 // A fresh context, whose clock stands still, and a profile at its initial values.
 class GenerateFixture : public ::testing::Test {
 protected:
-    // The date and time text of the fixed "now", as the headers show it.
-    QString createdStamp() const;
-    // A file under tests/data with "@CREATED@" replaced by the stamp.
+    // A file under tests/data with "@CREATED@" replaced by the fixed "now" as the headers show it.
     QByteArray expectedData(const QString& name) const;
     static QString lines(const QByteArray& bytes) { return QString::fromLatin1(bytes); }
 

@@ -44,15 +44,6 @@ TEST(LaunchLine, TheFormsByServerTypeAddressAndPort)
             "MOHAA_server.exe +set dedicated 2 +set com_hunkmegs 64.5 +set sv_pure 0 +set vm_game 0 "
             "+set com_zonemegs 16 +exec x.cfg"));
 
-    profile.setValue(G::txtAdministration, 16, QString()); // empty port: the default port
-    EXPECT_EQ(lineOf(profile),
-        QStringLiteral("MOHAA_server.exe +set dedicated 2 +set net_port 27960 +set sv_pure 0 +set vm_game 0 "
-                       "+set com_hunkmegs 64.5 +set com_zonemegs 16 +exec x.cfg"));
-
-    profile.setValue(G::txtAdministration, 16, QStringLiteral("-3"));
-    EXPECT_TRUE(lineOf(profile).startsWith("MOHAA_server.exe +set dedicated 2 +set com_hunkmegs 64.5 "))
-        << "a negative port takes the form without a port";
-
     profile.clearSelection(G::optServerType);
     EXPECT_EQ(lineOf(profile), QStringLiteral("<none>")) << "no server type, no line";
 }

@@ -85,10 +85,4 @@ TEST_F(MapCycle, FailuresShowErrorSavingFileWithTheCauseAsTitle)
     EXPECT_EQ(t.prompter.boxes()[0].icon, MessageIcon::Exclamation);
     EXPECT_TRUE(QFile::exists(cyclePath(QStringLiteral("1mycycle.cfg")))) << "written before the failure";
     EXPECT_FALSE(QFile::exists(cyclePath()));
-
-    t.prompter.clear();
-    EXPECT_FALSE(
-        gbln_MakeAdvancedCycle(t.root.filePath(QStringLiteral("gone/c.cfg")), twoMapCycle(), t.context));
-    ASSERT_EQ(t.prompter.boxes().size(), 1);
-    EXPECT_TRUE(t.prompter.boxes()[0].title.startsWith("Path not found"));
 }

@@ -37,19 +37,6 @@ TEST_F(ProfileFileTest, AFreshProfileIsSavedInTheDocumentedLayout)
     EXPECT_EQ(readBytes(path), test::testData(QStringLiteral("Default.ini.expected")));
 }
 
-// The other fields' save and load are held by the fresh profile's whole file and the
-// hand-written reads.
-TEST_F(ProfileFileTest, ALargeNumberAndATextsBlanksAreSavedAsTyped)
-{
-    ServerProfile p;
-    p.setValue(G::txtAdministration, 13, QStringLiteral(" se cret "));
-    p.setValue(G::txtGameSettings, 7, QStringLiteral("50000"));
-    ASSERT_TRUE(ProfileFile::write(path, p));
-    EXPECT_TRUE(saved().contains(QStringLiteral("\r\nGameSettings7=50000\r\n")))
-        << "a value beyond 16 bits is kept as its plain decimal";
-    EXPECT_TRUE(saved().contains(QStringLiteral("\r\nAdminSettings13= se cret \r\n")));
-}
-
 TEST_F(ProfileFileTest, CommaPercentBlankAndCodePageEncodings)
 {
     ServerProfile p;
@@ -182,9 +169,7 @@ TEST_F(ProfileFileTest, ASavedCycleIsKeptOnlyWhileItsFileExists)
     ServerProfile p;
     p.rotation.savedCyclePath = t.mainFile(QStringLiteral("gone.cfg"));
     ASSERT_TRUE(ProfileFile::write(path, p));
-    const ProfileReadResult result = ProfileFile::read(path, p);
-    EXPECT_TRUE(result.fileRead);
-    EXPECT_FALSE(result.resetCycleAvailable);
+    EXPECT_FALSE(ProfileFile::read(path, p).resetCycleAvailable);
     EXPECT_EQ(p.rotation.savedCyclePath, QString());
 
     p.rotation.savedCyclePath = QStringLiteral("/kept.cfg");
