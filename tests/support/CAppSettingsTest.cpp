@@ -23,32 +23,27 @@ struct SettingsFixture : ::testing::Test {
     SettingsFixture() { settings.Init(QStringLiteral("_DezeveRovorare"), QStringLiteral("Fortwright")); }
 };
 
-std::optional<FortwrightError> raised(const std::function<void()>& call)
-{
-    return test::raisedBy(call);
-}
-
 } // namespace
 
 TEST_F(SettingsFixture, EachDocumentedErrorNumber)
 {
     CAppSettings fresh(store);
     QStringList keys;
-    const QList<std::pair<std::function<void()>, qint32>> rows {
-        { [&] { fresh.Init(QString(), QStringLiteral("App")); }, AppSettingsError::InvalidCompanyName },
-        { [&] { fresh.Init(QStringLiteral("Co"), QString()); }, AppSettingsError::InvalidAppName },
-        { [&] { fresh.setMainBranch(QString()); }, AppSettingsError::InvalidMainBranch },
-        { [&] { fresh.setRootKey(RegistryRoot::Users); }, AppSettingsError::InvalidRootKey },
-        { [&] { settings.GetAllKeys(QStringLiteral("none"), keys); }, AppSettingsError::GetAllKeysFailed },
-        { [&] { settings.DeleteSetting(QStringLiteral("none")); }, AppSettingsError::DeleteFailed },
-        { [&] { settings.SaveSetting(section, QStringLiteral("x"), QVariant(3.0e9)); },
-            AppSettingsError::ComponentFailure },
-    };
-    for (const auto& [call, number] : rows) {
-        const auto e = raised(call);
-        ASSERT_TRUE(e);
-        EXPECT_EQ(e->number(), number);
-    }
+    test::expectNumbers(QStringLiteral("Fortwright.CAppSettings"),
+        {
+            { [&] { fresh.Init(QString(), QStringLiteral("App")); }, AppSettingsError::InvalidCompanyName },
+            { [&] { fresh.Init(QStringLiteral("Co"), QString()); }, AppSettingsError::InvalidAppName },
+            { [&] { fresh.setMainBranch(QString()); }, AppSettingsError::InvalidMainBranch },
+            { [&] { fresh.setRootKey(RegistryRoot::Users); }, AppSettingsError::InvalidRootKey },
+            { [&] { settings.SaveSetting(section, QStringLiteral("x"), QVariant(3.0e9)); },
+                AppSettingsError::ComponentFailure },
+        });
+    test::expectNumbers(QStringLiteral("Fortwright.CAppSetting"),
+        {
+            { [&] { settings.GetAllKeys(QStringLiteral("none"), keys); },
+                AppSettingsError::GetAllKeysFailed },
+            { [&] { settings.DeleteSetting(QStringLiteral("none")); }, AppSettingsError::DeleteFailed },
+        });
 }
 
 TEST_F(SettingsFixture, TextsAndWindowPositionsKeepTheirPlaceAndKind)
@@ -88,8 +83,8 @@ TEST_F(SettingsFixture, AnUnreadableStoreIsSetAsideNeverOverwrittenUnseen)
 
         EXPECT_EQ(settings.GetSetting(section, QStringLiteral("MOHAA"), QStringLiteral("def")),
             QStringLiteral("def"));
-        const auto e
-            = raised([&] { settings.SaveSetting(section, QStringLiteral("MOHAA"), QStringLiteral("/new")); });
+        const auto e = test::raisedBy(
+            [&] { settings.SaveSetting(section, QStringLiteral("MOHAA"), QStringLiteral("/new")); });
         ASSERT_TRUE(e);
         EXPECT_EQ(e->number(), AppSettingsError::SaveFailed);
         EXPECT_TRUE(e->description().contains(QDir::toNativeSeparators(store)))
@@ -102,7 +97,7 @@ TEST_F(SettingsFixture, AnUnreadableStoreIsSetAsideNeverOverwrittenUnseen)
     }
 
     CAppSettings blocked(dir.filePath(QStringLiteral("config/registry.json.corrupt/registry.json")));
-    const auto e = raised([&] { blocked.SaveSetting(section, QStringLiteral("k"), 1); });
+    const auto e = test::raisedBy([&] { blocked.SaveSetting(section, QStringLiteral("k"), 1); });
     ASSERT_TRUE(e);
     EXPECT_EQ(e->number(), AppSettingsError::SaveFailed);
     EXPECT_TRUE(e->description().contains(QStringLiteral("could not be written")));

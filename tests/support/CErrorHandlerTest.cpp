@@ -22,20 +22,18 @@ struct HandlerFixture : ::testing::Test {
     QString traceLog = dir.filePath(QStringLiteral("Tracing Log.txt"));
     QString stamp = QLocale::system().toString(QDate(2026, 12, 5), QLocale::ShortFormat)
         + QStringLiteral(" - ") + timeText(clock.now());
-
-    qint32 raised(const std::function<void()>& call)
-    {
-        return test::raisedNumber(QStringLiteral("Fortwright.CErrorHandler"), call);
-    }
 };
 
 } // namespace
 
 TEST_F(HandlerFixture, EachDocumentedErrorNumber)
 {
-    EXPECT_EQ(raised([&] { handler.setTracingFlags(4); }), ErrorHandlerError::InvalidTracingFlags);
-    EXPECT_EQ(raised([&] { handler.setErrorHandlerActions(16); }), ErrorHandlerError::InvalidActions);
-    EXPECT_EQ(raised([&] { handler.Init(3, QString()); }), ErrorHandlerError::InvalidFileName);
+    test::expectNumbers(QStringLiteral("Fortwright.CErrorHandler"),
+        {
+            { [&] { handler.setTracingFlags(4); }, ErrorHandlerError::InvalidTracingFlags },
+            { [&] { handler.setErrorHandlerActions(16); }, ErrorHandlerError::InvalidActions },
+            { [&] { handler.Init(3, QString()); }, ErrorHandlerError::InvalidFileName },
+        });
 }
 
 TEST_F(HandlerFixture, TracesEnteringAndLeavingIntoTheTracingLog)

@@ -40,15 +40,14 @@ TEST(CFile, EachDocumentedErrorNumber)
     QDir(dir.path()).mkdir(QStringLiteral("folder"));
     CFile unset;
     const CFile file = fileAt(source);
-    const QList<std::pair<std::function<void()>, qint32>> rows {
-        { [&] { unset.FilePath(); }, FileError::NotInitialized },
-        { [&] { unset.Init(QString()); }, FileError::InvalidFileName },
-        { [&] { fileAt(dir.filePath(QStringLiteral("none"))).Size(); }, FileError::FileNotFound },
-        { [&] { file.Copy(dir.filePath(QStringLiteral("no/such/folder.cfg"))); }, FileError::CopyFailed },
-        { [&] { file.Move(target); }, FileError::MoveFailed },
-        { [&] { fileAt(dir.filePath(QStringLiteral("folder"))).Delete(); }, FileError::DeleteFailed },
-    };
-    for (const auto& [call, number] : rows)
-        EXPECT_EQ(test::raisedNumber(QStringLiteral("Fortwright.CFile"), call), number);
+    test::expectNumbers(QStringLiteral("Fortwright.CFile"),
+        {
+            { [&] { unset.FilePath(); }, FileError::NotInitialized },
+            { [&] { unset.Init(QString()); }, FileError::InvalidFileName },
+            { [&] { fileAt(dir.filePath(QStringLiteral("none"))).Size(); }, FileError::FileNotFound },
+            { [&] { file.Copy(dir.filePath(QStringLiteral("no/such/folder.cfg"))); }, FileError::CopyFailed },
+            { [&] { file.Move(target); }, FileError::MoveFailed },
+            { [&] { fileAt(dir.filePath(QStringLiteral("folder"))).Delete(); }, FileError::DeleteFailed },
+        });
     EXPECT_EQ(test::readBytes(target), QByteArray("old")) << "a move never overwrites";
 }

@@ -34,15 +34,16 @@ qint32 raised(const std::function<void()>& call)
 
 TEST_F(IniFixture, EachDocumentedErrorNumberAndARefusedWriteCreatesNothing)
 {
-    const QList<std::pair<std::function<void()>, qint32>> rows {
-        { [&] { ini.Init(QString()); }, IniFileError::InvalidFileName },
-        { [&] { ini.GetStringValue(QStringLiteral("s"), QStringLiteral("k")); }, IniFileError::FileNotFound },
-        { [&] { ini.SaveStringValue(QStringLiteral("s"), QString(), QStringLiteral("v")); },
-            IniFileError::InvalidKey },
-        { [&] { ini.SaveNumericValue(QString(), QStringLiteral("k"), 1); }, IniFileError::InvalidSection },
-    };
-    for (const auto& [call, number] : rows)
-        EXPECT_EQ(raised(call), number);
+    test::expectNumbers(QStringLiteral("Fortwright.CIniFile"),
+        {
+            { [&] { ini.Init(QString()); }, IniFileError::InvalidFileName },
+            { [&] { ini.GetStringValue(QStringLiteral("s"), QStringLiteral("k")); },
+                IniFileError::FileNotFound },
+            { [&] { ini.SaveStringValue(QStringLiteral("s"), QString(), QStringLiteral("v")); },
+                IniFileError::InvalidKey },
+            { [&] { ini.SaveNumericValue(QString(), QStringLiteral("k"), 1); },
+                IniFileError::InvalidSection },
+        });
     EXPECT_FALSE(QFileInfo::exists(path));
 }
 

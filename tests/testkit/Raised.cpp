@@ -24,4 +24,11 @@ qint32 raisedNumber(const QString& expectedSource, const std::function<void()>& 
     return error->number();
 }
 
+void expectNumbers(const QString& expectedSource, std::initializer_list<NumberedCall> rows)
+{
+    int row = 0;
+    for (const auto& [call, number] : rows)
+        EXPECT_EQ(raisedNumber(expectedSource, call), number) << "row " << row++;
+}
+
 } // namespace fw::test
