@@ -40,7 +40,6 @@ TEST_F(CommandsTest, ProfileSetSavesOneFieldAndRefusesWhatTheFieldRefuses)
         const char* saved;
     } accepted[] = {
         { "txtGameSettings", "7", "50000", "\r\nGameSettings7=50000\r\n" },
-        { "txtAdministration", "2", "Dog, Cat", "\r\nAdminSettings2=Dog% Cat\r\n" },
         { "optServerType", "-", "0", "[Server]\r\nServer=0\r\n" },
         { "chkLogSync", "-", "1", "[LogSync]\r\nLogSync=1\r\n" },
         { "GameLimit", "0", "-5", "\r\nGameLimit0=-5\r\n" },
