@@ -4,11 +4,8 @@
 #include "maps/ScanProgress.h"
 #include "testkit/TestContext.h"
 
-#include "testkit/BuiltPrograms.h"
-#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
-#include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
@@ -63,12 +60,6 @@ TEST(DemoGame, GeneratorMakesAGameFolderAgainAndAgain)
         lines.contains(QStringLiteral("user-bridges.pk3,obj_bridges,obj_bridges,obj_bridges,objective")));
     EXPECT_TRUE(
         lines.contains(QStringLiteral("zz_harbor_pack.pk3,harbor_day,harbor_day,harbor_day,ffa team round")));
-
-    const QString server = QDir(game).filePath(QStringLiteral("MOHAA_server.exe"));
-    EXPECT_TRUE(QFileInfo(server).isExecutable());
-    EXPECT_TRUE(first.value(QStringLiteral("MOHAA_server.exe")).startsWith("#!/bin/sh\n"));
-    EXPECT_TRUE(
-        first.value(QStringLiteral("MOHAA_server.exe")).contains("fortwright-standin-server' \"$@\""));
 
     writeBytes(QDir(game).filePath(QStringLiteral("Main/server.cfg")), "mine");
     ASSERT_TRUE(runGenerator(game));
