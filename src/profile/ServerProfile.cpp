@@ -31,11 +31,6 @@ bool ServerProfile::setValue(FieldId id, const QString& value)
     return true;
 }
 
-int ServerProfile::checkValue(SettingGroup group, int index) const
-{
-    return value(group, index).toInt();
-}
-
 bool ServerProfile::isOn(FieldId id) const
 {
     return value(id).toInt() != 0;

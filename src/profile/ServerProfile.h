@@ -35,7 +35,6 @@ public:
     // A check box counts as on for any value but 0 (a grey box too).
     bool isOn(FieldId id) const;
     bool isOn(SettingGroup group, int index = -1) const { return isOn(FieldId { group, index }); }
-    int checkValue(SettingGroup group, int index = -1) const;
 
     // The selected member of an option set, -1 when none is.
     int selected(SettingGroup group) const;

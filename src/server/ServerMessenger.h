@@ -45,7 +45,6 @@ public:
 
     const QByteArray RconHeader;
     const QStringList& messageLines() const { return MessageLines; }
-    int messageLast() const { return MessageLast; }
     const QString& rconPassword() const { return RconPassword; }
     qint32 messageTicks() const { return MessageTicks; }
     bool isArmed() const { return m_armed; }

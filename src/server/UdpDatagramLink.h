@@ -30,9 +30,6 @@ public:
     void open(const QString& host, qint32 port) override;
     void send(const QByteArray& datagram) override;
 
-    // The address datagrams go to; null while closed.
-    QHostAddress remoteAddress() const { return m_address; }
-
 private:
     HostResolver m_resolve;
     std::unique_ptr<QUdpSocket> m_socket;

@@ -56,11 +56,6 @@ QString exceptionName(quint32 code)
         .arg(QString::number(code, 16).toUpper().rightJustified(8, QLatin1Char('0')));
 }
 
-FortwrightError exceptionError(quint32 code)
-{
-    return { kExceptionErrorNumber, kExceptionErrorSource, exceptionName(code) };
-}
-
 #ifdef Q_OS_UNIX
 quint32 posixFaultCode(int signal, int signalCode) noexcept
 {

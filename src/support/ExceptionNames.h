@@ -1,14 +1,11 @@
 #pragma once
 
-#include "support/FortwrightError.h"
-
 #include <QString>
 
 namespace fw {
 
-// The number and source of the error a machine fault becomes.
+// The number of the error a machine fault becomes.
 inline constexpr qint32 kExceptionErrorNumber = 10000;
-inline const QString kExceptionErrorSource = QStringLiteral("ExceptionHandler");
 
 // Exception codes by their Windows numbers.
 namespace ExceptionCode {
@@ -35,8 +32,6 @@ inline constexpr quint32 StackOverflow = 0xC00000FDu;
 const char* knownExceptionName(quint32 code) noexcept;
 // The name, or "Unknown (&H" + eight upper-case hexadecimal digits + ")".
 QString exceptionName(quint32 code);
-// Error 10000 from "ExceptionHandler" with the code's name.
-FortwrightError exceptionError(quint32 code);
 
 #ifdef Q_OS_UNIX
 // The exception code that fits a fatal POSIX signal and its si_code best. Signal-safe.

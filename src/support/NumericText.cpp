@@ -3,7 +3,6 @@
 #include <QLocale>
 #include <QRegularExpression>
 #include <cmath>
-#include <limits>
 
 namespace fw {
 
@@ -52,14 +51,6 @@ std::optional<qint64> integerHalfEven(const QString& text)
     if (!ok || std::abs(value) > 9.0e15)
         return std::nullopt;
     return roundHalfEven(value);
-}
-
-std::optional<qint16> int16HalfEven(const QString& text)
-{
-    const auto value = integerHalfEven(text);
-    if (!value || *value < std::numeric_limits<qint16>::min() || *value > std::numeric_limits<qint16>::max())
-        return std::nullopt;
-    return static_cast<qint16>(*value);
 }
 
 } // namespace fw

@@ -16,9 +16,6 @@ QString shortestDecimal(double value);
 // surrounding blanks allowed. Empty when the text is not a plain decimal number.
 std::optional<qint64> integerHalfEven(const QString& text);
 
-// The same, refused (empty) outside -32768..32767.
-std::optional<qint16> int16HalfEven(const QString& text);
-
 // Rounds a double to the nearest integer with halves to even.
 qint64 roundHalfEven(double value);
 

@@ -125,7 +125,6 @@ TEST(NumericText, ConvertsTextToIntegersWithHalvesToEven)
     EXPECT_FALSE(integerHalfEven(QStringLiteral("abc")));
     EXPECT_FALSE(integerHalfEven(QString()));
     EXPECT_FALSE(integerHalfEven(QStringLiteral("12abc")));
-    EXPECT_FALSE(int16HalfEven(QStringLiteral("32768")));
 }
 
 TEST(Clock, DateAndTimeTexts)
