@@ -60,13 +60,11 @@ TEST_F(SideWindowsTest, ThePreviewFollowsTheClickedMapAndClosingOnlyHidesItUntil
     FrmMapPreview* preview = window.mapPreview();
     ASSERT_NE(preview, nullptr);
     EXPECT_FALSE(preview->isVisible()) << "loaded hidden";
-    QTreeWidget* tree = window.mapsPage()->tree();
-    tree->expandAll(); // map nodes are made as their archive opens
-    const auto found = tree->findItems(QStringLiteral("bunker"), Qt::MatchExactly | Qt::MatchRecursive);
-    ASSERT_EQ(found.size(), 1);
-    emit tree->itemClicked(found[0], 0);
+    QTreeWidgetItem* bunker = mapNode(QStringLiteral("bunker"));
+    ASSERT_NE(bunker, nullptr);
+    emit window.mapsPage()->tree()->itemClicked(bunker, 0);
     EXPECT_EQ(preview->mapText(), QStringLiteral("The Bunker"));
-    emit tree->itemClicked(found[0]->parent(), 0);
+    emit window.mapsPage()->tree()->itemClicked(bunker->parent(), 0);
     EXPECT_EQ(preview->mapText(), QString()) << "a folder node has no long name";
 
     preview->setMapText(QStringLiteral("kept"));
@@ -87,7 +85,6 @@ TEST_F(SideWindowsTest, TheScanWindowShowsTheFileAndABarThatCannotBeLeftHalfWay)
     ASSERT_TRUE(file && bar);
     file->setText(QStringLiteral("left from before"));
     scanner.show();
-    EXPECT_TRUE(scanner.isVisible());
     EXPECT_EQ(scanner.windowTitle(), QStringLiteral("Scanning..."));
     EXPECT_EQ(file->text(), QString()) << "each scan starts with an empty file line";
     EXPECT_EQ(scanner.cursor().shape(), Qt::WaitCursor);
@@ -106,6 +103,5 @@ TEST_F(SideWindowsTest, TheScanWindowShowsTheFileAndABarThatCannotBeLeftHalfWay)
     QTest::keyClick(&scanner, Qt::Key_Escape);
     EXPECT_TRUE(scanner.isVisible()) << "neither a close nor Escape ends a scan";
     scanner.hide();
-    EXPECT_FALSE(scanner.isVisible());
     EXPECT_EQ(scanner.cursor().shape(), Qt::ArrowCursor) << "the wait cursor goes with the window";
 }
