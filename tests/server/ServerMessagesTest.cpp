@@ -23,6 +23,8 @@ QByteArray say(const char* password, const QByteArray& line)
     return kFour + '\x02' + "rcon " + password + " say " + line;
 }
 
+using Sent = QList<QPair<qint64, QByteArray>>;
+
 // Records when each datagram goes out on the virtual clock; one chosen send fails.
 class TimedLink : public DatagramLink {
 public:
@@ -43,7 +45,7 @@ public:
     bool open_ = false;
     int sends = 0;
     int failAt = -1;
-    QList<QPair<qint64, QByteArray>> sent;
+    Sent sent;
 };
 
 // A messenger aimed at a capture socket. Unless told otherwise its own timer ticks once an hour,
@@ -68,6 +70,14 @@ struct Rig {
     TestContext tc;
     ServerProfile profile;
     std::unique_ptr<ServerMessenger> messenger;
+};
+
+// A rig on the virtual clock, with the program's tick of 65535 ms and whole pauses; the rig owns
+// the link.
+struct ClockedRig {
+    VirtualTimers clock;
+    TimedLink& link = *new TimedLink(clock);
+    Rig rig { std::unique_ptr<DatagramLink>(&link), MessageTiming { 65535, 1.0, clock.factory() } };
 };
 
 } // namespace
@@ -110,22 +120,21 @@ TEST(ServerMessages, DatagramBytesAndBatchOrder)
     EXPECT_EQ(rig.capture.received().mid(3), QList<QByteArray>({ kFour + "rcon  se cret  status" }));
 }
 
-TEST(ServerMessages, TheServerNameIsLookedUpOncePerArming)
+TEST(ServerMessages, TheTimerSendsByItselfOnOneLookupPerArming)
 {
     int lookups = 0;
     Rig rig(std::make_unique<UdpDatagramLink>([&lookups](const QString& host) {
         ++lookups;
-        return host == QLatin1String("gameserver.lan") ? QHostAddress(QHostAddress::LocalHost)
-                                                       : QHostAddress();
-    }));
-    rig.tc.services.hostName = QStringLiteral("gameserver.lan");
+        return resolveServerHost(host);
+    }),
+        MessageTiming { 5, 0.01 });
+    rig.tc.services.hostName = QStringLiteral("localhost");
     rig.profile.message = QStringLiteral("a\r\nb");
+    rig.profile.setValue(G::txtMsgDelay, QStringLiteral("1")); // 10 ms here
     rig.messenger->StartServerMessages();
-    for (int batch = 0; batch < 2; ++batch) {
-        rig.messenger->tmrServerMessage_Timer();
-        ASSERT_TRUE(rig.batchDone());
-    }
-    ASSERT_TRUE(rig.capture.waitFor(5));
+    ASSERT_TRUE(rig.capture.waitFor(5)) << "status and two batches through localhost";
+    EXPECT_EQ(rig.capture.received().mid(1, 4),
+        QList<QByteArray>({ say("pw", "a"), say("pw", "b"), say("pw", "a"), say("pw", "b") }));
     EXPECT_EQ(lookups, 1) << "status and four lines went out on one lookup";
     rig.messenger->StartServerMessages();
     EXPECT_EQ(lookups, 2);
@@ -133,23 +142,16 @@ TEST(ServerMessages, TheServerNameIsLookedUpOncePerArming)
 
 TEST(ServerMessages, PeriodDecidesWhichTickSends)
 {
-    Rig rig;
-    rig.profile.message = QStringLiteral("x");
-    rig.profile.setValue(G::txtSeverMessageTime, QStringLiteral("2.5"));
-    rig.messenger->StartServerMessages();
-    ASSERT_TRUE(rig.capture.waitFor(1));
-    // A due tick sends the first line at once and is then in its pause.
-    const auto ticksUntilBatch = [&] {
-        for (int tick = 1; tick <= 10; ++tick) {
-            rig.messenger->tmrServerMessage_Timer();
-            if (rig.messenger->batchRunning())
-                return rig.batchDone() ? tick : -1;
-        }
-        return 0;
-    };
-    EXPECT_EQ(ticksUntilBatch(), 3);
-    rig.profile.setValue(G::txtSeverMessageTime, QStringLiteral("0"));
-    EXPECT_EQ(ticksUntilBatch(), 5) << "a period changed to 0 after arming means every fifth tick";
+    ClockedRig c;
+    c.rig.profile.message = QStringLiteral("x");
+    c.rig.profile.setValue(G::txtSeverMessageTime, QStringLiteral("2.5"));
+    c.rig.messenger->StartServerMessages();
+    c.clock.advanceTo(200000);
+    c.rig.profile.setValue(G::txtSeverMessageTime, QStringLiteral("0"));
+    c.clock.advanceTo(600000);
+    EXPECT_EQ(
+        c.link.sent, Sent({ { 0, "status" }, { 3 * 65535, "x" }, { 3 * 65535 + 5000 + 5 * 65535, "x" } }))
+        << "the third tick for 2.5; a period changed to 0 after arming means every fifth tick";
 }
 
 TEST(ServerMessages, ErrorEndsTheBatchAndTheNextTickStartsOver)
@@ -183,28 +185,13 @@ TEST(ServerMessages, ArmingFailuresAreThrown)
     EXPECT_TRUE(rig.tc.prompter.boxes().isEmpty()) << "the caller reports arming failures";
 }
 
-TEST(ServerMessages, TheTimerSendsByItself)
-{
-    Rig base;
-    base.profile.message = QStringLiteral("tick");
-    base.profile.setValue(G::txtMsgDelay, QStringLiteral("1")); // 10 ms here
-    base.tc.services.hostName = QStringLiteral("localhost");
-    ServerMessenger fast(base.profile, base.tc.context, nullptr, MessageTiming { 5, 0.01 });
-    fast.StartServerMessages();
-    ASSERT_TRUE(base.capture.waitFor(3)) << "status and two batches through localhost";
-    EXPECT_EQ(base.capture.received().at(2), say("pw", "tick"));
-}
-
 TEST(ServerMessages, TheNextBatchComesAWholeTickAfterThePreviousOneEnded)
 {
-    VirtualTimers clock;
-    auto owned = std::make_unique<TimedLink>(clock);
-    TimedLink& link = *owned;
-    Rig rig(std::move(owned), MessageTiming { 65535, 1.0, clock.factory() });
+    ClockedRig c;
+    auto& [clock, link, rig] = c;
     rig.profile.message = QStringLiteral("a\r\nb");
     rig.messenger->StartServerMessages();
     clock.advanceTo(290000);
-    using Sent = QList<QPair<qint64, QByteArray>>;
     // Each batch takes 10 s (a pause after either line); the tick starts again when it ends.
     EXPECT_EQ(link.sent,
         Sent({ { 0, "status" }, { 65535, "a" }, { 70535, "b" }, { 141070, "a" }, { 146070, "b" },
