@@ -13,18 +13,6 @@
 
 using namespace fw;
 
-TEST(Pk3Entry, FolderIsLowerCaseWithBackslashesAndBothPartsAreTrimmed)
-{
-    const auto split = [](const char* path) {
-        const Pk3Entry entry = Pk3Entry::fromPath(QString::fromUtf8(path));
-        return entry.folder + QLatin1Char('|') + entry.fileName;
-    };
-    EXPECT_EQ(split("Maps/DM/MyMap.BSP"), QStringLiteral("maps\\dm\\|MyMap.BSP"));
-    EXPECT_EQ(split(" maps/dm/  spaced.bsp "), QStringLiteral("maps\\dm\\|spaced.bsp"));
-    EXPECT_EQ(split("top.bsp"), QStringLiteral("|top.bsp"));
-    EXPECT_EQ(split("maps/dm/"), QStringLiteral("maps\\dm\\|"));
-}
-
 TEST(Pk3Archive, AnythingThatIsNoArchiveIsFileNotFound)
 {
     test::TestContext t;

@@ -34,10 +34,11 @@ TEST(ScanRules, ACustomArchiveNeedsOneMapNameLongerThanFive)
 
 TEST(ScanRules, MapsAreNamedUpToTheFirstDotAndTypedByTheirExactFolder)
 {
-    EXPECT_EQ(
-        customLines({ "maps/dm/test.version2.bsp", "maps/obj/y1.bsp", "MAPS/OBJ/Z1.BSP", "maps/dm/sub/w1.bsp",
-            "maps/x2.bsp", "maps/dm/notes.txt", "maps/dm/bsp", "maps/dm/mapbsp", "maps/obj/bad.bsp.txt" }),
+    EXPECT_EQ(customLines({ "maps/dm/test.version2.bsp", "maps/obj/y1.bsp", "MAPS/OBJ/Z1.BSP",
+                  "maps/dm/sub/w1.bsp", "maps/x2.bsp", "maps/dm/notes.txt", "maps/dm/bsp", "maps/dm/mapbsp",
+                  "maps/obj/bad.bsp.txt", " maps/dm/  spaced.bsp ", "Maps\\DM\\back.bsp" }),
         QStringList({ "Custom.pk3,test,test,test,ffa team round", "Custom.pk3,y1,y1,y1,objective",
             "Custom.pk3,Z1,Z1,Z1,objective", "Custom.pk3,w1,w1,w1,", "Custom.pk3,x2,x2,x2,",
-            "Custom.pk3,mapbsp,mapbsp,mapbsp,ffa team round" }));
+            "Custom.pk3,mapbsp,mapbsp,mapbsp,ffa team round",
+            "Custom.pk3,spaced,spaced,spaced,ffa team round", "Custom.pk3,back,back,back,ffa team round" }));
 }
