@@ -35,7 +35,6 @@ TEST(MapListFile, GroupsConsecutiveArchivesIgnoringCaseAndCountsMalformedLinesWi
         QStringList({ "Maps1.pk3: a1=a1,a1,ffa team round b1=b1 copy,b1,objective",
             "Pak5.pk3: mohdm6=mohdm6,,ffa team round", "PAK6.PK3: mohdm6=mohdm6,,ffa team round",
             "MAPS1.PK3: c1=c1,c1,", QStringLiteral("café.pk3: d1=d1,Long d,ffa team round") }));
-    EXPECT_EQ(catalogue->count(), 6);
     EXPECT_EQ(catalogue->countText(), QStringLiteral("8 Maps available"))
         << "every line read counts, the two that do not split into five fields too; the blank does not";
     EXPECT_TRUE(t.prompter.boxes().isEmpty());
@@ -128,7 +127,4 @@ TEST(MapNameIndex, FindsWhatASearchInCatalogueOrderFinds)
         const MapEntry* found = index.find(name);
         EXPECT_EQ(found, searched(name)) << name.toStdString();
     }
-    EXPECT_EQ(index.find(QStringLiteral("bunker"))->archive, QStringLiteral("a1.pk3"));
-    EXPECT_EQ(index.find(QStringLiteral("keep"))->archive, QStringLiteral("a4.pk3"))
-        << "the Kelvin sign folds to k";
 }
