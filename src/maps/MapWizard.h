@@ -48,8 +48,6 @@ public:
 
     WizardValues& values() { return m_values; }
     const AdvancedCycle& cycle() const { return m_cycle; }
-    const QList<bool>& configured() const { return m_configured; }
-    int currentEntry() const { return m_currentEntry; }
     const QList<RotationRow>& mapList() const { return m_mapList; }
     // The saved cycle's path after a successful Finish.
     const QString& savedPath() const { return m_savedPath; }
