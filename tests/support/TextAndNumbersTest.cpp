@@ -4,6 +4,7 @@
 #include "support/FortwrightError.h"
 #include "support/NumericText.h"
 #include "support/WholeFileBatch.h"
+#include "testkit/Raised.h"
 #include "testkit/TestContext.h"
 
 #include <QDir>
@@ -45,6 +46,10 @@ TEST(AnsiTextFile, EndsEveryLineWithCrLfAndReplacesTheFileWhole)
     } catch (const FortwrightError& e) {
         EXPECT_EQ(e.number(), RuntimeError::PathNotFound);
     }
+    // What the list files are read with: a file gone between the look and the read is error 53.
+    EXPECT_EQ(test::raisedNumber(
+                  kExecutableName, [&] { readUserTextFile(dir.filePath(QStringLiteral("gone.txt"))); }),
+        RuntimeError::FileNotFound);
 }
 
 TEST(WholeFileBatch, ReplacesNothingBeforeTheCommitAndKeepsWhatTheTargetsWere)
