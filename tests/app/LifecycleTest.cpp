@@ -141,8 +141,7 @@ TEST_F(LifecycleTest, SettingsRoundTripThroughDefaultAndARestart)
     host->setText(QStringLiteral("Round, Trip"));
     app->window()->model().select(G::optGameType, 3);
     t.prompter.answer(Answer::Yes);
-    app->window()->button(3)->click();
-    EXPECT_EQ(t.prompter.texts().last(), QStringLiteral("Settings have been saved        "));
+    app->window()->button(3)->click(); // its box's text is the Default button's own test
 
     app->Restart();
     ASSERT_NE(app->window(), nullptr);
@@ -151,7 +150,6 @@ TEST_F(LifecycleTest, SettingsRoundTripThroughDefaultAndARestart)
 
     t.prompter.answer(Answer::Yes);
     app->window()->button(2)->click();
-    EXPECT_EQ(t.prompter.texts().last(), QStringLiteral("Fortwright will now restart        "));
     QTest::qWait(50);
     ASSERT_NE(app->window(), nullptr);
     EXPECT_EQ(app->window()->profile().text(G::txtAdministration, 2), QString())
