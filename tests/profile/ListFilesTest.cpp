@@ -2,6 +2,7 @@
 #include "profile/GridFile.h"
 #include "profile/ServerProfile.h"
 #include "support/FortwrightError.h"
+#include "testkit/Raised.h"
 #include "testkit/TestContext.h"
 
 #include <QDir>
@@ -116,12 +117,9 @@ TEST_F(ListFilesTest, AnUnwritableDataFolderFailsEveryFileButReportsOnce)
     other.context.dataDir = t.dataFile(QStringLiteral("missing"));
     ServerProfile p;
     p.rotation.rows = { { "m", "", "" } };
-    try {
-        ListFiles::saveAll(p, other.context);
-        FAIL() << "the save must fail";
-    } catch (const FortwrightError& e) {
-        EXPECT_EQ(e.number(), RuntimeError::PathNotFound);
-    }
+    const auto e = test::raisedBy([&] { ListFiles::saveAll(p, other.context); });
+    ASSERT_TRUE(e) << "the save must fail";
+    EXPECT_EQ(e->number(), RuntimeError::PathNotFound);
     EXPECT_FALSE(QFileInfo::exists(other.context.dataDir));
 
     // Only the file that cannot be written fails; the others are still written.

@@ -40,12 +40,10 @@ TEST(AnsiTextFile, EndsEveryLineWithCrLfAndReplacesTheFileWhole)
     EXPECT_EQ(test::readBytes(path), QByteArray("first\r\n\r\ncaf\xe9\r\n"));
     EXPECT_EQ(splitTextLines(QStringLiteral("a\r\nb\nc\rd\r\n")), QStringList({ "a", "b", "c", "d" }));
 
-    try {
-        writeAnsiLines(dir.filePath(QStringLiteral("missing/out.cfg")), { QStringLiteral("x") });
-        FAIL() << "writing into a missing folder must fail";
-    } catch (const FortwrightError& e) {
-        EXPECT_EQ(e.number(), RuntimeError::PathNotFound);
-    }
+    const auto e = test::raisedBy(
+        [&] { writeAnsiLines(dir.filePath(QStringLiteral("missing/out.cfg")), { QStringLiteral("x") }); });
+    ASSERT_TRUE(e) << "writing into a missing folder must fail";
+    EXPECT_EQ(e->number(), RuntimeError::PathNotFound);
     // What the list files are read with: a file gone between the look and the read is error 53.
     EXPECT_EQ(test::raisedNumber(
                   kExecutableName, [&] { readUserTextFile(dir.filePath(QStringLiteral("gone.txt"))); }),
