@@ -16,9 +16,8 @@ enum class Blanks { Kept, Ignored };
 
 QString differences(const ServerProfile& a, const ServerProfile& b, Blanks blanks)
 {
-    const auto seen = [blanks](const QString& value) {
-        return blanks == Blanks::Ignored ? trimIniBlanks(value) : value;
-    };
+    const auto seen
+        = [blanks](const QString& value) { return blanks == Blanks::Ignored ? trimIniBlanks(value) : value; };
     QStringList out;
     for (const SettingField& field : SettingsCatalogue::fields())
         if (seen(a.value(field.id())) != seen(b.value(field.id())))
