@@ -86,7 +86,9 @@ TEST_F(GenerateCommandsTest, ConfigRefusesAMissingNameAndAMissingGameFolder)
 
     result = run({ "config", "--name", "ok" });
     EXPECT_EQ(result.code, 1);
-    EXPECT_TRUE(result.err.contains("--game-dir"));
+    EXPECT_EQ(result.err,
+        QStringLiteral("No game folder is known: give one with --game-dir DIR (the folder that holds "
+                       "MOHAA_server.exe and Main).\n"));
 }
 
 TEST_F(GenerateCommandsTest, BatchAndShellNeedOutAndKeepBlanksInTheName)

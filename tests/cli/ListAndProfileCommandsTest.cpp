@@ -187,4 +187,6 @@ TEST_F(CommandsTest, TheMessageKeepsItsLines)
     EXPECT_EQ(run({ "message", "set", "Welcome\\nNo camping" }).code, 0);
     EXPECT_EQ(readBytes(file(kMessageFile)), QByteArray("Welcome\r\nNo camping\r\n"));
     EXPECT_EQ(run({ "message", "show" }).out, QStringLiteral("Welcome\nNo camping\n"));
+    EXPECT_EQ(run({ "message", "set", "two", "words" }).code, 2) << "an unquoted text is a usage error";
+    EXPECT_EQ(readBytes(file(kMessageFile)), QByteArray("Welcome\r\nNo camping\r\n"));
 }

@@ -83,6 +83,11 @@ TEST_F(ServerConfigWriter, ValuesThatTheRulesRewriteOrLeaveOut)
     profile.setValue(G::txtGameSettings, 18, QStringLiteral("150"));
     ASSERT_TRUE(runMode());
     EXPECT_TRUE(lines(written()).contains("seta sv_timeout \"150\"\r\nseta g_inactiveSpectate"));
+    // "No Logging" is a member like the others: it writes its index and the log file's name.
+    profile.select(G::optLogging, 0);
+    ASSERT_TRUE(runMode());
+    EXPECT_TRUE(
+        lines(written()).contains("//Logging\r\nseta logfile \"0\"\r\nseta g_log \"MOHAALog.log\"\r\n"));
 }
 
 TEST_F(ServerConfigWriter, StartingMapRotationOrderAndObjectiveMaps)
@@ -147,7 +152,12 @@ TEST_F(ServerConfigWriter, BanListThatCannotBeWrittenIsReportedAndLeftOut)
 TEST_F(ServerConfigWriter, LaunchFailuresUseTheSocketTableOrTheErrorReport)
 {
     QList<bool> busy;
-    hooks.setBusy = [&](bool on) { busy << on; };
+    qsizetype boxesBeforeRestore = -1;
+    hooks.setBusy = [&](bool on) {
+        busy << on;
+        if (!on)
+            boxesBeforeRestore = t.prompter.boxes().size();
+    };
     hooks.launch = [](const LaunchValues&, const ServerProfile&, const QString&) {
         throw FortwrightError(10048, QStringLiteral("Winsock"), QStringLiteral("Address in use"));
     };
@@ -156,6 +166,7 @@ TEST_F(ServerConfigWriter, LaunchFailuresUseTheSocketTableOrTheErrorReport)
     expectBox(
         0, QStringLiteral("Could not connect to server, address in use        "), MessageIcon::Exclamation);
     EXPECT_EQ(busy, QList<bool>({ true, false }));
+    EXPECT_EQ(boxesBeforeRestore, 0) << "the normal cursor is back before the message";
     EXPECT_FALSE(QFile::exists(t.errors.defaultLogPath())) << "explained errors are not logged";
 
     t.prompter.clear();
@@ -246,6 +257,7 @@ TEST_F(ServerConfigWriter, PortThatIsNotANumberIsReported)
     profile.setValue(G::txtAdministration, 16, QStringLiteral("12x"));
     EXPECT_FALSE(runMode());
     ASSERT_EQ(t.prompter.boxes().size(), 1);
-    EXPECT_TRUE(t.prompter.boxes()[0].text.contains("Type mismatch"));
-    EXPECT_TRUE(t.prompter.boxes()[0].text.contains("Number: 13"));
+    EXPECT_EQ(t.prompter.boxes()[0].text,
+        QStringLiteral("Following error occurred in this application:\r\n\r\nType mismatch\r\nNumber: 13\r\n"
+                       "Source: Fortwright::Code.CreateMOHAAConfiguration(Function) (Fortwright)"));
 }

@@ -68,6 +68,9 @@ TEST_F(SettingsFixture, TextsAndWindowPositionsKeepTheirPlaceAndKind)
     EXPECT_EQ((*values)[1].name, QStringLiteral("left"))
         << "a replaced value keeps its place and first spelling";
     EXPECT_EQ((*values)[1].value, RegistryValue::dword(10));
+    reopened.SaveSetting(section, QStringLiteral("width"), 2147483647.0);
+    EXPECT_EQ(reopened.GetSetting(section, QStringLiteral("width")).toInt(), 2147483647)
+        << "the largest a value holds";
 }
 
 TEST_F(SettingsFixture, AnUnreadableStoreIsSetAsideNeverOverwrittenUnseen)

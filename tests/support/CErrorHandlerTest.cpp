@@ -44,6 +44,13 @@ TEST_F(HandlerFixture, TracesEnteringAndLeavingIntoTheTracingLog)
     EXPECT_EQ(test::readBytes(traceLog),
         toAnsi(stamp + QStringLiteral(" --- Entered routine: FindGame\r\n") + stamp
             + QStringLiteral(" --- Exited routine: FindGame\r\n")));
+
+    handler.CallStackPush(QStringLiteral("Sub Main"), QStringLiteral("m"));
+    handler.CallStackPush(QStringLiteral("FindGame"), QStringLiteral("f"));
+    handler.CallStackPop();
+    handler.CallStackPush(QStringLiteral("LoadMaps"), QStringLiteral("l"));
+    EXPECT_EQ(handler.callStack(), QStringList({ "LoadMaps(l)", "Sub Main(m)" }))
+        << "data leaves with its routine";
 }
 
 TEST_F(HandlerFixture, HandleErrorLogsShowsAndAnswersTheUsersChoice)

@@ -90,3 +90,16 @@ TEST(IniCases, EveryRecordedReadGivesTheRecordedResult)
     EXPECT_EQ(skipped, kDifferOnWindows.size()) << "every skipped case is still in the data";
     EXPECT_GE(replayed, 90);
 }
+
+TEST(IniCases, LetterDigitsCountInTheBaseThePrefixNames)
+{
+    // The recorded reads hold no letter digits; the same rule applies: a digit at or above the base
+    // ends the number.
+    const struct {
+        const char* text;
+        qint32 value;
+    } cases[] = { { "0xfF", 255 }, { "0x1g", 1 }, { "-0xA", -10 }, { "0xa", 10 }, { "0b12", 1 },
+        { "0o78", 7 }, { "12ab", 12 } };
+    for (const auto& c : cases)
+        EXPECT_EQ(profileInteger(QString::fromLatin1(c.text)), c.value) << c.text;
+}

@@ -23,6 +23,7 @@ TEST(PathHelpers, AddSlashAndSplitRecogniseBothSeparators)
     EXPECT_EQ(GetNamePart(QStringLiteral("a\\b/c")), QStringLiteral("c"));
     EXPECT_EQ(GetPathPart(QStringLiteral("stalingrad")), QString());
     EXPECT_EQ(GetNamePart(QStringLiteral("stalingrad")), QStringLiteral("stalingrad"));
+    EXPECT_EQ(GetNamePart(QStringLiteral("/mycycle.cfg")), QStringLiteral("mycycle.cfg"));
 }
 
 TEST(PathHelpers, CheckDirCreatesOneLevelAndReportsWhatItCannotCreate)
