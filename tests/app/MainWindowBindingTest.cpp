@@ -13,6 +13,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -97,6 +98,7 @@ TEST_F(MainWindowTest, EditsReachTheProfileAndAChangeOfTheProfileIsShown)
     for (int i = 0; i < 3; ++i)
         EXPECT_FALSE(find<QRadioButton>(QStringLiteral("optServerType_%1").arg(i))->isChecked());
     EXPECT_EQ(find<QCheckBox>(QStringLiteral("chkDMFlags_1"))->checkState(), Qt::PartiallyChecked);
+    EXPECT_EQ(find<QPlainTextEdit>(QStringLiteral("txtMsg"))->toPlainText(), QStringLiteral("a\nb"));
     EXPECT_EQ(p.selected(G::optServerType), -1) << "showing the profile does not change it";
 }
 

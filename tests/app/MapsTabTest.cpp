@@ -129,12 +129,17 @@ TEST_F(MapsTabTest, StartingMapMarkerSortRemoveAndClear)
     EXPECT_TRUE(marked(1));
     EXPECT_FALSE(marked(0));
 
+    const auto names = [this] {
+        QStringList shown;
+        for (int row = 0; row < grid()->rowCount(); ++row)
+            shown.append(grid()->item(row, 0)->text());
+        return shown;
+    };
     grid()->setCurrentCell(0, 0);
+    popup("ID_SortDescending");
+    EXPECT_EQ(names(), QStringList({ "obj_team1", "mohdm1", "bunker" }));
     popup("ID_SortAscending");
-    QStringList names;
-    for (int row = 0; row < grid()->rowCount(); ++row)
-        names.append(grid()->item(row, 0)->text());
-    EXPECT_EQ(names, QStringList({ "bunker", "mohdm1", "obj_team1" }));
+    EXPECT_EQ(names(), QStringList({ "bunker", "mohdm1", "obj_team1" }));
 
     t.prompter.answer(Answer::Yes);
     grid()->setCurrentCell(0, 0);

@@ -36,6 +36,7 @@ TEST_F(WizardWindowTest, WalksTheRotationThroughThePagesAndSavesTheCycle)
 {
     EXPECT_FALSE(window.isVisible()) << "the main window hides while the wizard is open";
     EXPECT_EQ(wizard->mapList()->rowCount(), 2);
+    EXPECT_EQ(wizard->mapList()->item(0, 1)->text(), QStringLiteral("objective")) << "under Game Types";
     EXPECT_FALSE(wizard->navButton(2)->isEnabled()) << "Next waits for a click on the map list";
     QTest::mouseClick(wizard->mapList()->viewport(), Qt::LeftButton, {},
         wizard->mapList()->visualItemRect(wizard->mapList()->item(1, 0)).center());

@@ -149,7 +149,10 @@ TEST_F(CommandsTest, BansAreAddedDatedListedAndRemovedByNumber)
     EXPECT_EQ(readBytes(file(kBannedListFile)),
         crlfLines({ "Added\tIP", "01/01/2026\t10.0.0.1", "01/01/2026\t10.0.0.2" }));
     EXPECT_EQ(run({ "bans", "remove", "x" }).code, 2);
-    EXPECT_EQ(run({ "bans", "remove", "3" }).code, 1);
+    const CliResult missing = run({ "bans", "remove", "3" });
+    EXPECT_EQ(missing.code, 1);
+    EXPECT_EQ(missing.err, QStringLiteral("There is no ban entry 3 (the list has 2).\n"));
+    EXPECT_EQ(run({ "bans", "remove", "1", "2" }).code, 2);
     EXPECT_EQ(run({ "bans", "remove", "1" }).code, 0);
     EXPECT_EQ(run({ "bans", "list" }).lines(), QStringList { "1\t01/01/2026\t10.0.0.2" });
 }

@@ -174,6 +174,17 @@ TEST(ServerMessages, ErrorEndsTheBatchAndTheNextTickStartsOver)
     EXPECT_EQ(rig.tc.prompter.boxes().first().icon, MessageIcon::Exclamation);
 }
 
+TEST(ServerMessages, ReArmingMidBatchDropsTheLinesStillWaiting)
+{
+    ClockedRig c;
+    c.rig.profile.message = QStringLiteral("a\r\nb");
+    c.rig.messenger->StartServerMessages();
+    c.clock.advanceTo(66535); // a is out, b waits for its pause
+    c.rig.messenger->StartServerMessages();
+    c.clock.advanceTo(135000);
+    EXPECT_EQ(c.link.sent, Sent({ { 0, "status" }, { 65535, "a" }, { 66535, "status" }, { 132070, "a" } }));
+}
+
 TEST(ServerMessages, ArmingFailuresAreThrown)
 {
     Rig rig;
