@@ -31,18 +31,23 @@ TEST_F(SettingsFixture, EachDocumentedErrorNumber)
     QStringList keys;
     test::expectNumbers(QStringLiteral("Fortwright.CAppSettings"),
         {
-            { [&] { fresh.Init(QString(), QStringLiteral("App")); }, AppSettingsError::InvalidCompanyName },
-            { [&] { fresh.Init(QStringLiteral("Co"), QString()); }, AppSettingsError::InvalidAppName },
-            { [&] { fresh.setMainBranch(QString()); }, AppSettingsError::InvalidMainBranch },
-            { [&] { fresh.setRootKey(RegistryRoot::Users); }, AppSettingsError::InvalidRootKey },
+            { [&] { fresh.Init(QString(), QStringLiteral("App")); }, AppSettingsError::InvalidCompanyName,
+                "Invalid CompanyName value" },
+            { [&] { fresh.Init(QStringLiteral("Co"), QString()); }, AppSettingsError::InvalidAppName,
+                "Invalid AppName value" },
+            { [&] { fresh.setMainBranch(QString()); }, AppSettingsError::InvalidMainBranch,
+                "Invalid MainBranch value" },
+            { [&] { fresh.setRootKey(RegistryRoot::Users); }, AppSettingsError::InvalidRootKey,
+                "Invalid root key value" },
             { [&] { settings.SaveSetting(section, QStringLiteral("x"), QVariant(3.0e9)); },
-                AppSettingsError::ComponentFailure },
+                AppSettingsError::ComponentFailure, "CAppSettings component failure" },
         });
     test::expectNumbers(QStringLiteral("Fortwright.CAppSetting"),
         {
-            { [&] { settings.GetAllKeys(QStringLiteral("none"), keys); },
-                AppSettingsError::GetAllKeysFailed },
-            { [&] { settings.DeleteSetting(QStringLiteral("none")); }, AppSettingsError::DeleteFailed },
+            { [&] { settings.GetAllKeys(QStringLiteral("none"), keys); }, AppSettingsError::GetAllKeysFailed,
+                "Failed getting all the application keys" },
+            { [&] { settings.DeleteSetting(QStringLiteral("none")); }, AppSettingsError::DeleteFailed,
+                "Failed deleting the application setting" },
         });
 }
 

@@ -30,9 +30,11 @@ TEST_F(HandlerFixture, EachDocumentedErrorNumber)
 {
     test::expectNumbers(QStringLiteral("Fortwright.CErrorHandler"),
         {
-            { [&] { handler.setTracingFlags(4); }, ErrorHandlerError::InvalidTracingFlags },
-            { [&] { handler.setErrorHandlerActions(16); }, ErrorHandlerError::InvalidActions },
-            { [&] { handler.Init(3, QString()); }, ErrorHandlerError::InvalidFileName },
+            { [&] { handler.setTracingFlags(4); }, ErrorHandlerError::InvalidTracingFlags,
+                "Invalid tracing flags" },
+            { [&] { handler.setErrorHandlerActions(16); }, ErrorHandlerError::InvalidActions,
+                "Invalid error handler actions" },
+            { [&] { handler.Init(3, QString()); }, ErrorHandlerError::InvalidFileName, "Invalid file name" },
         });
 }
 

@@ -42,12 +42,16 @@ TEST(CFile, EachDocumentedErrorNumber)
     const CFile file = fileAt(source);
     test::expectNumbers(QStringLiteral("Fortwright.CFile"),
         {
-            { [&] { unset.FilePath(); }, FileError::NotInitialized },
-            { [&] { unset.Init(QString()); }, FileError::InvalidFileName },
-            { [&] { fileAt(dir.filePath(QStringLiteral("none"))).Size(); }, FileError::FileNotFound },
-            { [&] { file.Copy(dir.filePath(QStringLiteral("no/such/folder.cfg"))); }, FileError::CopyFailed },
-            { [&] { file.Move(target); }, FileError::MoveFailed },
-            { [&] { fileAt(dir.filePath(QStringLiteral("folder"))).Delete(); }, FileError::DeleteFailed },
+            { [&] { unset.FilePath(); }, FileError::NotInitialized,
+                "Object not properly initialized. Set the PathFileName property to a non-empty value first" },
+            { [&] { unset.Init(QString()); }, FileError::InvalidFileName, "Invalid file name" },
+            { [&] { fileAt(dir.filePath(QStringLiteral("none"))).Size(); }, FileError::FileNotFound,
+                "File not found" },
+            { [&] { file.Copy(dir.filePath(QStringLiteral("no/such/folder.cfg"))); }, FileError::CopyFailed,
+                "File copy failed" },
+            { [&] { file.Move(target); }, FileError::MoveFailed, "File move failed" },
+            { [&] { fileAt(dir.filePath(QStringLiteral("folder"))).Delete(); }, FileError::DeleteFailed,
+                "File delete failed" },
         });
     EXPECT_EQ(test::readBytes(target), QByteArray("old")) << "a move never overwrites";
 }

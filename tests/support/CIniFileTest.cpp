@@ -36,13 +36,13 @@ TEST_F(IniFixture, EachDocumentedErrorNumberAndARefusedWriteCreatesNothing)
 {
     test::expectNumbers(QStringLiteral("Fortwright.CIniFile"),
         {
-            { [&] { ini.Init(QString()); }, IniFileError::InvalidFileName },
+            { [&] { ini.Init(QString()); }, IniFileError::InvalidFileName, "Invalid file name" },
             { [&] { ini.GetStringValue(QStringLiteral("s"), QStringLiteral("k")); },
-                IniFileError::FileNotFound },
+                IniFileError::FileNotFound, "File not found" },
             { [&] { ini.SaveStringValue(QStringLiteral("s"), QString(), QStringLiteral("v")); },
-                IniFileError::InvalidKey },
-            { [&] { ini.SaveNumericValue(QString(), QStringLiteral("k"), 1); },
-                IniFileError::InvalidSection },
+                IniFileError::InvalidKey, "Invalid key" },
+            { [&] { ini.SaveNumericValue(QString(), QStringLiteral("k"), 1); }, IniFileError::InvalidSection,
+                "Invalid section" },
         });
     EXPECT_FALSE(QFileInfo::exists(path));
 }

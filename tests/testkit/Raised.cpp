@@ -1,4 +1,5 @@
 #include "testkit/Raised.h"
+#include "testkit/QtPrinters.h"
 
 #include <gtest/gtest.h>
 
@@ -27,8 +28,18 @@ qint32 raisedNumber(const QString& expectedSource, const std::function<void()>& 
 void expectNumbers(const QString& expectedSource, std::initializer_list<NumberedCall> rows)
 {
     int row = 0;
-    for (const auto& [call, number] : rows)
-        EXPECT_EQ(raisedNumber(expectedSource, call), number) << "row " << row++;
+    for (const auto& [call, number, description] : rows) {
+        SCOPED_TRACE(row++);
+        const auto error = raisedBy(call);
+        if (!error) {
+            ADD_FAILURE() << "nothing raised; expected " << description;
+            continue;
+        }
+        EXPECT_EQ(error->number(), number);
+        EXPECT_EQ(error->source(), expectedSource);
+        // The store's own reason may follow the documented text after a colon.
+        EXPECT_EQ(error->description().section(QStringLiteral(": "), 0, 0), QString::fromLatin1(description));
+    }
 }
 
 } // namespace fw::test
