@@ -68,11 +68,9 @@ TEST_F(ButtonsFixture, RunChecksInOrderAndChangesNothingWhenOneFails)
 TEST_F(ButtonsFixture, RunWritesTheConfigurationAndStartsTheServerFromTheGameFolder)
 {
     bool minimised = false;
-    const QString folderBefore = QDir::currentPath();
     ASSERT_TRUE(buttons.run([&minimised] { minimised = true; }));
     EXPECT_EQ(QDir::currentPath(), QFileInfo(t.context.gamePath).canonicalFilePath())
         << "the program itself moves into the game folder, as the server does";
-    QDir::setCurrent(folderBefore);
     EXPECT_TRUE(QFileInfo::exists(t.mainFile(QStringLiteral("test.cfg"))))
         << "the name trimmed, .cfg added, lowered";
     ASSERT_EQ(t.services.started.size(), 1);
