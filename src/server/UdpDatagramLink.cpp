@@ -7,12 +7,8 @@
 
 namespace fw {
 
-QHostAddress resolveServerHost(const QString& host)
+QHostAddress serverAddressAmong(const QList<QHostAddress>& addresses, const QString& host)
 {
-    const QHostAddress literal(host);
-    if (!literal.isNull())
-        return literal;
-    const QList<QHostAddress> addresses = QHostInfo::fromName(host).addresses();
     for (const QHostAddress& address : addresses) {
         if (address.protocol() == QAbstractSocket::IPv4Protocol)
             return address;
@@ -20,6 +16,14 @@ QHostAddress resolveServerHost(const QString& host)
     if (addresses.isEmpty())
         throw socketFailure(WinsockError::HostNotFound, QStringLiteral("Host not found: ") + host);
     return addresses.first();
+}
+
+QHostAddress resolveServerHost(const QString& host)
+{
+    const QHostAddress literal(host);
+    if (!literal.isNull())
+        return literal;
+    return serverAddressAmong(QHostInfo::fromName(host).addresses(), host);
 }
 
 void UdpDatagramLink::close()

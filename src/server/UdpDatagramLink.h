@@ -9,9 +9,11 @@
 
 namespace fw {
 
-// The address a host name stands for: a dotted address as it is, else the first IPv4 address
-// the resolver lists (the game server listens on IPv4), else its first address. Throws the
-// host-not-found error when there is none.
+// Of the addresses a name resolves to, the first IPv4 one (the game server listens on IPv4: a
+// dual-stack "localhost" that lists ::1 first must not take the messages away), else the first.
+// Throws the host-not-found error for none.
+QHostAddress serverAddressAmong(const QList<QHostAddress>& addresses, const QString& host);
+// The address a host name stands for: a dotted address as it is, else the one its lookup gives.
 QHostAddress resolveServerHost(const QString& host);
 // Turns a host name into the address datagrams go to.
 using HostResolver = std::function<QHostAddress(const QString& host)>;

@@ -140,6 +140,18 @@ TEST(ServerMessages, TheTimerSendsByItselfOnOneLookupPerArming)
     EXPECT_EQ(lookups, 2);
 }
 
+TEST(ServerMessages, ANameGoesToItsFirstIPv4AddressAndADottedAddressAsItIs)
+{
+    const QHostAddress v6(QStringLiteral("::1")), v4(QStringLiteral("127.0.0.1"));
+    EXPECT_EQ(serverAddressAmong({ v6, v4, QHostAddress(QStringLiteral("10.0.0.1")) }, "h"), v4);
+    EXPECT_EQ(serverAddressAmong({ v6 }, "h"), v6);
+    const auto none = test::raisedBy([] { serverAddressAmong({}, QStringLiteral("nohost")); });
+    ASSERT_TRUE(none);
+    EXPECT_EQ(none->number(), 11001);
+    EXPECT_EQ(none->description(), QStringLiteral("Host not found: nohost"));
+    EXPECT_EQ(resolveServerHost(QStringLiteral("::1")), v6);
+}
+
 TEST(ServerMessages, PeriodDecidesWhichTickSends)
 {
     ClockedRig c;
