@@ -67,15 +67,6 @@ TEST_F(Dispatch, EveryCommandReachesItsAction)
     EXPECT_TRUE(prompter.boxes().isEmpty()) << "none of these asks anything in the dispatcher";
 }
 
-TEST_F(Dispatch, UnknownIdsAndTheInertEntriesDoNothing)
-{
-    for (const char* id : { "id_Utilities", "ID_CancelBanned", "ID_RemoveIP", "ID_RemoveConfiguration",
-             "ID_Cancel", "ID_AllStandardDMMaps", "ID_AllStandardINFMaps", "ID_AllStandardELIMMaps",
-             "ID_AllStandardCTFMaps", "id_fileexit", "" })
-        EXPECT_TRUE(run(id).isEmpty()) << id;
-    EXPECT_TRUE(prompter.boxes().isEmpty());
-}
-
 TEST_F(Dispatch, SaveAndLoadConfirmWhateverHappened)
 {
     EXPECT_EQ(run("id_UtilitiesConfigurationSave"), QStringList { "save" });

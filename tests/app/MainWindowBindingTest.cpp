@@ -26,42 +26,6 @@ using G = SettingGroup;
 
 using MainWindowTest = test::WindowFixture;
 
-TEST_F(MainWindowTest, EveryCatalogueFieldHasItsNamedWidgetWithTooltipAndRange)
-{
-    const QStringList tabs = { "&Server", "&Game", "&Maps", "Misc. &Options", "&Information" };
-    ASSERT_EQ(window.tabs()->count(), tabs.size());
-    for (int i = 0; i < tabs.size(); ++i)
-        EXPECT_EQ(window.tabs()->tabText(i), tabs[i]);
-    const QStringList buttons = { "E&xit", "&Run", "R&eset", "&Default" };
-    for (int i = 0; i < buttons.size(); ++i)
-        EXPECT_EQ(window.button(i)->text(), buttons[i]);
-
-    for (const SettingField& f : SettingsCatalogue::fields()) {
-        const QString name = SettingsCatalogue::group(f.group).name
-            + (f.index < 0 ? QString() : QStringLiteral("_%1").arg(f.index));
-        QWidget* w = window.findChild<QWidget*>(name);
-        ASSERT_NE(w, nullptr) << name.toStdString();
-        EXPECT_EQ(w->toolTip(), f.tooltip) << name.toStdString();
-        if (auto* spin = qobject_cast<SpinField*>(w)) {
-            EXPECT_EQ(spin->minimum(), f.minimum) << name.toStdString();
-            EXPECT_EQ(spin->maximum(), f.maximum) << name.toStdString();
-            EXPECT_EQ(spin->text(), f.initial) << name.toStdString();
-        } else if (auto* box = qobject_cast<QCheckBox*>(w)) {
-            EXPECT_EQ(box->text(), f.caption);
-            EXPECT_EQ(box->isChecked(), f.initial == QLatin1String("1")) << name.toStdString();
-        } else if (auto* option = qobject_cast<QRadioButton*>(w)) {
-            EXPECT_EQ(option->text(), f.caption);
-            EXPECT_EQ(option->isChecked(), f.initial == QLatin1String("1")) << name.toStdString();
-        }
-    }
-    EXPECT_EQ(find<QLabel>(QStringLiteral("lbltxtAdministration_1"))->toolTip(),
-        QStringLiteral("The name of this server configuration (required)"));
-    QStringList frames;
-    for (const QGroupBox* frame : window.findChildren<QGroupBox*>())
-        frames << frame->title();
-    EXPECT_TRUE(frames.contains(QStringLiteral("Movement:"))) << frames.join('|').toStdString();
-}
-
 TEST_F(MainWindowTest, EditsReachTheProfileAndAChangeOfTheProfileIsShown)
 {
     auto* host = find<QLineEdit>(QStringLiteral("txtAdministration_2"));

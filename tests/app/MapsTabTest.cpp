@@ -49,14 +49,6 @@ protected:
         }
         return shown;
     }
-    // An add appends its row alone; the grid must read as one rebuilt from the rotation.
-    void expectRotationAsRebuilt()
-    {
-        const QStringList appended = shownRotation();
-        window.model().edit(ProfileModel::Part::Rotation, [](ServerProfile&) {});
-        EXPECT_EQ(shownRotation(), appended);
-    }
-
     // A click followed by a double-click, as the mouse delivers them.
     void doubleClick(QTreeWidgetItem* item)
     {
@@ -70,25 +62,6 @@ protected:
 };
 
 } // namespace
-
-TEST_F(MapsTabTest, TreeGroupsArchivesIgnoringCaseAndCountsMaps)
-{
-    ASSERT_EQ(tree()->topLevelItemCount(), 1);
-    QTreeWidgetItem* root = tree()->topLevelItem(0);
-    EXPECT_EQ(root->text(0), QStringLiteral("Medal of Honor"));
-    EXPECT_TRUE(root->font(0).bold());
-    EXPECT_TRUE(root->isExpanded());
-    ASSERT_EQ(root->childCount(), 2) << "Maps1.pk3 and maps1.pk3 share one archive node";
-    EXPECT_EQ(root->child(1)->text(0), QStringLiteral("Maps1.pk3"));
-    EXPECT_EQ(root->child(1)->childIndicatorPolicy(), QTreeWidgetItem::ShowIndicator)
-        << "closed, it can open";
-    root->child(1)->setExpanded(true);
-    EXPECT_EQ(root->child(1)->childCount(), 2) << "its maps are made as it opens";
-    root->child(1)->setExpanded(false);
-    root->child(1)->setExpanded(true);
-    EXPECT_EQ(root->child(1)->childCount(), 2) << "once";
-    EXPECT_EQ(label("lblTotalAvailMaps"), QStringLiteral("4 Maps available"));
-}
 
 TEST_F(MapsTabTest, ClickShowsTheMapAndDoubleClickAddsIt)
 {
@@ -151,37 +124,6 @@ TEST_F(MapsTabTest, StartingMapMarkerSortRemoveAndClear)
     popup("ID_ClearList");
     EXPECT_EQ(grid()->rowCount(), 0);
     EXPECT_EQ(label("lblMapsSelected"), QStringLiteral("0 Maps Selected"));
-}
-
-TEST_F(MapsTabTest, AddedRowsShowWhatARebuiltGridShows)
-{
-    for (const char* name : { "mohdm1", "bunker", "obj_team1" })
-        doubleClick(mapNode(QString::fromLatin1(name)));
-    expectRotationAsRebuilt();
-
-    grid()->setCurrentCell(1, 0);
-    page()->setStartingMap();
-    doubleClick(mapNode(QStringLiteral("bridge")));
-    expectRotationAsRebuilt();
-
-    grid()->setCurrentCell(0, 0);
-    popup("ID_SortDescending");
-    doubleClick(mapNode(QStringLiteral("mohdm1")));
-    expectRotationAsRebuilt();
-
-    // The marker of row 4 outlives two removals and comes back on the row added at its place.
-    grid()->setCurrentCell(4, 0);
-    page()->setStartingMap();
-    for (int removal = 0; removal < 2; ++removal) {
-        t.prompter.answer(Answer::Yes);
-        grid()->setCurrentCell(0, 0);
-        page()->removeMap();
-    }
-    doubleClick(mapNode(QStringLiteral("bunker")));
-    doubleClick(mapNode(QStringLiteral("bridge")));
-    ASSERT_EQ(grid()->rowCount(), 5);
-    EXPECT_TRUE(grid()->item(4, 0)->data(kStartingMarkerRole).toBool());
-    expectRotationAsRebuilt();
 }
 
 TEST_F(MapsTabTest, SavedCycleButtonsAndLabel)

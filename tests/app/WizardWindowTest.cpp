@@ -62,23 +62,3 @@ TEST_F(WizardWindowTest, WalksTheRotationThroughThePagesAndSavesTheCycle)
     EXPECT_TRUE(window.isVisible()) << "the main window comes back";
     EXPECT_TRUE(test::readBytes(path).contains("set m2 \"set g_gametype 3;map mohdm1;seta g_speed 300;"));
 }
-
-TEST_F(WizardWindowTest, CancelAsksAndKeepsNothing)
-{
-    t.prompter.answer(Answer::No).answer(Answer::Yes);
-    wizard->navButton(4)->click();
-    EXPECT_FALSE(window.isVisible());
-    wizard->navButton(4)->click();
-    EXPECT_TRUE(window.isVisible());
-    EXPECT_TRUE(window.profile().rotation.savedCyclePath.isEmpty());
-}
-
-TEST_F(WizardWindowTest, AnEmptyRotationOpensNothing)
-{
-    t.prompter.answer(Answer::Yes);
-    wizard->navButton(4)->click();
-    window.model().edit(ProfileModel::Part::Rotation, [](ServerProfile& p) { p.rotation.rows.clear(); });
-    window.openMapWizard();
-    EXPECT_EQ(t.prompter.texts().last(),
-        QStringLiteral("There are no maps in the list, please select at least one map        "));
-}

@@ -112,44 +112,6 @@ TEST(NotARegularFile, ADataFolderThatIsAFileIsRefusedAndNothingIsWrittenBesideIt
     EXPECT_EQ(readBytes(notAFolder), QByteArray("mine"));
 }
 
-TEST(InterruptedSaves, ASessionStartsByRemovingWhatAnInterruptedSaveLeft)
-{
-    QTemporaryDir dir;
-    const QString left = dir.filePath(QStringLiteral("Banned.dat.Xy12Zw"));
-    writeBytes(left, "half");
-    QFile file(left);
-    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-    ASSERT_TRUE(
-        file.setFileTime(QDateTime::currentDateTimeUtc().addDays(-1), QFileDevice::FileModificationTime));
-    file.close();
-    EXPECT_EQ(runWithData(dir.path(), { "bans", "list" }).code, 0);
-    EXPECT_FALSE(QFileInfo::exists(left));
-}
-
-TEST(NotARegularFile, AProfilePathThatIsAFolderIsRefusedAndNothingIsWritten)
-{
-    QTemporaryDir dir;
-    const QString data = dir.filePath(QStringLiteral("data"));
-    const QString folder = dir.filePath(QStringLiteral("clan.ini"));
-    QDir().mkpath(data);
-    QDir().mkpath(folder);
-    const QString shown = QDir::toNativeSeparators(folder);
-    CliResult result = runWithData(data, { "profile", "set", "--profile", folder, "GameLimit", "0", "30" });
-    EXPECT_EQ(result.code, 1);
-    EXPECT_EQ(result.err,
-        QStringLiteral("Unable to save %1: Path/File access error: %1 (Is a directory)\n").arg(shown));
-    for (const QStringList& command :
-        { QStringList { "profile", "show", "--profile", folder },
-            QStringList { "config", "--profile", folder, "--out", dir.filePath(QStringLiteral("x.cfg")) } }) {
-        result = runWithData(data, QStringList { "--game-dir", dir.path() } + command);
-        EXPECT_EQ(result.code, 1) << command.join(' ').toStdString();
-        EXPECT_EQ(result.err, QStringLiteral("No profile file at %1\n").arg(shown));
-    }
-    EXPECT_TRUE(QDir(folder).isEmpty());
-    EXPECT_TRUE(contents(data).isEmpty());
-    EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("x.cfg"))));
-}
-
 namespace {
 
 // Permissions stop only other users: as root the tool runs as nobody, through setpriv.
@@ -217,29 +179,4 @@ TEST_F(AsAnotherUser, AReadOnlyDataFolderFailsEverySaveAndNoFileIsRewrittenInPla
             { "rotation", "add", "bunker" }, { "message", "set", "hello" },
             { "configs", "add", data + QStringLiteral("/clan.cfg") }, { "scan" } });
     EXPECT_EQ(contents(data), before) << "every file as it was, nothing added";
-}
-
-TEST_F(AsAnotherUser, AnUnreadableArchiveStopsTheScanWithItsMessageAndChangesNothingElse)
-{
-    writeZip(game + QStringLiteral("/Main/a.pk3"), { QStringLiteral("maps/dm/first.bsp") });
-    writeZip(game + QStringLiteral("/Main/b.pk3"), { QStringLiteral("maps/dm/second.bsp") });
-    writeBytes(data + QStringLiteral("/Main.efr"), "old.pk3,old,old,old,ffa team round\r\n");
-    writeBytes(data + QStringLiteral("/Banned.dat"), "Added\tIP\r\n");
-    for (const QString& name : QDir(data).entryList(QDir::Files))
-        shareFile(data + QLatin1Char('/') + name);
-    QMap<QString, QByteArray> before = contents(data);
-    handOver(data, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    handOver(game + QStringLiteral("/Main/b.pk3"), {});
-
-    const CliResult result = run({ "scan" });
-    EXPECT_EQ(result.code, 1);
-    EXPECT_TRUE(
-        result.err.startsWith(QStringLiteral("The following pk3 b.pk3 file does not contain an arena file")))
-        << result.err.toStdString();
-    QMap<QString, QByteArray> after = contents(data);
-    EXPECT_EQ(
-        after.take(QStringLiteral("Main.efr")), QByteArray("a.pk3,first,first,first,ffa team round\r\n"))
-        << "the lines of the archives before it";
-    before.remove(QStringLiteral("Main.efr"));
-    EXPECT_EQ(after, before);
 }

@@ -66,14 +66,6 @@ TEST_F(MapCycle, SavingASmallerCycleAgainOverwritesAndKeepsOldPerMapFiles)
     EXPECT_TRUE(QFile::exists(cyclePath(QStringLiteral("2mycycle.cfg"))));
 }
 
-TEST_F(MapCycle, HandOverLeavesTheGameTypeEmptyWhenNoneIsSelected)
-{
-    addRotation(QStringLiteral("obj_team1"), QStringLiteral("objective"));
-    addRotation(QStringLiteral("mohdm1"));
-    profile.clearSelection(G::optGameType);
-    EXPECT_EQ(handOverCycle(profile).GameTypes, QStringList({ QString(), QString() }));
-}
-
 TEST_F(MapCycle, FailuresShowErrorSavingFileWithTheCauseAsTitle)
 {
     AdvancedCycle shortOfValues = twoMapCycle();

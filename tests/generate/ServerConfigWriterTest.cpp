@@ -208,40 +208,6 @@ TEST_F(ServerConfigWriter, ExportModeAsksForThePathAndShowsTheFile)
     EXPECT_TRUE(QDir(t.context.mainPath).isEmpty());
 }
 
-TEST_F(ServerConfigWriter, ExportCommandChecksTheConfigurationName)
-{
-    hooks.show = ShowWritten::No;
-    profile.setValue(G::txtAdministration, 1, QStringLiteral("   "));
-    EXPECT_FALSE(exportServerConfiguration(profile, t.context, hooks));
-    EXPECT_EQ(t.prompter.texts(),
-        QStringList({ "Fortwright requires a config name, please input a valid config name.        \r\n"
-                      "The config name is used to name your server configuration.        " }));
-    EXPECT_TRUE(t.prompter.dialogs().isEmpty()) << "refused names never reach the dialog";
-
-    profile.setValue(G::txtAdministration, 1, QStringLiteral("x"));
-    t.prompter.choose(t.root.filePath(QStringLiteral("x.cfg")));
-    EXPECT_TRUE(exportServerConfiguration(profile, t.context, hooks));
-    EXPECT_TRUE(t.services.openedDocuments.isEmpty());
-}
-
-TEST_F(ServerConfigWriter, MissingOrUnwritableGameFolderIsReported)
-{
-    t.context.gamePath = t.root.filePath(QStringLiteral("no-such-game"));
-    EXPECT_FALSE(runMode());
-    ASSERT_EQ(t.prompter.boxes().size(), 1);
-    EXPECT_TRUE(t.prompter.boxes()[0].text.contains("::Code.CreateMOHAAConfiguration(Function)"));
-    EXPECT_FALSE(QFile::exists(t.context.gamePath));
-
-    // A Main that is a file, not a folder, cannot take the files either (root ignores modes).
-    t.prompter.clear();
-    t.context.gamePath = t.root.filePath(QStringLiteral("game2"));
-    QDir().mkpath(t.context.gamePath);
-    writeBytes(t.context.gamePath + QStringLiteral("/Main"), "not a folder");
-    EXPECT_FALSE(runMode());
-    EXPECT_EQ(t.prompter.boxes().size(), 1);
-    EXPECT_EQ(readBytes(t.context.gamePath + QStringLiteral("/Main")), "not a folder");
-}
-
 TEST_F(ServerConfigWriter, ValuesAreWrittenAsTypedInWindows1252)
 {
     profile.setValue(G::txtAdministration, 2, QStringLiteral("The \"Best\" Server \u00e9\u20ac"));

@@ -40,20 +40,6 @@ TEST(MapListFile, GroupsConsecutiveArchivesIgnoringCaseAndCountsMalformedLinesWi
     EXPECT_TRUE(t.prompter.boxes().isEmpty());
 }
 
-TEST(MapListFile, AMissingListAsksForANewScan)
-{
-    test::TestContext t;
-    EXPECT_FALSE(LoadAvailableMaps(t.context).has_value());
-    ASSERT_EQ(t.prompter.boxes().size(), 1);
-    EXPECT_EQ(t.prompter.boxes()[0].text,
-        QStringLiteral("Unable to locate Fortwright Map List, please run a new Map Scan        "));
-    EXPECT_EQ(t.prompter.boxes()[0].icon, MessageIcon::Exclamation);
-    EXPECT_EQ(t.prompter.boxes()[0].title, QStringLiteral("Fortwright"));
-
-    test::writeBytes(t.dataFile(QStringLiteral("Main.efr")), {});
-    EXPECT_EQ(LoadAvailableMaps(t.context)->countText(), QStringLiteral("0 Maps available"));
-}
-
 TEST(MapListFile, ALargeListReadsTheSameWhereverItsLinesAndLineEndsFallInTheReading)
 {
     // A first line whose CR is the 65,536th byte, one far longer than that, then thousands of
@@ -76,32 +62,6 @@ TEST(MapListFile, ALargeListReadsTheSameWhereverItsLinesAndLineEndsFallInTheRead
     const MapCatalogue catalogue = readMapList(t.dataFile(QStringLiteral("Main.efr")));
     EXPECT_EQ(catalogue.entries(), written);
     EXPECT_EQ(catalogue.countText(), QStringLiteral("5002 Maps available"));
-}
-
-TEST(MapListPrefetch, GivesTheListAsItStandsWhenTaken)
-{
-    test::TestContext t;
-    const QString path = t.dataFile(QStringLiteral("Main.efr"));
-    test::writeBytes(path, "a.pk3,one,one,,objective\r\n");
-    MapListPrefetch unchanged(t.context);
-    EXPECT_EQ(unchanged.take()->entries().value(0).mapName, QStringLiteral("one"));
-
-    MapListPrefetch replaced(t.context);
-    test::writeBytes(path + QStringLiteral(".new"), "a.pk3,two,two,,objective\r\n");
-    ASSERT_TRUE(QFile::remove(path) && QFile::rename(path + QStringLiteral(".new"), path));
-    EXPECT_EQ(replaced.take()->entries().value(0).mapName, QStringLiteral("two"))
-        << "same size, but another file: read again";
-    EXPECT_EQ(replaced.take()->entries().value(0).mapName, QStringLiteral("two"));
-
-    MapListPrefetch removed(t.context);
-    QFile::remove(path);
-    EXPECT_FALSE(removed.take().has_value());
-    EXPECT_EQ(t.prompter.boxes().size(), 1) << "the missing-list box, as a load at that moment shows";
-
-    MapListPrefetch created(t.context);
-    test::writeBytes(path, "a.pk3,three,three,,objective\r\n");
-    EXPECT_EQ(created.take()->entries().value(0).mapName, QStringLiteral("three"));
-    EXPECT_EQ(t.prompter.boxes().size(), 1);
 }
 
 TEST(MapNameIndex, FindsWhatASearchInCatalogueOrderFinds)

@@ -23,16 +23,6 @@ struct RotationFixture : ::testing::Test {
 
 } // namespace
 
-TEST_F(RotationFixture, AddingCountsAndAllowsDuplicates)
-{
-    EXPECT_EQ(commands.countText(), QStringLiteral("0 Maps Selected"));
-    commands.add(QStringLiteral("mohdm1"), QStringLiteral("ffa team round"), QString());
-    commands.add(QStringLiteral("mohdm1"), QStringLiteral("ffa team round"), QString());
-    EXPECT_EQ(names(), QStringList({ "mohdm1", "mohdm1" }));
-    EXPECT_EQ(commands.countText(), QStringLiteral("2 Selected Maps"));
-    EXPECT_TRUE(t.prompter.boxes().isEmpty());
-}
-
 TEST_F(RotationFixture, StartingMapFollowsTheExactObjectiveRule)
 {
     commands.add(QStringLiteral("obj_team1"), QStringLiteral("objective"), QString());
@@ -54,19 +44,6 @@ TEST_F(RotationFixture, StartingMapFollowsTheExactObjectiveRule)
     commands.setStartingMap(-1);
     commands.setStartingMap(3);
     EXPECT_EQ(t.prompter.boxes().size(), 3) << "no current row: nothing happens";
-}
-
-TEST_F(RotationFixture, SortIsCaseSensitiveAndKeepsTheStartingMap)
-{
-    for (const char* name : { "b", "a", "C", "B" })
-        commands.add(QString::fromLatin1(name), QString(), QString());
-    commands.setStartingMap(0);
-    commands.sort(0, true);
-    EXPECT_EQ(names(), QStringList({ "B", "C", "a", "b" }));
-    commands.sort(0, false);
-    EXPECT_EQ(names(), QStringList({ "b", "a", "C", "B" }));
-    EXPECT_EQ(rotation.startingMap, QStringLiteral("Map dm/b"));
-    EXPECT_EQ(rotation.markerTag, QStringLiteral("0"));
 }
 
 TEST_F(RotationFixture, RemoveAndClearAskFirst)

@@ -6,16 +6,6 @@
 using namespace fw;
 using G = SettingGroup;
 
-// The catalogue's fields, tags, order and initial values are held by the whole-file comparisons of
-// a fresh profile's INI file, server configuration and "profile show".
-TEST(SettingsCatalogue, GroupNamesAreMatchedExactly)
-{
-    G found {};
-    EXPECT_TRUE(SettingsCatalogue::groupByName(QStringLiteral("chkSOF2Options"), found));
-    EXPECT_EQ(found, G::chkSOF2Options);
-    EXPECT_FALSE(SettingsCatalogue::groupByName(QStringLiteral("chkSof2Options"), found));
-}
-
 TEST(ServerProfile, OptionsAndCheckBoxesReadAsTheirFilesNeed)
 {
     ServerProfile p;

@@ -49,45 +49,12 @@ TEST_F(ListFilesTest, ABanFileWithoutItsHeaderRowIsReadPaddedAndCut)
         << "a file without its header row holds entries only";
 }
 
-TEST_F(ListFilesTest, ConfigurationsAlwaysHaveNineRows)
-{
-    const QString path = file(kConfigListFile);
-    QList<AdditionalConfig> configs(kAdditionalConfigRows);
-    ListFiles::writeConfigs(path, configs);
-    QByteArray expected = crlfLines({ "Date Last Modified\tSize\tConfiguration\tFullPath" });
-    for (int i = 0; i < kAdditionalConfigRows; ++i)
-        expected += "\t\t\t\r\n";
-    EXPECT_EQ(readBytes(path), expected);
-
-    QByteArray many = crlfLines({ "Date Last Modified\tSize\tConfiguration\tFullPath", "d\ts\tshort.cfg" });
-    for (int i = 0; i < 12; ++i)
-        many += "d\ts\tn.cfg\t/p\r\n";
-    writeBytes(path, many);
-    const QList<AdditionalConfig> cut = ListFiles::readConfigs(path);
-    ASSERT_EQ(cut.size(), kAdditionalConfigRows);
-    EXPECT_EQ(cut[0], (AdditionalConfig { "d", "s", "short.cfg", "" }));
-    EXPECT_EQ(cut[8].name, QStringLiteral("n.cfg"));
-}
-
 TEST_F(ListFilesTest, EmptyLinesOfARotationFileAreNoRows)
 {
     writeBytes(file(kRotationListFile), "solo\n\nm2\tobjective\n");
     EXPECT_EQ(ListFiles::readRotation(file(kRotationListFile)),
         QList<RotationRow>({ { "solo", "", "" }, { "m2", "objective", "" } }))
         << "empty lines are no rows";
-}
-
-TEST_F(ListFilesTest, TheMessageIsStoredWithALineEndAndReadWhole)
-{
-    const QString path = file(kMessageFile);
-    ListFiles::writeMessage(path, QStringLiteral("Welcome"));
-    EXPECT_EQ(readBytes(path), QByteArray("Welcome\r\n"));
-    EXPECT_EQ(ListFiles::readMessage(path), QStringLiteral("Welcome\r\n"));
-    ListFiles::writeMessage(path, QStringLiteral("one\r\ntwo \u20ac"));
-    EXPECT_EQ(readBytes(path), QByteArray("one\r\ntwo \x80\r\n"));
-    ListFiles::writeMessage(path, QStringLiteral("snow \u2603"));
-    EXPECT_EQ(readBytes(path), QByteArray("\xEF\xBB\xBFsnow \xE2\x98\x83\r\n"));
-    EXPECT_EQ(ListFiles::readMessage(path), QStringLiteral("snow \u2603\r\n"));
 }
 
 // What a first start loads and its closing writes is held by the lifecycle tests of the window.

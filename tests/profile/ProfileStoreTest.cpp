@@ -10,30 +10,6 @@
 using namespace fw;
 using G = SettingGroup;
 
-TEST(ProfileStore, TheDefaultProfileNeedsNoDialog)
-{
-    test::TestContext t;
-    ServerProfile fresh;
-    const ProfileLoadOutcome none = LoadProfile(fresh, t.context, true);
-    EXPECT_FALSE(none.fileRead) << "no Default.ini yet";
-    EXPECT_EQ(none.path, t.dataFile(QStringLiteral("Default.ini")));
-
-    ServerProfile p;
-    p.setValue(G::txtAdministration, 1, QStringLiteral("public"));
-    const ProfileSaveOutcome saved = SaveProfile(p, t.context, true);
-    EXPECT_TRUE(saved.written) << saved.error.toStdString();
-    ServerProfile q;
-    EXPECT_TRUE(LoadProfile(q, t.context, true).fileRead);
-    EXPECT_EQ(q.text(G::txtAdministration, 1), QStringLiteral("public"));
-    EXPECT_TRUE(t.prompter.dialogs().isEmpty());
-    EXPECT_TRUE(t.prompter.boxes().isEmpty());
-
-    // A data folder that has gone since the start is made again for the save.
-    t.context.dataDir = t.dataFile(QStringLiteral("fresh"));
-    EXPECT_TRUE(SaveProfile(p, t.context, true).written);
-    EXPECT_TRUE(QFileInfo::exists(t.dataFile(QStringLiteral("Default.ini"))));
-}
-
 TEST(ProfileStore, NamedProfilesGoThroughTheDialogs)
 {
     test::TestContext t;

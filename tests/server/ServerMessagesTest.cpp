@@ -120,26 +120,6 @@ TEST(ServerMessages, DatagramBytesAndBatchOrder)
     EXPECT_EQ(rig.capture.received().mid(3), QList<QByteArray>({ kFour + "rcon  se cret  status" }));
 }
 
-TEST(ServerMessages, TheTimerSendsByItselfOnOneLookupPerArming)
-{
-    int lookups = 0;
-    Rig rig(std::make_unique<UdpDatagramLink>([&lookups](const QString& host) {
-        ++lookups;
-        return resolveServerHost(host);
-    }),
-        MessageTiming { 5, 0.01 });
-    rig.tc.services.hostName = QStringLiteral("localhost");
-    rig.profile.message = QStringLiteral("a\r\nb");
-    rig.profile.setValue(G::txtMsgDelay, QStringLiteral("1")); // 10 ms here
-    rig.messenger->StartServerMessages();
-    ASSERT_TRUE(rig.capture.waitFor(5)) << "status and two batches through localhost";
-    EXPECT_EQ(rig.capture.received().mid(1, 4),
-        QList<QByteArray>({ say("pw", "a"), say("pw", "b"), say("pw", "a"), say("pw", "b") }));
-    EXPECT_EQ(lookups, 1) << "status and four lines went out on one lookup";
-    rig.messenger->StartServerMessages();
-    EXPECT_EQ(lookups, 2);
-}
-
 TEST(ServerMessages, ANameGoesToItsFirstIPv4AddressAndADottedAddressAsItIs)
 {
     const QHostAddress v6(QStringLiteral("::1")), v4(QStringLiteral("127.0.0.1"));

@@ -21,15 +21,6 @@ CFile fileAt(const QString& path)
 
 } // namespace
 
-TEST(CFile, FilePathIsTheFolderOfTheChosenFile)
-{
-    EXPECT_EQ(fileAt(QStringLiteral("D:\\Games\\MOHAA\\MOHAA_server.exe")).FilePath(),
-        QStringLiteral("D:\\Games\\MOHAA"));
-    EXPECT_EQ(
-        fileAt(QStringLiteral("/home/me/my.folder/mohaa")).FilePath(), QStringLiteral("/home/me/my.folder"));
-    EXPECT_EQ(fileAt(QStringLiteral("mohaa")).FilePath(), QString());
-}
-
 TEST(CFile, EachDocumentedErrorNumber)
 {
     QTemporaryDir dir;

@@ -8,24 +8,6 @@
 
 using namespace fw;
 
-TEST(PathHelpers, AddSlashAndSplitRecogniseBothSeparators)
-{
-    QString path = QStringLiteral("/games/mohaa");
-    EXPECT_EQ(gstr_AddSlash(path), QStringLiteral("/games/mohaa") + QDir::separator());
-    EXPECT_EQ(path, QStringLiteral("/games/mohaa") + QDir::separator())
-        << "the caller's variable changes too";
-    QString windows = QStringLiteral("C:\\Games\\");
-    EXPECT_EQ(gstr_AddSlash(windows), QStringLiteral("C:\\Games\\"));
-
-    EXPECT_EQ(GetPathPart(QStringLiteral("maps\\dm\\stalingrad")), QStringLiteral("maps\\dm\\"));
-    EXPECT_EQ(GetNamePart(QStringLiteral("maps\\dm\\stalingrad")), QStringLiteral("stalingrad"));
-    EXPECT_EQ(GetPathPart(QStringLiteral("maps/dm/stalingrad")), QStringLiteral("maps/dm/"));
-    EXPECT_EQ(GetNamePart(QStringLiteral("a\\b/c")), QStringLiteral("c"));
-    EXPECT_EQ(GetPathPart(QStringLiteral("stalingrad")), QString());
-    EXPECT_EQ(GetNamePart(QStringLiteral("stalingrad")), QStringLiteral("stalingrad"));
-    EXPECT_EQ(GetNamePart(QStringLiteral("/mycycle.cfg")), QStringLiteral("mycycle.cfg"));
-}
-
 TEST(PathHelpers, CheckDirCreatesOneLevelAndReportsWhatItCannotCreate)
 {
     test::TestContext t;

@@ -119,17 +119,6 @@ TEST(NumericText, ReadsTheLeadingNumberAndWritesTheShortestDecimal)
     EXPECT_EQ(shortestDecimal(-0.0), QStringLiteral("0"));
 }
 
-TEST(NumericText, ConvertsTextToIntegersWithHalvesToEven)
-{
-    EXPECT_EQ(integerHalfEven(QStringLiteral("2.5")), qint64(2));
-    EXPECT_EQ(integerHalfEven(QStringLiteral("3.5")), qint64(4));
-    EXPECT_EQ(integerHalfEven(QStringLiteral("-2.5")), qint64(-2));
-    EXPECT_EQ(integerHalfEven(QStringLiteral(" 50000 ")), qint64(50000));
-    EXPECT_FALSE(integerHalfEven(QStringLiteral("abc")));
-    EXPECT_FALSE(integerHalfEven(QString()));
-    EXPECT_FALSE(integerHalfEven(QStringLiteral("12abc")));
-}
-
 TEST(Clock, DateAndTimeTexts)
 {
     const QDateTime now = QDateTime::fromSecsSinceEpoch(1000000000, QTimeZone::utc());
