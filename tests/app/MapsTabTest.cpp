@@ -5,7 +5,6 @@
 #include <QAction>
 #include <QLabel>
 #include <QPushButton>
-#include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
 #include <QTreeWidget>

@@ -7,10 +7,8 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QProgressBar>
-#include <QScreen>
 #include <QTest>
 #include <QToolBar>
-#include <QTreeWidget>
 
 using namespace fw;
 

@@ -2,11 +2,9 @@
 #include "testkit/BuiltPrograms.h"
 #include "testkit/TestContext.h"
 #include "testkit/TinyDisk.h"
-#include "testkit/ZipFixture.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/stat.h>

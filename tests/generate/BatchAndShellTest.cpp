@@ -3,7 +3,6 @@
 #include "generate/ShellScriptWriter.h"
 
 #include <QDir>
-#include <QFile>
 
 using namespace fw;
 using namespace fw::test;

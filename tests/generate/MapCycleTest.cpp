@@ -2,7 +2,6 @@
 #include "generate/AdvancedCycleWriter.h"
 #include "profile/AdvancedCycle.h"
 
-#include <QDir>
 #include <QFile>
 
 using namespace fw;

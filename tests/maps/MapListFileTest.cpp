@@ -1,5 +1,4 @@
 #include "maps/MapListFile.h"
-#include "maps/MapListPrefetch.h"
 #include "maps/MapNameIndex.h"
 #include "support/AnsiCodec.h"
 #include "testkit/QtPrinters.h"

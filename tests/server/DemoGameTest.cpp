@@ -7,9 +7,6 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QProcess>
-#include <QProcessEnvironment>
-#include <QTemporaryDir>
-#include <QUdpSocket>
 
 #include <gtest/gtest.h>
 

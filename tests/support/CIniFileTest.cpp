@@ -3,7 +3,6 @@
 #include "testkit/Raised.h"
 #include "testkit/TestContext.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <functional>

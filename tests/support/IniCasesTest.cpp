@@ -1,9 +1,7 @@
 #include "support/IniDocument.h"
 #include "support/ProfileReads.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSet>

@@ -3,7 +3,6 @@
 #include "testkit/TestContext.h"
 
 #include <QDir>
-#include <QFile>
 #include <gtest/gtest.h>
 
 using namespace fw;
