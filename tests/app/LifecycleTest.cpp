@@ -65,6 +65,8 @@ TEST_F(LifecycleTest, FirstStartScansOpensWithDefaultsAndExitWritesTheLists)
     EXPECT_FALSE(QFileInfo::exists(t.dataFile(QStringLiteral("Maps.dat")))) << "no maps were selected";
     EXPECT_EQ(test::readBytes(t.dataFile(QStringLiteral("Banned.dat"))), QByteArray("Added\tIP\r\n"));
     EXPECT_EQ(test::readBytes(t.dataFile(QStringLiteral("msg.txt"))), QByteArray("\r\n"));
+    EXPECT_EQ(test::readBytes(t.dataFile(QStringLiteral("Configs.dat"))),
+        "Date Last Modified\tSize\tConfiguration\tFullPath\r\n" + QByteArray("\t\t\t\r\n").repeated(9));
 }
 
 TEST_F(LifecycleTest, NoServerProgramAsksForItAndCancellingEndsTheProgram)
