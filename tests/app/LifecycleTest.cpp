@@ -43,8 +43,11 @@ protected:
 
 TEST_F(LifecycleTest, FirstStartScansOpensWithDefaultsAndExitWritesTheLists)
 {
+    const QString left = t.dataFile(QStringLiteral("Banned.dat.Xy12Zw"));
+    test::writeAged(left, 86400);
     auto app = start(game);
     ASSERT_TRUE(app->Main());
+    EXPECT_FALSE(QFileInfo::exists(left)) << "what an interrupted save left goes first";
     EXPECT_EQ(t.prompter.texts(), QStringList { "Map Scan complete.        " });
     AppState state(t.context.settingsStorePath);
     EXPECT_TRUE(state.firstScanDone());

@@ -120,6 +120,10 @@ TEST_F(CommandsTest, RotationAddTakesMapsFromTheMapListOrChangesNothing)
 
 TEST_F(CommandsTest, BansAreAddedDatedListedAndRemovedByNumber)
 {
+    const QString left = file(QStringLiteral("Banned.dat.Xy12Zw"));
+    test::writeAged(left, 86400);
+    EXPECT_TRUE(run({ "bans", "list" }).out.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(left)) << "a session starts by removing what an interrupted save left";
     // The one check that the program's clock honours SOURCE_DATE_EPOCH, for reproducible files.
     qputenv("SOURCE_DATE_EPOCH", "1767268800"); // 1 January 2026, noon UTC
     EXPECT_EQ(run({ "bans", "add", " 10.0.0.1 " }).code, 0);

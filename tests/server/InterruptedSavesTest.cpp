@@ -2,7 +2,6 @@
 #include "testkit/TestContext.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
@@ -12,12 +11,6 @@ TEST(InterruptedSaves, OnlyOldTemporariesOfTheProgramsOwnFilesGo)
 {
     test::TestContext t;
     const QDateTime now = QDateTime::currentDateTimeUtc();
-    const auto make = [&](const QString& path, qint64 ageSeconds) {
-        test::writeBytes(path, "x");
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-        ASSERT_TRUE(file.setFileTime(now.addSecs(-ageSeconds), QFileDevice::FileModificationTime));
-    };
     const QString store = QFileInfo(t.context.settingsStorePath).absolutePath();
     QDir().mkpath(store);
     const QStringList stale { t.dataFile("Banned.dat.Ab12Cd"), t.dataFile("Default.ini.zZ9yX8"),
@@ -25,9 +18,9 @@ TEST(InterruptedSaves, OnlyOldTemporariesOfTheProgramsOwnFilesGo)
     const QStringList kept { t.dataFile("Banned.dat"), t.dataFile("Maps.dat.Zz99Yy"),
         t.dataFile("notes.txt.backup"), t.dataFile("Banned.dat.old"), t.dataFile("Banned.dat.Ab12Cd7") };
     for (const QString& path : stale)
-        make(path, 3600);
+        test::writeAged(path, 3600);
     for (const QString& path : kept)
-        make(path, path.endsWith(QLatin1String("Zz99Yy")) ? 5 : 3600); // a save under way is young
+        test::writeAged(path, path.endsWith(QLatin1String("Zz99Yy")) ? 5 : 3600); // a save under way is young
 
     EXPECT_EQ(removeInterruptedSaves(t.context, now), 4);
     for (const QString& path : stale)

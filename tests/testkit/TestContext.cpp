@@ -1,5 +1,6 @@
 #include "testkit/TestContext.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
@@ -28,6 +29,15 @@ void writeBytes(const QString& path, const QByteArray& bytes)
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << "cannot write " << path.toStdString();
     file.write(bytes);
+}
+
+void writeAged(const QString& path, qint64 ageSeconds)
+{
+    writeBytes(path, "half");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.setFileTime(
+        QDateTime::currentDateTimeUtc().addSecs(-ageSeconds), QFileDevice::FileModificationTime));
 }
 
 QByteArray crlfLines(std::initializer_list<const char*> lines)

@@ -31,6 +31,8 @@ struct TestContext {
 
 QByteArray readBytes(const QString& path);
 void writeBytes(const QString& path, const QByteArray& bytes);
+// A file last written the given number of seconds ago, as a save cut short leaves its temporary.
+void writeAged(const QString& path, qint64 ageSeconds);
 // CR LF after every line, as every generated file has it.
 QByteArray crlfLines(std::initializer_list<const char*> lines);
 
