@@ -87,3 +87,17 @@ TEST(MapNameIndex, FindsWhatASearchInCatalogueOrderFinds)
         EXPECT_EQ(found, searched(name)) << name.toStdString();
     }
 }
+
+TEST(MapListFile, AMissingListAsksForANewScan)
+{
+    test::TestContext t;
+    EXPECT_FALSE(LoadAvailableMaps(t.context).has_value());
+    ASSERT_EQ(t.prompter.boxes().size(), 1);
+    EXPECT_EQ(t.prompter.boxes()[0].text,
+        QStringLiteral("Unable to locate Fortwright Map List, please run a new Map Scan        "));
+    EXPECT_EQ(t.prompter.boxes()[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(t.prompter.boxes()[0].title, QStringLiteral("Fortwright"));
+
+    test::writeBytes(t.dataFile(QStringLiteral("Main.efr")), {});
+    EXPECT_EQ(LoadAvailableMaps(t.context)->countText(), QStringLiteral("0 Maps available"));
+}

@@ -128,3 +128,16 @@ TEST_F(ProfileFileTest, ASaveReplacesTheOldFileWholeOrNotAtAll)
     EXPECT_TRUE(QFileInfo(blocked + QStringLiteral("/inside")).isDir());
     EXPECT_EQ(QDir(t.context.dataDir).entryList(QDir::Files | QDir::Hidden), QStringList { "Default.ini" });
 }
+
+TEST_F(ProfileFileTest, ASavedCycleIsKeptOnlyWhileItsFileExists)
+{
+    ServerProfile p;
+    p.rotation.savedCyclePath = t.mainFile(QStringLiteral("gone.cfg"));
+    ASSERT_TRUE(ProfileFile::write(path, p));
+    EXPECT_FALSE(ProfileFile::read(path, p).resetCycleAvailable);
+    EXPECT_EQ(p.rotation.savedCyclePath, QString());
+
+    p.rotation.savedCyclePath = QStringLiteral("/kept.cfg");
+    EXPECT_FALSE(ProfileFile::read(t.dataFile(QStringLiteral("none.ini")), p).fileRead);
+    EXPECT_EQ(p.rotation.savedCyclePath, QStringLiteral("/kept.cfg")) << "no file, no change";
+}

@@ -37,3 +37,20 @@ TEST_F(HandlerFixture, EachDocumentedErrorNumber)
             { [&] { handler.Init(3, QString()); }, ErrorHandlerError::InvalidFileName, "Invalid file name" },
         });
 }
+
+TEST_F(HandlerFixture, TracesEnteringAndLeavingIntoTheTracingLog)
+{
+    handler.Init(3, errorLog, true, true, TracingFlag::LogFile, traceLog);
+    handler.CallStackPush(QStringLiteral("FindGame"));
+    handler.CallStackPop();
+    EXPECT_EQ(test::readBytes(traceLog),
+        toAnsi(stamp + QStringLiteral(" --- Entered routine: FindGame\r\n") + stamp
+            + QStringLiteral(" --- Exited routine: FindGame\r\n")));
+
+    handler.CallStackPush(QStringLiteral("Sub Main"), QStringLiteral("m"));
+    handler.CallStackPush(QStringLiteral("FindGame"), QStringLiteral("f"));
+    handler.CallStackPop();
+    handler.CallStackPush(QStringLiteral("LoadMaps"), QStringLiteral("l"));
+    EXPECT_EQ(handler.callStack(), QStringList({ "LoadMaps(l)", "Sub Main(m)" }))
+        << "data leaves with its routine";
+}
