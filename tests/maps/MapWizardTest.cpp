@@ -116,3 +116,36 @@ TEST_F(WizardFixture, FinishStoresThePageSavesTheCycleOrStaysOpen)
         QStringLiteral("set m1 \"set g_gametype 4;map obj_team1;seta sv_maxvelocity 6000;seta g_gravity "
                        "800;exec 1mycycle.cfg;wait;set nextmap vstr m2\r\n")));
 }
+
+TEST_F(WizardFixture, PickingAMapTwiceAsksAndPagesStoreTheirValues)
+{
+    MapWizard::canOpen(profile, t.context);
+    MapWizard wizard(profile, t.context);
+    wizard.mapListClicked();
+    wizard.press(B::Next, 0);
+    wizard.values().gameType = 0;
+    wizard.values().dmFlags = { false, true, false };
+    wizard.values().limits = { "5", "10", "3" };
+    wizard.press(B::Next);
+    EXPECT_EQ(wizard.cycle().GameTypes[0], QStringLiteral("g_gametype 0"));
+    EXPECT_EQ(wizard.cycle().DMFlagSums[0], QStringLiteral("dmflags 16"));
+    EXPECT_EQ(wizard.cycle().FragLimits[0], QStringLiteral("fraglimit 5"));
+    EXPECT_EQ(wizard.cycle().CaptureLimits[0], QStringLiteral("capturelimit 3"));
+    wizard.values().movement = { "2", "1000", "30", "320", "600" };
+    wizard.press(B::Next);
+    EXPECT_EQ(wizard.cycle().QuadFactors[0], QStringLiteral("g_quadfactor 2"));
+
+    t.prompter.answer(Answer::No);
+    wizard.press(B::Next, 0);
+    EXPECT_EQ(wizard.page(), 1) << "No keeps the wizard on its first page";
+    EXPECT_EQ(t.prompter.boxes().last().text,
+        QStringLiteral("This map has already been selected, continue?        \r\n"
+                       "WARNING - All previous settings will be removed        "));
+    t.prompter.answer(Answer::Yes);
+    wizard.press(B::Next, 0);
+    EXPECT_EQ(wizard.page(), 2);
+    wizard.values().gameType = -1;
+    wizard.press(B::Next);
+    EXPECT_EQ(wizard.cycle().GameTypes[0], QStringLiteral("g_gametype 0"))
+        << "no option chosen leaves the game type";
+}
