@@ -110,6 +110,30 @@ TEST(NotARegularFile, ADataFolderThatIsAFileIsRefusedAndNothingIsWrittenBesideIt
     EXPECT_EQ(readBytes(notAFolder), QByteArray("mine"));
 }
 
+TEST(NotARegularFile, AProfilePathThatIsAFolderIsRefusedAndNothingIsWritten)
+{
+    QTemporaryDir dir;
+    const QString data = dir.filePath(QStringLiteral("data"));
+    const QString folder = dir.filePath(QStringLiteral("clan.ini"));
+    QDir().mkpath(data);
+    QDir().mkpath(folder);
+    const QString shown = QDir::toNativeSeparators(folder);
+    CliResult result = runWithData(data, { "profile", "set", "--profile", folder, "GameLimit", "0", "30" });
+    EXPECT_EQ(result.code, 1);
+    EXPECT_EQ(result.err,
+        QStringLiteral("Unable to save %1: Path/File access error: %1 (Is a directory)\n").arg(shown));
+    for (const QStringList& command :
+        { QStringList { "profile", "show", "--profile", folder },
+            QStringList { "config", "--profile", folder, "--out", dir.filePath(QStringLiteral("x.cfg")) } }) {
+        result = runWithData(data, QStringList { "--game-dir", dir.path() } + command);
+        EXPECT_EQ(result.code, 1) << command.join(' ').toStdString();
+        EXPECT_EQ(result.err, QStringLiteral("No profile file at %1\n").arg(shown));
+    }
+    EXPECT_TRUE(QDir(folder).isEmpty());
+    EXPECT_TRUE(contents(data).isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("x.cfg"))));
+}
+
 namespace {
 
 // Permissions stop only other users: as root the tool runs as nobody, through setpriv.
@@ -177,28 +201,4 @@ TEST_F(AsAnotherUser, AReadOnlyDataFolderFailsEverySaveAndNoFileIsRewrittenInPla
             { "rotation", "add", "bunker" }, { "message", "set", "hello" },
             { "configs", "add", data + QStringLiteral("/clan.cfg") }, { "scan" } });
     EXPECT_EQ(contents(data), before) << "every file as it was, nothing added";
-}
-
-TEST(NotARegularFile, AProfilePathThatIsAFolderIsRefusedAndNothingIsWritten)
-{
-    QTemporaryDir dir;
-    const QString data = dir.filePath(QStringLiteral("data"));
-    const QString folder = dir.filePath(QStringLiteral("clan.ini"));
-    QDir().mkpath(data);
-    QDir().mkpath(folder);
-    const QString shown = QDir::toNativeSeparators(folder);
-    CliResult result = runWithData(data, { "profile", "set", "--profile", folder, "GameLimit", "0", "30" });
-    EXPECT_EQ(result.code, 1);
-    EXPECT_EQ(result.err,
-        QStringLiteral("Unable to save %1: Path/File access error: %1 (Is a directory)\n").arg(shown));
-    for (const QStringList& command :
-        { QStringList { "profile", "show", "--profile", folder },
-            QStringList { "config", "--profile", folder, "--out", dir.filePath(QStringLiteral("x.cfg")) } }) {
-        result = runWithData(data, QStringList { "--game-dir", dir.path() } + command);
-        EXPECT_EQ(result.code, 1) << command.join(' ').toStdString();
-        EXPECT_EQ(result.err, QStringLiteral("No profile file at %1\n").arg(shown));
-    }
-    EXPECT_TRUE(QDir(folder).isEmpty());
-    EXPECT_TRUE(contents(data).isEmpty());
-    EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("x.cfg"))));
 }

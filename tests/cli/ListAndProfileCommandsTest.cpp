@@ -71,6 +71,26 @@ TEST_F(CommandsTest, ProfileSetSavesOneFieldAndRefusesWhatTheFieldRefuses)
     EXPECT_EQ(readBytes(file(QStringLiteral("Default.ini"))), saved) << "a refused value changes nothing";
 }
 
+TEST_F(CommandsTest, AValueTheServerWouldMisreadIsKeptAndWarnedAboutWhereverItIsUsed)
+{
+    CliResult result = run({ "profile", "set", "txtAdministration", "2", "My \"Best\" Server" });
+    EXPECT_EQ(result.code, 0);
+    EXPECT_EQ(result.err,
+        QStringLiteral("Warning: Host holds a double quote: the server would read the value as "
+                       "ending there\n"));
+    EXPECT_TRUE(
+        readBytes(file(QStringLiteral("Default.ini"))).contains("AdminSettings2=My \"Best\" Server\r\n"));
+
+    const QString out = path(QStringLiteral("quoted.cfg"));
+    result = runInGame({ "config", "--name", "quoted", "--out", out });
+    EXPECT_EQ(result.code, 0) << result.err.toStdString();
+    EXPECT_TRUE(result.err.contains(QStringLiteral("Warning: Host holds a double quote")));
+    EXPECT_TRUE(readBytes(out).contains("seta sv_hostname \"My \"Best\" Server\"\r\n")) << "written as typed";
+
+    result = run({ "profile", "set", "txtAdministration", "2", "plain" });
+    EXPECT_TRUE(result.err.isEmpty()) << result.err.toStdString();
+}
+
 TEST_F(CommandsTest, ANamedProfileIsUsedInsteadOfTheDefault)
 {
     const QString named = path(QStringLiteral("clan.ini"));
@@ -176,24 +196,4 @@ TEST_F(CommandsTest, TheMessageKeepsItsLines)
     EXPECT_EQ(run({ "message", "show" }).out, QStringLiteral("Welcome\nNo camping\n"));
     EXPECT_EQ(run({ "message", "set", "two", "words" }).code, 2) << "an unquoted text is a usage error";
     EXPECT_EQ(readBytes(file(kMessageFile)), QByteArray("Welcome\r\nNo camping\r\n"));
-}
-
-TEST_F(CommandsTest, AValueTheServerWouldMisreadIsKeptAndWarnedAboutWhereverItIsUsed)
-{
-    CliResult result = run({ "profile", "set", "txtAdministration", "2", "My \"Best\" Server" });
-    EXPECT_EQ(result.code, 0);
-    EXPECT_EQ(result.err,
-        QStringLiteral("Warning: Host holds a double quote: the server would read the value as "
-                       "ending there\n"));
-    EXPECT_TRUE(
-        readBytes(file(QStringLiteral("Default.ini"))).contains("AdminSettings2=My \"Best\" Server\r\n"));
-
-    const QString out = path(QStringLiteral("quoted.cfg"));
-    result = runInGame({ "config", "--name", "quoted", "--out", out });
-    EXPECT_EQ(result.code, 0) << result.err.toStdString();
-    EXPECT_TRUE(result.err.contains(QStringLiteral("Warning: Host holds a double quote")));
-    EXPECT_TRUE(readBytes(out).contains("seta sv_hostname \"My \"Best\" Server\"\r\n")) << "written as typed";
-
-    result = run({ "profile", "set", "txtAdministration", "2", "plain" });
-    EXPECT_TRUE(result.err.isEmpty()) << result.err.toStdString();
 }

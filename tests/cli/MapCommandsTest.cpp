@@ -36,6 +36,20 @@ struct MapCommandsTest : CliFolders {
 
 } // namespace
 
+// Which entries count as maps, and that a scan starts the list afresh, the scanner's own tests hold.
+TEST_F(MapCommandsTest, ScanWritesTheMapListAndPrintsTheCountReadBack)
+{
+    test::writeZip(main + QStringLiteral("/maps1.pk3"), { "maps/dm/x1.bsp", "maps/obj/y1.bsp" });
+    test::writeZip(main + QStringLiteral("/pak6.PK3"), { "maps/dm/mohdm6.bsp" });
+    const CliResult scanned = runInGame({ "scan" });
+    ASSERT_EQ(scanned.code, 0) << scanned.err.toStdString();
+    EXPECT_EQ(scanned.out, QStringLiteral("3 Maps available\n"));
+    EXPECT_EQ(scanned.err, QString()) << "no progress when standard error is not a terminal";
+    EXPECT_EQ(readBytes(mapList()),
+        crlfLines({ "maps1.pk3,x1,x1,x1,ffa team round", "maps1.pk3,y1,y1,y1,objective",
+            "pak6.PK3,mohdm6,mohdm6,,ffa team round" }));
+}
+
 TEST_F(MapCommandsTest, AMissingMainFolderResetsTheStoredGameFolder)
 {
     const QString noMain = path(QStringLiteral("elsewhere"));
@@ -126,18 +140,4 @@ TEST(ConsoleScanProgressTest, OneLineRewrittenInPlaceAndClearedBeforeABox)
         QStringLiteral("\rScanning .... 1/3\rScanning .... 2/3\rScanning longname.pk3 .... 2/3"
                        "\rScanning b.pk3 .... 2/3       ")
             + cleared + QStringLiteral("Trouble\n"));
-}
-
-// Which entries count as maps, and that a scan starts the list afresh, the scanner's own tests hold.
-TEST_F(MapCommandsTest, ScanWritesTheMapListAndPrintsTheCountReadBack)
-{
-    test::writeZip(main + QStringLiteral("/maps1.pk3"), { "maps/dm/x1.bsp", "maps/obj/y1.bsp" });
-    test::writeZip(main + QStringLiteral("/pak6.PK3"), { "maps/dm/mohdm6.bsp" });
-    const CliResult scanned = runInGame({ "scan" });
-    ASSERT_EQ(scanned.code, 0) << scanned.err.toStdString();
-    EXPECT_EQ(scanned.out, QStringLiteral("3 Maps available\n"));
-    EXPECT_EQ(scanned.err, QString()) << "no progress when standard error is not a terminal";
-    EXPECT_EQ(readBytes(mapList()),
-        crlfLines({ "maps1.pk3,x1,x1,x1,ffa team round", "maps1.pk3,y1,y1,y1,objective",
-            "pak6.PK3,mohdm6,mohdm6,,ffa team round" }));
 }

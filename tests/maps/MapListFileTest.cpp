@@ -39,6 +39,20 @@ TEST(MapListFile, GroupsConsecutiveArchivesIgnoringCaseAndCountsMalformedLinesWi
     EXPECT_TRUE(t.prompter.boxes().isEmpty());
 }
 
+TEST(MapListFile, AMissingListAsksForANewScan)
+{
+    test::TestContext t;
+    EXPECT_FALSE(LoadAvailableMaps(t.context).has_value());
+    ASSERT_EQ(t.prompter.boxes().size(), 1);
+    EXPECT_EQ(t.prompter.boxes()[0].text,
+        QStringLiteral("Unable to locate Fortwright Map List, please run a new Map Scan        "));
+    EXPECT_EQ(t.prompter.boxes()[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(t.prompter.boxes()[0].title, QStringLiteral("Fortwright"));
+
+    test::writeBytes(t.dataFile(QStringLiteral("Main.efr")), {});
+    EXPECT_EQ(LoadAvailableMaps(t.context)->countText(), QStringLiteral("0 Maps available"));
+}
+
 TEST(MapListFile, ALargeListReadsTheSameWhereverItsLinesAndLineEndsFallInTheReading)
 {
     // A first line whose CR is the 65,536th byte, one far longer than that, then thousands of
@@ -86,18 +100,4 @@ TEST(MapNameIndex, FindsWhatASearchInCatalogueOrderFinds)
         const MapEntry* found = index.find(name);
         EXPECT_EQ(found, searched(name)) << name.toStdString();
     }
-}
-
-TEST(MapListFile, AMissingListAsksForANewScan)
-{
-    test::TestContext t;
-    EXPECT_FALSE(LoadAvailableMaps(t.context).has_value());
-    ASSERT_EQ(t.prompter.boxes().size(), 1);
-    EXPECT_EQ(t.prompter.boxes()[0].text,
-        QStringLiteral("Unable to locate Fortwright Map List, please run a new Map Scan        "));
-    EXPECT_EQ(t.prompter.boxes()[0].icon, MessageIcon::Exclamation);
-    EXPECT_EQ(t.prompter.boxes()[0].title, QStringLiteral("Fortwright"));
-
-    test::writeBytes(t.dataFile(QStringLiteral("Main.efr")), {});
-    EXPECT_EQ(LoadAvailableMaps(t.context)->countText(), QStringLiteral("0 Maps available"));
 }

@@ -86,37 +86,6 @@ TEST_F(WizardFixture, PagesAndButtonsFollowTheTable)
     EXPECT_EQ(t.prompter.texts().last(), QStringLiteral("Exit Map Wizard?        "));
 }
 
-TEST_F(WizardFixture, FinishStoresThePageSavesTheCycleOrStaysOpen)
-{
-    MapWizard::canOpen(profile, t.context);
-    MapWizard wizard(profile, t.context);
-    wizard.mapListClicked();
-    wizard.press(B::Next, 1);
-    wizard.press(B::Next);
-    wizard.values().movement = { "1", "2", "3", "4", "5" };
-
-    t.prompter.choose(QString());
-    EXPECT_EQ(wizard.press(B::Finish), R::Stay) << "a cancelled save dialog keeps the wizard open";
-    EXPECT_EQ(wizard.cycle().Gravities[1], QStringLiteral("g_gravity 5")) << "Finish stored page 3 first";
-    EXPECT_EQ(t.prompter.dialogs().last().title, QStringLiteral("Save Advanced Map Cycle"));
-    EXPECT_EQ(t.prompter.dialogs().last().filter, QStringLiteral("Map Cycle (*.cfg)|*.cfg"));
-
-    const QString path = t.mainFile(QStringLiteral("mycycle.cfg"));
-    t.prompter.choose(path);
-    EXPECT_EQ(wizard.press(B::Finish), R::Saved);
-    EXPECT_EQ(wizard.savedPath(), path);
-    EXPECT_EQ(t.prompter.boxes().last().title, QStringLiteral("Advanced Map Cycle"));
-    EXPECT_EQ(t.prompter.boxes().last().text, QStringLiteral("File has been Saved        "));
-    const QString body = readAnsiFile(path);
-    EXPECT_TRUE(body.contains(
-        QStringLiteral("set m2 \"set g_gametype 4;map mohdm1;seta g_speed 4;seta g_gravity 5;exec "
-                       "2mycycle.cfg;wait;set nextmap vstr m1\r\n")))
-        << body.toStdString();
-    EXPECT_TRUE(body.contains(
-        QStringLiteral("set m1 \"set g_gametype 4;map obj_team1;seta sv_maxvelocity 6000;seta g_gravity "
-                       "800;exec 1mycycle.cfg;wait;set nextmap vstr m2\r\n")));
-}
-
 TEST_F(WizardFixture, PickingAMapTwiceAsksAndPagesStoreTheirValues)
 {
     MapWizard::canOpen(profile, t.context);
@@ -148,4 +117,35 @@ TEST_F(WizardFixture, PickingAMapTwiceAsksAndPagesStoreTheirValues)
     wizard.press(B::Next);
     EXPECT_EQ(wizard.cycle().GameTypes[0], QStringLiteral("g_gametype 0"))
         << "no option chosen leaves the game type";
+}
+
+TEST_F(WizardFixture, FinishStoresThePageSavesTheCycleOrStaysOpen)
+{
+    MapWizard::canOpen(profile, t.context);
+    MapWizard wizard(profile, t.context);
+    wizard.mapListClicked();
+    wizard.press(B::Next, 1);
+    wizard.press(B::Next);
+    wizard.values().movement = { "1", "2", "3", "4", "5" };
+
+    t.prompter.choose(QString());
+    EXPECT_EQ(wizard.press(B::Finish), R::Stay) << "a cancelled save dialog keeps the wizard open";
+    EXPECT_EQ(wizard.cycle().Gravities[1], QStringLiteral("g_gravity 5")) << "Finish stored page 3 first";
+    EXPECT_EQ(t.prompter.dialogs().last().title, QStringLiteral("Save Advanced Map Cycle"));
+    EXPECT_EQ(t.prompter.dialogs().last().filter, QStringLiteral("Map Cycle (*.cfg)|*.cfg"));
+
+    const QString path = t.mainFile(QStringLiteral("mycycle.cfg"));
+    t.prompter.choose(path);
+    EXPECT_EQ(wizard.press(B::Finish), R::Saved);
+    EXPECT_EQ(wizard.savedPath(), path);
+    EXPECT_EQ(t.prompter.boxes().last().title, QStringLiteral("Advanced Map Cycle"));
+    EXPECT_EQ(t.prompter.boxes().last().text, QStringLiteral("File has been Saved        "));
+    const QString body = readAnsiFile(path);
+    EXPECT_TRUE(body.contains(
+        QStringLiteral("set m2 \"set g_gametype 4;map mohdm1;seta g_speed 4;seta g_gravity 5;exec "
+                       "2mycycle.cfg;wait;set nextmap vstr m1\r\n")))
+        << body.toStdString();
+    EXPECT_TRUE(body.contains(
+        QStringLiteral("set m1 \"set g_gametype 4;map obj_team1;seta sv_maxvelocity 6000;seta g_gravity "
+                       "800;exec 1mycycle.cfg;wait;set nextmap vstr m2\r\n")));
 }

@@ -46,6 +46,19 @@ TEST_F(RotationFixture, StartingMapFollowsTheExactObjectiveRule)
     EXPECT_EQ(t.prompter.boxes().size(), 3) << "no current row: nothing happens";
 }
 
+TEST_F(RotationFixture, SortIsCaseSensitiveAndKeepsTheStartingMap)
+{
+    for (const char* name : { "b", "a", "C", "B" })
+        commands.add(QString::fromLatin1(name), QString(), QString());
+    commands.setStartingMap(0);
+    commands.sort(0, true);
+    EXPECT_EQ(names(), QStringList({ "B", "C", "a", "b" }));
+    commands.sort(0, false);
+    EXPECT_EQ(names(), QStringList({ "b", "a", "C", "B" }));
+    EXPECT_EQ(rotation.startingMap, QStringLiteral("Map dm/b"));
+    EXPECT_EQ(rotation.markerTag, QStringLiteral("0"));
+}
+
 TEST_F(RotationFixture, RemoveAndClearAskFirst)
 {
     commands.add(QStringLiteral("one"), QString(), QString());
@@ -108,17 +121,4 @@ TEST_F(RotationFixture, SavedCycleOpenAndReset)
     commands.resetCycle();
     EXPECT_TRUE(rotation.savedCyclePath.isEmpty());
     EXPECT_EQ(t.prompter.boxes().size(), boxes) << "a path whose file is gone is cleared without asking";
-}
-
-TEST_F(RotationFixture, SortIsCaseSensitiveAndKeepsTheStartingMap)
-{
-    for (const char* name : { "b", "a", "C", "B" })
-        commands.add(QString::fromLatin1(name), QString(), QString());
-    commands.setStartingMap(0);
-    commands.sort(0, true);
-    EXPECT_EQ(names(), QStringList({ "B", "C", "a", "b" }));
-    commands.sort(0, false);
-    EXPECT_EQ(names(), QStringList({ "b", "a", "C", "B" }));
-    EXPECT_EQ(rotation.startingMap, QStringLiteral("Map dm/b"));
-    EXPECT_EQ(rotation.markerTag, QStringLiteral("0"));
 }

@@ -51,6 +51,33 @@ TEST_F(SettingsFixture, EachDocumentedErrorNumber)
         });
 }
 
+TEST_F(SettingsFixture, TextsAndWindowPositionsKeepTheirPlaceAndKind)
+{
+    settings.SaveSetting(section, QStringLiteral("FirstTime"), QStringLiteral("1"));
+    settings.SaveSetting(section, QStringLiteral("left"), 1234.6);
+    settings.SaveSetting(section, QStringLiteral("top"), 2.5);
+
+    CAppSettings reopened(store);
+    reopened.Init(QStringLiteral("_DezeveRovorare"), QStringLiteral("Fortwright"));
+    const QVariant first = reopened.GetSetting(section, QStringLiteral("firsttime"));
+    EXPECT_EQ(first.typeId(), QMetaType::QString);
+    EXPECT_EQ(first.toString(), QStringLiteral("1"));
+    EXPECT_EQ(reopened.GetSetting(section, QStringLiteral("top")).toInt(), 2)
+        << "halves go to the even number";
+
+    reopened.SaveSetting(section, QStringLiteral("LEFT"), 10.0);
+    const auto values = openRegistryStore(store)->values(
+        RegistryRoot::LocalMachine, QStringLiteral("Software\\_DezeveRovorare\\Fortwright\\Fortwright"));
+    ASSERT_TRUE(values);
+    ASSERT_EQ(values->size(), 3);
+    EXPECT_EQ((*values)[1].name, QStringLiteral("left"))
+        << "a replaced value keeps its place and first spelling";
+    EXPECT_EQ((*values)[1].value, RegistryValue::dword(10));
+    reopened.SaveSetting(section, QStringLiteral("width"), 2147483647.0);
+    EXPECT_EQ(reopened.GetSetting(section, QStringLiteral("width")).toInt(), 2147483647)
+        << "the largest a value holds";
+}
+
 TEST_F(SettingsFixture, AnUnreadableStoreIsSetAsideNeverOverwrittenUnseen)
 {
     const QList<QByteArray> broken { QByteArray("{\"format\": \"Fortwright registry\", \"version\": 1, \"ke"),
@@ -82,31 +109,4 @@ TEST_F(SettingsFixture, AnUnreadableStoreIsSetAsideNeverOverwrittenUnseen)
     ASSERT_TRUE(e);
     EXPECT_EQ(e->number(), AppSettingsError::SaveFailed);
     EXPECT_TRUE(e->description().contains(QStringLiteral("could not be written")));
-}
-
-TEST_F(SettingsFixture, TextsAndWindowPositionsKeepTheirPlaceAndKind)
-{
-    settings.SaveSetting(section, QStringLiteral("FirstTime"), QStringLiteral("1"));
-    settings.SaveSetting(section, QStringLiteral("left"), 1234.6);
-    settings.SaveSetting(section, QStringLiteral("top"), 2.5);
-
-    CAppSettings reopened(store);
-    reopened.Init(QStringLiteral("_DezeveRovorare"), QStringLiteral("Fortwright"));
-    const QVariant first = reopened.GetSetting(section, QStringLiteral("firsttime"));
-    EXPECT_EQ(first.typeId(), QMetaType::QString);
-    EXPECT_EQ(first.toString(), QStringLiteral("1"));
-    EXPECT_EQ(reopened.GetSetting(section, QStringLiteral("top")).toInt(), 2)
-        << "halves go to the even number";
-
-    reopened.SaveSetting(section, QStringLiteral("LEFT"), 10.0);
-    const auto values = openRegistryStore(store)->values(
-        RegistryRoot::LocalMachine, QStringLiteral("Software\\_DezeveRovorare\\Fortwright\\Fortwright"));
-    ASSERT_TRUE(values);
-    ASSERT_EQ(values->size(), 3);
-    EXPECT_EQ((*values)[1].name, QStringLiteral("left"))
-        << "a replaced value keeps its place and first spelling";
-    EXPECT_EQ((*values)[1].value, RegistryValue::dword(10));
-    reopened.SaveSetting(section, QStringLiteral("width"), 2147483647.0);
-    EXPECT_EQ(reopened.GetSetting(section, QStringLiteral("width")).toInt(), 2147483647)
-        << "the largest a value holds";
 }

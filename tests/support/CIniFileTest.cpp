@@ -46,6 +46,19 @@ TEST_F(IniFixture, EachDocumentedErrorNumberAndARefusedWriteCreatesNothing)
     EXPECT_FALSE(QFileInfo::exists(path));
 }
 
+TEST_F(IniFixture, NumbersOutsideSixteenBitsFailAndValuesStopAt254Characters)
+{
+    file("[Server]\r\nbig=32768\r\nlow=-32769\r\nedge=-32768\r\nempty=\r\nlong=" + QByteArray(300, 'x')
+        + "\r\n");
+    const QString s = QStringLiteral("server");
+    EXPECT_EQ(ini.GetNumericValue(s, QStringLiteral("edge")), -32768);
+    EXPECT_EQ(ini.GetNumericValue(s, QStringLiteral("missing")), -1);
+    EXPECT_EQ(ini.GetNumericValue(s, QStringLiteral("empty")), -1);
+    EXPECT_EQ(raised([&] { ini.GetNumericValue(s, QStringLiteral("big")); }), IniFileError::ComponentFailure);
+    EXPECT_EQ(raised([&] { ini.GetNumericValue(s, QStringLiteral("low")); }), IniFileError::ComponentFailure);
+    EXPECT_EQ(ini.GetStringValue(s, QStringLiteral("long")), QString(254, QLatin1Char('x')));
+}
+
 TEST_F(IniFixture, WritesReplaceInPlaceAppendAtTheEndOfTheSectionAndKeepTheRest)
 {
     // Written by another tool: LF line ends, a comment, padding, a blank line, no final line end.
@@ -60,17 +73,4 @@ TEST_F(IniFixture, WritesReplaceInPlaceAppendAtTheEndOfTheSectionAndKeepTheRest)
         << "a new section goes last, on lines of its own; the value keeps its blanks";
     EXPECT_EQ(ini.GetStringValue(QStringLiteral("C"), QStringLiteral("z")), QStringLiteral("two  lines"))
         << "and reads back trimmed";
-}
-
-TEST_F(IniFixture, NumbersOutsideSixteenBitsFailAndValuesStopAt254Characters)
-{
-    file("[Server]\r\nbig=32768\r\nlow=-32769\r\nedge=-32768\r\nempty=\r\nlong=" + QByteArray(300, 'x')
-        + "\r\n");
-    const QString s = QStringLiteral("server");
-    EXPECT_EQ(ini.GetNumericValue(s, QStringLiteral("edge")), -32768);
-    EXPECT_EQ(ini.GetNumericValue(s, QStringLiteral("missing")), -1);
-    EXPECT_EQ(ini.GetNumericValue(s, QStringLiteral("empty")), -1);
-    EXPECT_EQ(raised([&] { ini.GetNumericValue(s, QStringLiteral("big")); }), IniFileError::ComponentFailure);
-    EXPECT_EQ(raised([&] { ini.GetNumericValue(s, QStringLiteral("low")); }), IniFileError::ComponentFailure);
-    EXPECT_EQ(ini.GetStringValue(s, QStringLiteral("long")), QString(254, QLatin1Char('x')));
 }
