@@ -4,10 +4,10 @@
 #include "maps/Pk3Archive.h"
 #include "maps/ScanProgress.h"
 #include "support/AppContext.h"
-#include "support/Clock.h"
-#include "support/ErrorReporter.h"
-#include "support/PathHelpers.h"
-#include "support/PlatformServices.h"
+#include "support/errors/ErrorReporter.h"
+#include "support/files/PathHelpers.h"
+#include "support/platform/Clock.h"
+#include "support/platform/PlatformServices.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

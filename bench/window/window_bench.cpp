@@ -12,8 +12,8 @@
 #include "maps/Pk3Archive.h"
 #include "profile/AppState.h"
 #include "profile/ListFiles.h"
-#include "support/Prompter.h"
-#include "support/WholeFileBatch.h"
+#include "support/files/WholeFileBatch.h"
+#include "support/platform/Prompter.h"
 
 #include <QApplication>
 #include <QDir>

@@ -3,8 +3,8 @@
 #include "app/MenuEntry.h"
 #include "app/ProfileBinder.h"
 #include "profile/ListEditing.h"
-#include "support/Clock.h"
-#include "support/Prompter.h"
+#include "support/platform/Clock.h"
+#include "support/platform/Prompter.h"
 
 #include <QGridLayout>
 #include <QHeaderView>

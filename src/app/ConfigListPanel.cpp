@@ -4,9 +4,9 @@
 #include "app/ProfileBinder.h"
 #include "profile/ListEditing.h"
 #include "support/AppContext.h"
-#include "support/CFileDialog.h"
-#include "support/ErrorReporter.h"
-#include "support/Prompter.h"
+#include "support/errors/ErrorReporter.h"
+#include "support/platform/CFileDialog.h"
+#include "support/platform/Prompter.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

@@ -5,11 +5,11 @@
 #include "app/Resources.h"
 #include "profile/AppState.h"
 #include "server/InterruptedSaves.h"
-#include "support/CErrorHandler.h"
-#include "support/CFile.h"
-#include "support/DataFolder.h"
-#include "support/GuardedRoutine.h"
-#include "support/PathHelpers.h"
+#include "support/errors/CErrorHandler.h"
+#include "support/errors/GuardedRoutine.h"
+#include "support/files/CFile.h"
+#include "support/files/DataFolder.h"
+#include "support/files/PathHelpers.h"
 
 #include <QApplication>
 #include <QFileInfo>

@@ -3,9 +3,9 @@
 #include "app/DesktopServices.h"
 #include "app/QtPrompter.h"
 #include "support/AppContext.h"
-#include "support/Clock.h"
-#include "support/DataFolder.h"
-#include "support/ErrorReporter.h"
+#include "support/errors/ErrorReporter.h"
+#include "support/files/DataFolder.h"
+#include "support/platform/Clock.h"
 
 #include <QObject>
 #include <memory>

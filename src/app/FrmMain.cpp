@@ -27,12 +27,12 @@
 #include "server/LocalAddress.h"
 #include "server/ServerMessenger.h"
 #include "support/AppContext.h"
-#include "support/ErrorReporter.h"
-#include "support/MExceptionHandler.h"
-#include "support/PlatformServices.h"
-#include "support/Prompter.h"
-#include "support/RegularFile.h"
-#include "support/WholeFileBatch.h"
+#include "support/errors/ErrorReporter.h"
+#include "support/errors/MExceptionHandler.h"
+#include "support/files/RegularFile.h"
+#include "support/files/WholeFileBatch.h"
+#include "support/platform/PlatformServices.h"
+#include "support/platform/Prompter.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,7 +1,7 @@
 #include "app/HeaderPanel.h"
 
 #include "profile/SettingsCatalogue.h"
-#include "support/Prompter.h"
+#include "support/platform/Prompter.h"
 
 #include <QEvent>
 #include <QHBoxLayout>

@@ -2,7 +2,7 @@
 
 #include "app/MainCommands.h"
 #include "profile/SettingsCatalogue.h"
-#include "support/Prompter.h"
+#include "support/platform/Prompter.h"
 
 namespace fw {
 namespace {

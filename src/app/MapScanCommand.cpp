@@ -5,7 +5,7 @@
 #include "maps/MapScanner.h"
 #include "profile/AppState.h"
 #include "support/AppContext.h"
-#include "support/Prompter.h"
+#include "support/platform/Prompter.h"
 
 namespace fw {
 

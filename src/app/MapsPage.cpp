@@ -5,7 +5,7 @@
 #include "generate/MapList.h"
 #include "maps/MapCatalogue.h"
 #include "support/AppContext.h"
-#include "support/PlatformServices.h"
+#include "support/platform/PlatformServices.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "support/Prompter.h"
+#include "support/platform/Prompter.h"
 
 class QWidget;
 

@@ -1,7 +1,7 @@
 #include "app/SpinField.h"
 
 #include "profile/FieldValueRules.h"
-#include "support/NumericText.h"
+#include "support/text/NumericText.h"
 
 #include <QLineEdit>
 #include <algorithm>

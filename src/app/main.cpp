@@ -1,8 +1,8 @@
 #include "app/FortwrightApp.h"
 #include "maps/Pk3Archive.h"
-#include "support/DataFolder.h"
-#include "support/FortwrightError.h"
-#include "support/Prompter.h"
+#include "support/errors/FortwrightError.h"
+#include "support/files/DataFolder.h"
+#include "support/platform/Prompter.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

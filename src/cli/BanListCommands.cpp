@@ -5,7 +5,7 @@
 #include "cli/StoredList.h"
 #include "profile/ListEditing.h"
 #include "profile/ListFiles.h"
-#include "support/Clock.h"
+#include "support/platform/Clock.h"
 
 namespace fw::cli {
 namespace {

@@ -2,8 +2,8 @@
 
 #include "cli/CliSession.h"
 #include "cli/StoredGameFolder.h"
-#include "support/DataFolder.h"
-#include "support/FortwrightError.h"
+#include "support/errors/FortwrightError.h"
+#include "support/files/DataFolder.h"
 
 namespace fw::cli {
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "cli/CommandRegistry.h"
-#include "support/PlatformServices.h"
+#include "support/platform/PlatformServices.h"
 
 #include <QStringList>
 #include <QTextStream>

@@ -1,7 +1,7 @@
 #include "cli/CliSession.h"
 
 #include "server/InterruptedSaves.h"
-#include "support/PathHelpers.h"
+#include "support/files/PathHelpers.h"
 
 namespace fw::cli {
 

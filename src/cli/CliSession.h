@@ -2,10 +2,10 @@
 
 #include "cli/ConsolePrompter.h"
 #include "support/AppContext.h"
-#include "support/Clock.h"
-#include "support/DataFolder.h"
-#include "support/ErrorReporter.h"
-#include "support/PlatformServices.h"
+#include "support/errors/ErrorReporter.h"
+#include "support/files/DataFolder.h"
+#include "support/platform/Clock.h"
+#include "support/platform/PlatformServices.h"
 
 #include <QTextStream>
 #include <memory>

@@ -5,7 +5,7 @@
 #include "cli/StoredList.h"
 #include "profile/ListEditing.h"
 #include "profile/ListFiles.h"
-#include "support/Prompter.h"
+#include "support/platform/Prompter.h"
 
 #include <QFileInfo>
 

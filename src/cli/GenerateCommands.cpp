@@ -13,7 +13,7 @@
 #include "profile/AdvancedCycle.h"
 #include "profile/ListFiles.h"
 #include "server/RunConfigName.h"
-#include "support/PathHelpers.h"
+#include "support/files/PathHelpers.h"
 
 #include <QDir>
 #include <QFileInfo>

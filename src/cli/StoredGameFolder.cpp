@@ -1,7 +1,7 @@
 #include "cli/StoredGameFolder.h"
 
 #include "profile/AppState.h"
-#include "support/DataFolder.h"
+#include "support/files/DataFolder.h"
 
 namespace fw::cli {
 

@@ -3,14 +3,14 @@
 #include "generate/GeneratedFileText.h"
 #include "profile/AdvancedCycle.h"
 #include "profile/SettingsCatalogue.h"
-#include "support/AnsiCodec.h"
-#include "support/AnsiTextFile.h"
 #include "support/AppContext.h"
-#include "support/FortwrightError.h"
-#include "support/NumericText.h"
-#include "support/PathHelpers.h"
-#include "support/Prompter.h"
-#include "support/WholeFileBatch.h"
+#include "support/errors/FortwrightError.h"
+#include "support/files/AnsiTextFile.h"
+#include "support/files/PathHelpers.h"
+#include "support/files/WholeFileBatch.h"
+#include "support/platform/Prompter.h"
+#include "support/text/AnsiCodec.h"
+#include "support/text/NumericText.h"
 
 #include <cmath>
 

@@ -2,10 +2,10 @@
 
 #include "generate/GeneratedFileText.h"
 #include "profile/ServerProfile.h"
-#include "support/AnsiTextFile.h"
 #include "support/AppContext.h"
-#include "support/ErrorReporter.h"
-#include "support/WholeFileBatch.h"
+#include "support/errors/ErrorReporter.h"
+#include "support/files/AnsiTextFile.h"
+#include "support/files/WholeFileBatch.h"
 
 namespace fw {
 

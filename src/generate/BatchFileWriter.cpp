@@ -4,9 +4,9 @@
 #include "generate/LaunchLine.h"
 #include "generate/ScriptExport.h"
 #include "profile/SettingsCatalogue.h"
-#include "support/AnsiTextFile.h"
 #include "support/AppContext.h"
-#include "support/Prompter.h"
+#include "support/files/AnsiTextFile.h"
+#include "support/platform/Prompter.h"
 
 namespace fw {
 

@@ -1,8 +1,8 @@
 #include "generate/ConfigName.h"
 
 #include "profile/ServerProfile.h"
-#include "support/PathHelpers.h"
-#include "support/Prompter.h"
+#include "support/files/PathHelpers.h"
+#include "support/platform/Prompter.h"
 
 namespace fw {
 

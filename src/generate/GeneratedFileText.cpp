@@ -1,7 +1,7 @@
 #include "generate/GeneratedFileText.h"
 
 #include "profile/SettingsCatalogue.h"
-#include "support/Clock.h"
+#include "support/platform/Clock.h"
 
 namespace fw {
 

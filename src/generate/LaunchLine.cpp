@@ -2,8 +2,8 @@
 
 #include "generate/LaunchValues.h"
 #include "profile/ServerProfile.h"
-#include "support/NumericText.h"
-#include "support/PathHelpers.h"
+#include "support/files/PathHelpers.h"
+#include "support/text/NumericText.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 #include "generate/SavePathDialog.h"
 
-#include "support/CFileDialog.h"
+#include "support/platform/CFileDialog.h"
 
 namespace fw {
 

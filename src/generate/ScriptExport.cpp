@@ -2,8 +2,8 @@
 
 #include "generate/SavePathDialog.h"
 #include "support/AppContext.h"
-#include "support/ErrorReporter.h"
-#include "support/WholeFileBatch.h"
+#include "support/errors/ErrorReporter.h"
+#include "support/files/WholeFileBatch.h"
 
 namespace fw {
 

@@ -3,9 +3,9 @@
 #include "generate/ConfigName.h"
 #include "generate/LaunchValues.h"
 #include "profile/ServerProfile.h"
-#include "support/NumericText.h"
-#include "support/PathHelpers.h"
-#include "support/Prompter.h"
+#include "support/files/PathHelpers.h"
+#include "support/platform/Prompter.h"
+#include "support/text/NumericText.h"
 
 namespace fw {
 

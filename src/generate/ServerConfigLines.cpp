@@ -4,7 +4,7 @@
 #include "generate/MapList.h"
 #include "profile/DmFlags.h"
 #include "profile/ServerProfile.h"
-#include "support/NumericText.h"
+#include "support/text/NumericText.h"
 
 #include <optional>
 

@@ -7,14 +7,14 @@
 #include "generate/MapList.h"
 #include "generate/SavePathDialog.h"
 #include "generate/ServerConfigLines.h"
-#include "generate/SocketErrorMessages.h"
 #include "generate/WrittenFileViewer.h"
 #include "profile/ServerProfile.h"
-#include "support/AnsiTextFile.h"
 #include "support/AppContext.h"
-#include "support/ErrorReporter.h"
-#include "support/PathHelpers.h"
-#include "support/Prompter.h"
+#include "support/errors/ErrorReporter.h"
+#include "support/errors/SocketErrorMessages.h"
+#include "support/files/AnsiTextFile.h"
+#include "support/files/PathHelpers.h"
+#include "support/platform/Prompter.h"
 
 #include <QFileInfo>
 

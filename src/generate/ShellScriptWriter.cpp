@@ -3,10 +3,10 @@
 #include "generate/GeneratedFileText.h"
 #include "generate/ScriptExport.h"
 #include "profile/SettingsCatalogue.h"
-#include "support/AnsiTextFile.h"
 #include "support/AppContext.h"
-#include "support/PathHelpers.h"
-#include "support/Prompter.h"
+#include "support/files/AnsiTextFile.h"
+#include "support/files/PathHelpers.h"
+#include "support/platform/Prompter.h"
 
 namespace fw {
 

@@ -1,6 +1,6 @@
 #include "generate/WrittenFileViewer.h"
 
-#include "support/PlatformServices.h"
+#include "support/platform/PlatformServices.h"
 
 #include <QFileInfo>
 

@@ -1,9 +1,9 @@
 #include "maps/MapListFile.h"
 
-#include "support/AnsiCodec.h"
 #include "support/AppContext.h"
-#include "support/Prompter.h"
-#include "support/RegularFile.h"
+#include "support/files/RegularFile.h"
+#include "support/platform/Prompter.h"
+#include "support/text/AnsiCodec.h"
 
 #include <QFile>
 #include <algorithm>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "maps/MapCatalogue.h"
-#include "support/RegularFile.h"
+#include "support/files/RegularFile.h"
 
 #include <future>
 #include <optional>

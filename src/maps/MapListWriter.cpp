@@ -1,9 +1,9 @@
 #include "maps/MapListWriter.h"
 
-#include "support/AnsiCodec.h"
-#include "support/FortwrightError.h"
-#include "support/RegularFile.h"
-#include "support/WholeFileBatch.h"
+#include "support/errors/FortwrightError.h"
+#include "support/files/RegularFile.h"
+#include "support/files/WholeFileBatch.h"
+#include "support/text/AnsiCodec.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -7,11 +7,11 @@
 #include "profile/AppState.h"
 #include "profile/SettingsCatalogue.h"
 #include "support/AppContext.h"
-#include "support/DataFolder.h"
-#include "support/ErrorReporter.h"
-#include "support/FortwrightError.h"
-#include "support/PathHelpers.h"
-#include "support/Prompter.h"
+#include "support/errors/ErrorReporter.h"
+#include "support/errors/FortwrightError.h"
+#include "support/files/DataFolder.h"
+#include "support/files/PathHelpers.h"
+#include "support/platform/Prompter.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -5,10 +5,10 @@
 #include "profile/ListFiles.h"
 #include "profile/ServerProfile.h"
 #include "support/AppContext.h"
-#include "support/CFileDialog.h"
-#include "support/ErrorReporter.h"
-#include "support/PathHelpers.h"
-#include "support/Prompter.h"
+#include "support/errors/ErrorReporter.h"
+#include "support/files/PathHelpers.h"
+#include "support/platform/CFileDialog.h"
+#include "support/platform/Prompter.h"
 
 namespace fw {
 namespace {

@@ -1,7 +1,7 @@
 #include "maps/Pk3Archive.h"
 
-#include "support/FortwrightError.h"
-#include "support/ReadOnlyFile.h"
+#include "support/errors/FortwrightError.h"
+#include "support/files/ReadOnlyFile.h"
 
 #include <QDir>
 #include <QFile>

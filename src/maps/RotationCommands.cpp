@@ -1,8 +1,8 @@
 #include "maps/RotationCommands.h"
 
 #include "support/AppContext.h"
-#include "support/CFileDialog.h"
-#include "support/Prompter.h"
+#include "support/platform/CFileDialog.h"
+#include "support/platform/Prompter.h"
 
 #include <QFileInfo>
 #include <algorithm>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "support/CAppSettings.h"
+#include "support/settings/CAppSettings.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #include "profile/GridFile.h"
 
-#include "support/AnsiTextFile.h"
+#include "support/files/AnsiTextFile.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>

@@ -1,8 +1,8 @@
 #include "profile/ListEditing.h"
 
-#include "support/Clock.h"
-#include "support/FortwrightError.h"
-#include "support/Prompter.h"
+#include "support/errors/FortwrightError.h"
+#include "support/platform/Clock.h"
+#include "support/platform/Prompter.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -2,11 +2,11 @@
 
 #include "profile/GridFile.h"
 #include "profile/ServerProfile.h"
-#include "support/AnsiCodec.h"
-#include "support/AnsiTextFile.h"
 #include "support/AppContext.h"
-#include "support/FortwrightError.h"
-#include "support/WholeFileBatch.h"
+#include "support/errors/FortwrightError.h"
+#include "support/files/AnsiTextFile.h"
+#include "support/files/WholeFileBatch.h"
+#include "support/text/AnsiCodec.h"
 
 #include <QFileInfo>
 #include <algorithm>

@@ -4,14 +4,14 @@
 #include "profile/ProfileLayout.h"
 #include "profile/ProfileTextCodec.h"
 #include "profile/ServerProfile.h"
-#include "support/AnsiCodec.h"
-#include "support/CIniFile.h"
-#include "support/FortwrightError.h"
-#include "support/IniDocument.h"
-#include "support/NumericText.h"
-#include "support/ProfileReads.h"
-#include "support/RegularFile.h"
-#include "support/WholeFileBatch.h"
+#include "support/errors/FortwrightError.h"
+#include "support/files/RegularFile.h"
+#include "support/files/WholeFileBatch.h"
+#include "support/ini/CIniFile.h"
+#include "support/ini/IniDocument.h"
+#include "support/ini/IniReads.h"
+#include "support/text/AnsiCodec.h"
+#include "support/text/NumericText.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,8 +2,8 @@
 
 #include "profile/ProfileFile.h"
 #include "support/AppContext.h"
-#include "support/CFileDialog.h"
-#include "support/PathHelpers.h"
+#include "support/files/PathHelpers.h"
+#include "support/platform/CFileDialog.h"
 
 namespace fw {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "support/CFileDialog.h"
+#include "support/platform/CFileDialog.h"
 
 #include <QString>
 

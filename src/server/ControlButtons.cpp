@@ -7,9 +7,9 @@
 #include "server/ServerLauncher.h"
 #include "server/ServerMessenger.h"
 #include "support/AppContext.h"
-#include "support/NumericText.h"
-#include "support/PathHelpers.h"
-#include "support/Prompter.h"
+#include "support/files/PathHelpers.h"
+#include "support/platform/Prompter.h"
+#include "support/text/NumericText.h"
 
 #include <QFile>
 

@@ -4,7 +4,7 @@
 #include "profile/ListFiles.h"
 #include "profile/ProfileStore.h"
 #include "support/AppContext.h"
-#include "support/DataFolder.h"
+#include "support/files/DataFolder.h"
 
 #include <QDir>
 #include <QFileInfo>

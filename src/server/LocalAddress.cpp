@@ -1,6 +1,6 @@
 #include "server/LocalAddress.h"
 
-#include "support/Prompter.h"
+#include "support/platform/Prompter.h"
 
 #include <QHostAddress>
 #include <QStringList>

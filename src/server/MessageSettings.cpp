@@ -2,8 +2,8 @@
 
 #include "generate/LaunchValues.h"
 #include "profile/ServerProfile.h"
-#include "support/FortwrightError.h"
-#include "support/NumericText.h"
+#include "support/errors/FortwrightError.h"
+#include "support/text/NumericText.h"
 
 #include <limits>
 

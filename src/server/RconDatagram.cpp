@@ -1,6 +1,6 @@
 #include "server/RconDatagram.h"
 
-#include "support/AnsiCodec.h"
+#include "support/text/AnsiCodec.h"
 
 namespace fw {
 

@@ -1,7 +1,7 @@
 #include "server/RunConfigName.h"
 
 #include "generate/ConfigName.h"
-#include "support/Prompter.h"
+#include "support/platform/Prompter.h"
 
 namespace fw {
 

@@ -2,9 +2,9 @@
 
 #include "generate/LaunchLine.h"
 #include "support/AppContext.h"
-#include "support/FortwrightError.h"
-#include "support/PathHelpers.h"
-#include "support/PlatformServices.h"
+#include "support/errors/FortwrightError.h"
+#include "support/files/PathHelpers.h"
+#include "support/platform/PlatformServices.h"
 
 #include <QDir>
 #include <QFile>

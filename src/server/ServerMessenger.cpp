@@ -1,14 +1,14 @@
 #include "server/ServerMessenger.h"
 
-#include "generate/SocketErrorMessages.h"
 #include "profile/ServerProfile.h"
 #include "server/MessageSettings.h"
 #include "server/RconDatagram.h"
 #include "server/UdpDatagramLink.h"
 #include "support/AppContext.h"
-#include "support/ErrorReporter.h"
-#include "support/PlatformServices.h"
-#include "support/Prompter.h"
+#include "support/errors/ErrorReporter.h"
+#include "support/errors/SocketErrorMessages.h"
+#include "support/platform/PlatformServices.h"
+#include "support/platform/Prompter.h"
 
 #include <cmath>
 

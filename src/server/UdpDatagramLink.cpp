@@ -1,7 +1,7 @@
 #include "server/UdpDatagramLink.h"
 
-#include "server/SocketErrorNumbers.h"
-#include "support/FortwrightError.h"
+#include "server/QtSocketErrors.h"
+#include "support/errors/FortwrightError.h"
 
 #include <QHostInfo>
 

@@ -1,6 +1,6 @@
 #include "support/AppContext.h"
 
-#include "support/PathHelpers.h"
+#include "support/files/PathHelpers.h"
 
 namespace fw {
 

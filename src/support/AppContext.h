@@ -1,6 +1,6 @@
 #pragma once
 
-#include "support/RegistryStore.h"
+#include "support/settings/RegistryStore.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #include "CliRun.h"
 #include "cli/CliSession.h"
-#include "support/Prompter.h"
+#include "support/platform/Prompter.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

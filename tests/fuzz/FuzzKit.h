@@ -4,10 +4,10 @@
 // that libFuzzer keeps the input.
 
 #include "support/AppContext.h"
-#include "support/Clock.h"
-#include "support/ErrorReporter.h"
-#include "support/PlatformServices.h"
-#include "support/Prompter.h"
+#include "support/errors/ErrorReporter.h"
+#include "support/platform/Clock.h"
+#include "support/platform/PlatformServices.h"
+#include "support/platform/Prompter.h"
 
 #include <QByteArray>
 #include <QString>

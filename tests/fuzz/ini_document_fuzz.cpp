@@ -1,7 +1,7 @@
 // Bytes as an INI file: reading must stay linear and in bounds, and what it reads must survive
 // being written back, both into the same document and into a new one.
 #include "FuzzKit.h"
-#include "support/IniDocument.h"
+#include "support/ini/IniDocument.h"
 
 #include <QList>
 

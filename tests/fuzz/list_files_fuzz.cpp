@@ -3,7 +3,7 @@
 #include "FuzzKit.h"
 #include "profile/ListFiles.h"
 #include "profile/ProfileLists.h"
-#include "support/FortwrightError.h"
+#include "support/errors/FortwrightError.h"
 
 using namespace fw;
 

@@ -6,7 +6,7 @@
 #include "profile/ProfileFile.h"
 #include "profile/ServerProfile.h"
 #include "profile/SettingsCatalogue.h"
-#include "support/IniDocument.h"
+#include "support/ini/IniDocument.h"
 
 using namespace fw;
 

@@ -1,8 +1,8 @@
 // Bytes as the settings store: a file it cannot read reads as empty and is moved aside, never
 // overwritten, by the first change; a file it can read keeps every value through a change.
 #include "FuzzKit.h"
-#include "support/FileRegistryStore.h"
-#include "support/FortwrightError.h"
+#include "support/errors/FortwrightError.h"
+#include "support/settings/FileRegistryStore.h"
 
 #include <QFile>
 #include <QJsonArray>

@@ -1,6 +1,6 @@
 #include "GenerateFixture.h"
 
-#include "support/AnsiCodec.h"
+#include "support/text/AnsiCodec.h"
 #include "testkit/TestData.h"
 
 namespace fw::test {

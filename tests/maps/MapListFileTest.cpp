@@ -1,6 +1,6 @@
 #include "maps/MapListFile.h"
 #include "maps/MapNameIndex.h"
-#include "support/AnsiCodec.h"
+#include "support/text/AnsiCodec.h"
 #include "testkit/QtPrinters.h"
 #include "testkit/TestContext.h"
 

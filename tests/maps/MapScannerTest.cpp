@@ -1,6 +1,6 @@
 #include "maps/MapScanner.h"
 #include "profile/SettingsCatalogue.h"
-#include "support/FortwrightError.h"
+#include "support/errors/FortwrightError.h"
 #include "testkit/QtPrinters.h"
 #include "testkit/RecordingScanProgress.h"
 #include "testkit/TestContext.h"

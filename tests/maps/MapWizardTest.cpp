@@ -1,7 +1,7 @@
 #include "maps/MapWizard.h"
 #include "profile/ListFiles.h"
 #include "profile/ServerProfile.h"
-#include "support/AnsiTextFile.h"
+#include "support/files/AnsiTextFile.h"
 #include "testkit/TestContext.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "maps/Pk3Archive.h"
 #include "maps/ScanRules.h"
-#include "support/FortwrightError.h"
+#include "support/errors/FortwrightError.h"
 #include "testkit/QtPrinters.h"
 #include "testkit/TestContext.h"
 #include "testkit/ZipFixture.h"

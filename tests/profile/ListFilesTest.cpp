@@ -1,7 +1,7 @@
 #include "profile/ListFiles.h"
 #include "profile/GridFile.h"
 #include "profile/ServerProfile.h"
-#include "support/FortwrightError.h"
+#include "support/errors/FortwrightError.h"
 #include "testkit/Raised.h"
 #include "testkit/TestContext.h"
 

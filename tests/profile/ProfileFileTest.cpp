@@ -1,6 +1,6 @@
 #include "profile/ProfileFile.h"
 #include "profile/ServerProfile.h"
-#include "support/AnsiCodec.h"
+#include "support/text/AnsiCodec.h"
 #include "testkit/TestContext.h"
 #include "testkit/TestData.h"
 

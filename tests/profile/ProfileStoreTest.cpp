@@ -1,6 +1,6 @@
 #include "profile/ProfileStore.h"
 #include "profile/ServerProfile.h"
-#include "support/PathHelpers.h"
+#include "support/files/PathHelpers.h"
 #include "testkit/TestContext.h"
 
 #include <QDir>

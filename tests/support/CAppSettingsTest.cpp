@@ -1,6 +1,6 @@
-#include "support/CAppSettings.h"
-#include "support/FortwrightError.h"
-#include "support/RegistryStore.h"
+#include "support/settings/CAppSettings.h"
+#include "support/errors/FortwrightError.h"
+#include "support/settings/RegistryStore.h"
 #include "testkit/Raised.h"
 #include "testkit/TestContext.h"
 

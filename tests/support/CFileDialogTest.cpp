@@ -1,4 +1,4 @@
-#include "support/CFileDialog.h"
+#include "support/platform/CFileDialog.h"
 #include "testkit/ScriptedPrompter.h"
 
 #include <gtest/gtest.h>

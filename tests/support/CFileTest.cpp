@@ -1,5 +1,5 @@
-#include "support/CFile.h"
-#include "support/FortwrightError.h"
+#include "support/files/CFile.h"
+#include "support/errors/FortwrightError.h"
 #include "testkit/Raised.h"
 #include "testkit/TestContext.h"
 

@@ -1,5 +1,5 @@
-#include "support/CIniFile.h"
-#include "support/FortwrightError.h"
+#include "support/ini/CIniFile.h"
+#include "support/errors/FortwrightError.h"
 #include "testkit/Raised.h"
 #include "testkit/TestContext.h"
 

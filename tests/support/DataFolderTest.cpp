@@ -1,4 +1,4 @@
-#include "support/DataFolder.h"
+#include "support/files/DataFolder.h"
 #include "testkit/QtPrinters.h"
 
 #include <QDir>

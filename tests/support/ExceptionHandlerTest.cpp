@@ -1,6 +1,6 @@
-#include "support/Clock.h"
-#include "support/ExceptionNames.h"
-#include "support/MExceptionHandler.h"
+#include "support/errors/ExceptionNames.h"
+#include "support/errors/MExceptionHandler.h"
+#include "support/platform/Clock.h"
 #include "testkit/TestContext.h"
 
 #include <QRegularExpression>

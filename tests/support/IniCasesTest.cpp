@@ -1,5 +1,5 @@
-#include "support/IniDocument.h"
-#include "support/ProfileReads.h"
+#include "support/ini/IniDocument.h"
+#include "support/ini/IniReads.h"
 
 #include <QFile>
 #include <QJsonDocument>

@@ -1,5 +1,5 @@
-#include "support/ErrorReporter.h"
-#include "support/PathHelpers.h"
+#include "support/errors/ErrorReporter.h"
+#include "support/files/PathHelpers.h"
 #include "testkit/TestContext.h"
 
 #include <QDir>

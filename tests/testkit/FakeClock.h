@@ -1,6 +1,6 @@
 #pragma once
 
-#include "support/Clock.h"
+#include "support/platform/Clock.h"
 
 #include <QTimeZone>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "support/PlatformServices.h"
+#include "support/platform/PlatformServices.h"
 
 #include <QList>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "support/FortwrightError.h"
+#include "support/errors/FortwrightError.h"
 
 #include <functional>
 #include <initializer_list>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "support/AppContext.h"
-#include "support/ErrorReporter.h"
+#include "support/errors/ErrorReporter.h"
 #include "testkit/FakeClock.h"
 #include "testkit/FakePlatformServices.h"
 #include "testkit/QtPrinters.h"

@@ -1,0 +1,95 @@
+#include "support/errors/ExceptionNames.h"
+
+#include <array>
+#include <csignal>
+
+namespace fw {
+namespace {
+
+struct NamedCode {
+    quint32 code;
+    const char* name;
+};
+
+constexpr std::array<NamedCode, 23> kNames { {
+    { ExceptionCode::AccessViolation, "Access Violation" },
+    { ExceptionCode::DataTypeMisalignment, "Data Type Misalignment" },
+    { ExceptionCode::Breakpoint, "Breakpoint" },
+    { ExceptionCode::SingleStep, "Single Step" },
+    { ExceptionCode::ArrayBoundsExceeded, "Array Bounds Exceeded" },
+    { 0xC000008Du, "Float Denormal Operand" },
+    { ExceptionCode::FloatDivideByZero, "Divide By Zero" },
+    { ExceptionCode::FloatInexactResult, "Floating Point Inexact Result" },
+    { ExceptionCode::FloatInvalidOperation, "Invalid Operation" },
+    { ExceptionCode::FloatOverflow, "Float Overflow" },
+    { 0xC0000092u, "Float Stack Check" },
+    { ExceptionCode::FloatUnderflow, "Float Underflow" },
+    { ExceptionCode::IntegerDivideByZero, "Integer Divide By Zero" },
+    { ExceptionCode::IntegerOverflow, "Integer Overflow" },
+    { ExceptionCode::PrivilegedInstruction, "Privileged Instruction" },
+    { ExceptionCode::InPageError, "In Page Error" },
+    { ExceptionCode::IllegalInstruction, "Illegal Instruction" },
+    { 0xC0000025u, "Non Continuable Exception" },
+    { ExceptionCode::StackOverflow, "Stack Overflow" },
+    { 0xC0000026u, "Invalid Disposition" },
+    { 0x80000001u, "Guard Page Violation" },
+    { 0xC0000008u, "Invalid Handle" },
+    { 0xC000013Au, "Control-C Exit" },
+} };
+
+} // namespace
+
+const char* knownExceptionName(quint32 code) noexcept
+{
+    for (const NamedCode& entry : kNames) {
+        if (entry.code == code)
+            return entry.name;
+    }
+    return nullptr;
+}
+
+QString exceptionName(quint32 code)
+{
+    if (const char* name = knownExceptionName(code))
+        return QString::fromLatin1(name);
+    return QStringLiteral("Unknown (&H%1)")
+        .arg(QString::number(code, 16).toUpper().rightJustified(8, QLatin1Char('0')));
+}
+
+#ifdef Q_OS_UNIX
+quint32 posixFaultCode(int signal, int signalCode) noexcept
+{
+    switch (signal) {
+    case SIGBUS:
+        return signalCode == BUS_ADRALN ? ExceptionCode::DataTypeMisalignment : ExceptionCode::InPageError;
+    case SIGILL:
+        return signalCode == ILL_PRVOPC || signalCode == ILL_PRVREG ? ExceptionCode::PrivilegedInstruction
+                                                                    : ExceptionCode::IllegalInstruction;
+    case SIGTRAP:
+        return signalCode == TRAP_TRACE ? ExceptionCode::SingleStep : ExceptionCode::Breakpoint;
+    case SIGFPE:
+        switch (signalCode) {
+        case FPE_INTDIV:
+            return ExceptionCode::IntegerDivideByZero;
+        case FPE_INTOVF:
+            return ExceptionCode::IntegerOverflow;
+        case FPE_FLTDIV:
+            return ExceptionCode::FloatDivideByZero;
+        case FPE_FLTOVF:
+            return ExceptionCode::FloatOverflow;
+        case FPE_FLTUND:
+            return ExceptionCode::FloatUnderflow;
+        case FPE_FLTRES:
+            return ExceptionCode::FloatInexactResult;
+        case FPE_FLTSUB:
+            return ExceptionCode::ArrayBoundsExceeded;
+        default:
+            return ExceptionCode::FloatInvalidOperation;
+        }
+    default:
+        return ExceptionCode::AccessViolation;
+    }
+}
+#endif
+
+} // namespace fw

@@ -1,0 +1,98 @@
+#include "support/files/DataFolder.h"
+
+#include "support/errors/FortwrightError.h"
+#include "support/settings/RegistryStore.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace fw {
+
+bool isInstalledProgramFolder(const QString& executableFolder)
+{
+    const QString folder = QDir::cleanPath(QFileInfo(executableFolder).absoluteFilePath());
+    return QFileInfo(folder).fileName() == QLatin1String("bin")
+        && QFileInfo(folder + QStringLiteral("/../share")).isDir();
+}
+
+QString resolveDataFolder(const QString& optionValue)
+{
+    return resolveDataFolder(
+        optionValue, QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString());
+}
+
+QString resolveDataFolder(const QString& optionValue, const QString& executableFolder)
+{
+    QString folder = optionValue;
+    if (folder.isEmpty())
+        folder = qEnvironmentVariable("FORTWRIGHT_HOME");
+    // An installed program's folder is shared by every user, even where root could write to it.
+    if (folder.isEmpty() && !executableFolder.isEmpty() && !isInstalledProgramFolder(executableFolder)
+        && QFileInfo(executableFolder).isWritable())
+        folder = executableFolder;
+    if (folder.isEmpty())
+        folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    folder = QDir(folder).absolutePath();
+    const QString shown = QDir::toNativeSeparators(folder);
+    if (QFileInfo(folder).exists() && !QFileInfo(folder).isDir())
+        throw FortwrightError(RuntimeError::PathFileAccess, kExecutableName,
+            QStringLiteral("The data folder %1 is a file, not a folder").arg(shown));
+    if (!QDir().mkpath(folder))
+        throw FortwrightError(RuntimeError::PathFileAccess, kExecutableName,
+            QStringLiteral("The data folder %1 cannot be created").arg(shown));
+    return folder;
+}
+
+SessionFolders resolveSessionFolders(const QString& dataDirOption)
+{
+    SessionFolders folders;
+    folders.dataDir = resolveDataFolder(dataDirOption);
+    folders.settingsStore = qEnvironmentVariable("FORTWRIGHT_SETTINGS");
+    const bool dataFolderNamed
+        = !dataDirOption.isEmpty() || !qEnvironmentVariable("FORTWRIGHT_HOME").isEmpty();
+    if (folders.settingsStore.isEmpty())
+        folders.settingsStore = dataFolderNamed
+            ? QDir(folders.dataDir).filePath(QStringLiteral("registry.json"))
+            : defaultSettingsStorePath();
+    folders.settingsStore = QFileInfo(folders.settingsStore).absoluteFilePath();
+    return folders;
+}
+
+QString defaultGameFolder()
+{
+#ifdef Q_OS_WIN
+    return QStringLiteral("C:\\Program Files\\MOHAA");
+#else
+    return QDir::homePath() + QStringLiteral("/mohaa");
+#endif
+}
+
+QString cleanGameFolder(const QString& stored)
+{
+    qsizetype first = 0;
+    qsizetype end = stored.size();
+    while (first < end && stored.at(first) == QLatin1Char(' '))
+        ++first;
+    while (end > first && stored.at(end - 1) == QLatin1Char(' '))
+        --end;
+    QString folder = stored.mid(first, end - first);
+    if (folder.endsWith(QChar(0)))
+        folder.chop(1);
+    return folder;
+}
+
+bool sameFolder(const QString& a, const QString& b)
+{
+    const auto canonical = [](const QString& path) {
+        return QDir::cleanPath(QFileInfo(QDir::fromNativeSeparators(path)).absoluteFilePath());
+    };
+#ifdef Q_OS_WIN
+    return canonical(a).compare(canonical(b), Qt::CaseInsensitive) == 0;
+#else
+    return canonical(a) == canonical(b);
+#endif
+}
+
+} // namespace fw

@@ -1,0 +1,50 @@
+#include "support/platform/PlatformServices.h"
+
+#include <QProcess>
+#include <QStandardPaths>
+#include <QSysInfo>
+
+namespace fw {
+
+bool SystemPlatformServices::startDetached(
+    const QString& program, const QStringList& arguments, const QString& workingDir, QString* error)
+{
+    QProcess process;
+    process.setProgram(program);
+    process.setArguments(arguments);
+    process.setWorkingDirectory(workingDir);
+    if (process.startDetached())
+        return true;
+    if (error)
+        *error = process.errorString();
+    return false;
+}
+
+bool SystemPlatformServices::openDocument(const QString& path)
+{
+    return openUrl(path);
+}
+
+bool SystemPlatformServices::openUrl(const QString& url)
+{
+#ifdef Q_OS_WIN
+    return QProcess::startDetached(
+        QStringLiteral("cmd"), { QStringLiteral("/c"), QStringLiteral("start"), QString(), url });
+#else
+    const QString opener = findExecutable(QStringLiteral("xdg-open"));
+    return !opener.isEmpty() && QProcess::startDetached(opener, { url });
+#endif
+}
+
+QString SystemPlatformServices::computerName() const
+{
+    // What QHostInfo::localHostName() answers, without linking the network module.
+    return QSysInfo::machineHostName();
+}
+
+QString SystemPlatformServices::findExecutable(const QString& name) const
+{
+    return QStandardPaths::findExecutable(name);
+}
+
+} // namespace fw
