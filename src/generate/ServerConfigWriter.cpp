@@ -14,6 +14,7 @@
 #include "support/errors/SocketErrorMessages.h"
 #include "support/files/AnsiTextFile.h"
 #include "support/files/PathHelpers.h"
+#include "support/files/WholeFileBatch.h"
 #include "support/platform/Prompter.h"
 
 #include <QFileInfo>
@@ -119,12 +120,16 @@ std::optional<WrittenConfiguration> CreateMOHAAConfiguration(const ServerProfile
 
         ServerConfigInputs inputs;
         inputs.mapList = gstr_MakeMapList(profile.rotation);
+        inputs.launch = gatherLaunchValues(profile);
+        // A configuration that cannot be created leaves the helper files and the ban list as
+        // they were: its own file is opened before they are written.
+        StagedFile configuration(written.path);
         ensureHelperFiles(ctx, hooks);
         inputs.createdOnLine = createdOnLine(QStringLiteral("// "), ctx.clock);
-        inputs.launch = gatherLaunchValues(profile);
         inputs.execNames = existingAdditionalConfigs(profile);
         inputs.banListWritten = writeBanList(profile, ctx, hooks);
-        writeAnsiLines(written.path, serverConfigLines(profile, inputs));
+        configuration.write(AnsiTextBuilder().lines(serverConfigLines(profile, inputs)).bytes());
+        configuration.commit();
         notify(hooks, written.path);
         written.launch = inputs.launch;
 

@@ -41,8 +41,9 @@ struct WrittenConfiguration {
 };
 
 // Writes the server configuration of profile under configName to target. Missing default.cfg
-// and autoexec.cfg are created, Banned.cfg is written when addresses are banned. Starting the
-// server is the caller's. Nothing after a failure, which has been shown to the user.
+// and autoexec.cfg are created, Banned.cfg is written when addresses are banned; none of them
+// when the configuration itself cannot be created. Starting the server is the caller's. Nothing
+// after a failure, which has been shown to the user.
 std::optional<WrittenConfiguration> CreateMOHAAConfiguration(const ServerProfile& profile, AppContext& ctx,
     ConfigurationTarget target, const QString& configName, const ConfigurationHooks& hooks = {});
 
