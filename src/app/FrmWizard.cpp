@@ -1,7 +1,10 @@
 #include "app/FrmWizard.h"
 
 #include "app/SpinField.h"
+#include "generate/AdvancedCycleWriter.h"
 #include "maps/WizardFields.h"
+#include "support/AppContext.h"
+#include "support/platform/Prompter.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -51,6 +54,7 @@ QGroupBox* numberFrame(const QString& title, WizardGroup group, QList<SpinField*
 
 FrmWizard::FrmWizard(const ServerProfile& profile, AppContext& context, QWidget* parent)
     : QDialog(parent)
+    , m_context(context)
     , m_wizard(profile, context)
     , m_pages(new QStackedWidget)
     , m_maps(new QTableWidget(0, 3))
@@ -205,9 +209,21 @@ void FrmWizard::cmdNav_Click(int index)
     showState();
     if (result == MapWizard::Result::Stay)
         return;
+    const bool finishing = result == MapWizard::Result::Finished;
+    if (finishing && !saveCycle())
+        return;
     m_done = true;
-    emit finished(result == MapWizard::Result::Saved ? m_wizard.savedPath() : QString());
+    emit finished(finishing ? m_wizard.cyclePath() : QString());
     close();
+}
+
+bool FrmWizard::saveCycle()
+{
+    if (!gbln_MakeAdvancedCycle(m_wizard.cyclePath(), m_wizard.cycle(), m_context))
+        return false;
+    m_context.prompter.inform(
+        QStringLiteral("File has been Saved") + kEightBlanks, QStringLiteral("Advanced Map Cycle"));
+    return true;
 }
 
 QPushButton* FrmWizard::navButton(int index) const

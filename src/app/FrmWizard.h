@@ -44,7 +44,10 @@ private:
     void collect();
     void showState();
     void updateDmFlagSum();
+    // Writes the cycle Finish handed over; false (the writer has said why) keeps the wizard open.
+    bool saveCycle();
 
+    AppContext& m_context;
     MapWizard m_wizard;
     QStackedWidget* m_pages;
     QTableWidget* m_maps;

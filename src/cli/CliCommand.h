@@ -4,6 +4,8 @@
 #include <QCommandLineParser>
 #include <QList>
 #include <QStringList>
+#include <memory>
+#include <vector>
 
 namespace fw::cli {
 
@@ -35,5 +37,8 @@ protected:
     virtual void run(CliSession& session, const QCommandLineParser& parser, const QStringList& positional)
         = 0;
 };
+
+// The tool's commands, each owned by the list that holds it.
+using CommandList = std::vector<std::unique_ptr<CliCommand>>;
 
 } // namespace fw::cli

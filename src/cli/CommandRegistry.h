@@ -2,12 +2,7 @@
 
 #include "cli/CliCommand.h"
 
-#include <memory>
-#include <vector>
-
 namespace fw::cli {
-
-using CommandList = std::vector<std::unique_ptr<CliCommand>>;
 
 // Every command of the tool, in the order the usage text lists them.
 CommandList makeCommands();

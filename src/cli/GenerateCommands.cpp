@@ -92,9 +92,9 @@ protected:
             failUnless(exportServerConfiguration(profile, context, hooks));
             return;
         }
-        std::optional<QString> name = exportConfigName(profile, context.prompter);
+        const std::optional<QString> name = exportConfigName(profile, context.prompter);
         failUnless(name.has_value());
-        if (!CreateMOHAAConfiguration(profile, context, false, *name, hooks))
+        if (!CreateMOHAAConfiguration(profile, context, ConfigurationTarget::GameMainFolder, *name, hooks))
             CliSession::fail(QStringLiteral("Could not create server cfg!"));
     }
 };

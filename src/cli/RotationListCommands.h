@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/CommandRegistry.h"
+#include "cli/CliCommand.h"
 
 namespace fw::cli {
 

@@ -14,6 +14,7 @@
 #include "support/errors/SocketErrorMessages.h"
 #include "support/files/AnsiTextFile.h"
 #include "support/files/PathHelpers.h"
+#include "support/files/WholeFileBatch.h"
 #include "support/platform/Prompter.h"
 
 #include <QFileInfo>
@@ -88,58 +89,62 @@ bool writeBanList(const ServerProfile& profile, AppContext& ctx, const Configura
     return false;
 }
 
-void reportFailure(AppContext& ctx, const std::exception& e)
-{
-    const FortwrightError error = FortwrightError::fromStd(e);
-    if (hasSocketErrorMessage(error.number()))
-        ctx.prompter.warn(socketErrorMessage(error.number()) + kEightBlanks);
-    else
-        ctx.errors.report(QStringLiteral("::Code.CreateMOHAAConfiguration(Function)"), error);
-}
-
 } // namespace
 
-bool CreateMOHAAConfiguration(const ServerProfile& profile, AppContext& ctx, bool exportMode,
-    QString& configName, const ConfigurationHooks& hooks)
+void reportConfigurationFailure(AppContext& ctx, const std::exception& error)
 {
+    const FortwrightError failure = FortwrightError::fromStd(error);
+    if (hasSocketErrorMessage(failure.number()))
+        ctx.prompter.warn(socketErrorMessage(failure.number()) + kEightBlanks);
+    else
+        ctx.errors.report(QStringLiteral("::Code.CreateMOHAAConfiguration(Function)"), failure);
+}
+
+std::optional<WrittenConfiguration> CreateMOHAAConfiguration(const ServerProfile& profile, AppContext& ctx,
+    ConfigurationTarget target, const QString& configName, const ConfigurationHooks& hooks)
+{
+    const bool exporting = target == ConfigurationTarget::AskedPath;
     BusyScope busy(hooks.setBusy);
     try {
-        configName.replace(QLatin1Char(' '), QLatin1Char('_'));
-        QString path;
-        if (exportMode) {
-            path = askSavePath(ctx.prompter, QStringLiteral("Save Configuration File"),
+        WrittenConfiguration written;
+        written.configName = QString(configName).replace(QLatin1Char(' '), QLatin1Char('_'));
+        if (exporting) {
+            written.path = askSavePath(ctx.prompter, QStringLiteral("Save Configuration File"),
                 QStringLiteral("Server Configuration File (*.cfg)|*.cfg"),
                 addSlash(ctx.gamePath) + QStringLiteral("Main"));
-            if (path.isEmpty())
-                return true;
+            if (written.path.isEmpty())
+                return written;
         } else {
-            path = ctx.mainFile(configName.toLower());
+            written.path = ctx.mainFile(written.configName.toLower());
         }
 
         ServerConfigInputs inputs;
         inputs.mapList = gstr_MakeMapList(profile.rotation);
+        inputs.launch = gatherLaunchValues(profile);
+        // A configuration that cannot be created leaves the helper files and the ban list as
+        // they were: its own file is opened before they are written.
+        StagedFile configuration(written.path);
         ensureHelperFiles(ctx, hooks);
         inputs.createdOnLine = createdOnLine(QStringLiteral("// "), ctx.clock);
-        inputs.launch = gatherLaunchValues(profile);
         inputs.execNames = existingAdditionalConfigs(profile);
         inputs.banListWritten = writeBanList(profile, ctx, hooks);
-        writeAnsiLines(path, serverConfigLines(profile, inputs));
-        notify(hooks, path);
+        configuration.write(AnsiTextBuilder().lines(serverConfigLines(profile, inputs)).bytes());
+        configuration.commit();
+        notify(hooks, written.path);
+        written.launch = inputs.launch;
 
-        if (exportMode) {
+        if (exporting) {
             busy.done();
             ctx.prompter.inform(
-                QLatin1Char('\'') + configName + QStringLiteral("' has been created") + kEightBlanks);
+                QLatin1Char('\'') + written.configName + QStringLiteral("' has been created") + kEightBlanks);
             if (hooks.show == ShowWritten::Yes)
-                showWrittenFile(ctx.services, path, NotepadFallback::DesktopOpen);
-        } else if (hooks.launch) {
-            hooks.launch(inputs.launch, profile, configName);
+                showWrittenFile(ctx.services, written.path, NotepadFallback::DesktopOpen);
         }
-        return true;
+        return written;
     } catch (const std::exception& e) {
         busy.done();
-        reportFailure(ctx, e);
-        return false;
+        reportConfigurationFailure(ctx, e);
+        return std::nullopt;
     }
 }
 
@@ -148,7 +153,7 @@ bool exportServerConfiguration(const ServerProfile& profile, AppContext& ctx, co
     std::optional<QString> fileName = exportConfigName(profile, ctx.prompter);
     if (!fileName)
         return false;
-    if (CreateMOHAAConfiguration(profile, ctx, true, *fileName, hooks))
+    if (CreateMOHAAConfiguration(profile, ctx, ConfigurationTarget::AskedPath, *fileName, hooks))
         return true;
     ctx.prompter.critical(QStringLiteral("Could not create server cfg!") + kEightBlanks);
     return false;

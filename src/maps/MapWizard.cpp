@@ -1,6 +1,5 @@
 #include "maps/MapWizard.h"
 
-#include "generate/AdvancedCycleWriter.h"
 #include "maps/WizardFields.h"
 #include "profile/ListFiles.h"
 #include "profile/ServerProfile.h"
@@ -136,12 +135,8 @@ MapWizard::Result MapWizard::finish()
     dialog.setFileName(QString());
     if (!dialog.Show(false) || dialog.FileName().isEmpty())
         return Result::Stay;
-    if (!gbln_MakeAdvancedCycle(dialog.FileName(), m_cycle, m_context))
-        return Result::Stay;
-    m_context.prompter.inform(
-        QStringLiteral("File has been Saved") + kEightBlanks, QStringLiteral("Advanced Map Cycle"));
-    m_savedPath = dialog.FileName();
-    return Result::Saved;
+    m_cyclePath = dialog.FileName();
+    return Result::Finished;
 }
 
 } // namespace fw

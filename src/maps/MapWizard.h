@@ -24,11 +24,14 @@ struct WizardValues {
 };
 
 // The Map Wizard without its window: the per-map record handed over from the main window, the
-// three pages, the buttons' availability, and Finish through the advanced-cycle writer.
+// three pages, the buttons' availability, and Finish, which hands the cycle and its chosen path
+// to the caller to write.
 class MapWizard {
 public:
     enum Button { Help = 0, Back = 1, Next = 2, Finish = 3, Cancel = 4 };
-    enum class Result { Stay, Closed, Saved };
+    // Closed: Cancel was confirmed. Finished: a path was chosen; the caller writes cycle() there
+    // and lets the wizard go once that worked.
+    enum class Result { Stay, Closed, Finished };
 
     MapWizard(const ServerProfile& profile, AppContext& context);
 
@@ -47,10 +50,11 @@ public:
     bool finishEnabled() const { return m_finishEnabled; }
 
     WizardValues& values() { return m_values; }
+    // What the advanced-cycle writer takes: the record as the pages have filled it.
     const AdvancedCycle& cycle() const { return m_cycle; }
     const QList<RotationRow>& mapList() const { return m_mapList; }
-    // The saved cycle's path after a successful Finish.
-    const QString& savedPath() const { return m_savedPath; }
+    // The file chosen at Finish.
+    const QString& cyclePath() const { return m_cyclePath; }
 
 private:
     void storeGameOptions();
@@ -67,7 +71,7 @@ private:
     bool m_backEnabled = false;
     bool m_nextEnabled = false;
     bool m_finishEnabled = false;
-    QString m_savedPath;
+    QString m_cyclePath;
 };
 
 } // namespace fw

@@ -4,8 +4,7 @@
 #include "profile/ProfileStore.h"
 #include "profile/ServerProfile.h"
 #include "server/RunConfigName.h"
-#include "server/ServerLauncher.h"
-#include "server/ServerMessenger.h"
+#include "server/RunLaunch.h"
 #include "support/AppContext.h"
 #include "support/files/PathHelpers.h"
 #include "support/platform/Prompter.h"
@@ -37,24 +36,19 @@ bool ControlButtons::run(const std::function<void()>& minimise)
     const std::optional<QString> name = checkedRunConfigName(m_profile, prompter);
     if (!name)
         return false;
-    QString fileName = configFileName(*name);
     if (m_profile.rotation.rows.isEmpty() && m_profile.rotation.savedCyclePath.isEmpty()) {
         prompter.warn(QStringLiteral("No Maps have been selected. Please select at least one map to cycle.")
             + kEightBlanks);
         return false;
     }
 
-    ConfigurationHooks hooks;
-    hooks.launch = [this, &minimise](
-                       const LaunchValues& values, const ServerProfile& profile, const QString& configName) {
-        launchServer(values, profile, configName, m_ctx);
-        if (leadingNumber(profile.text(G::txtSeverMessageTime)) > 0)
-            m_messenger.StartServerMessages();
+    const std::optional<WrittenConfiguration> written = CreateMOHAAConfiguration(
+        m_profile, m_ctx, ConfigurationTarget::GameMainFolder, configFileName(*name));
+    if (written && launchWrittenConfiguration(*written, m_profile, m_ctx, m_messenger)) {
         if (minimise)
             minimise();
-    };
-    if (CreateMOHAAConfiguration(m_profile, m_ctx, false, fileName, hooks))
         return true;
+    }
     prompter.critical(QStringLiteral("Unable to launch Server") + kEightBlanks);
     return false;
 }

@@ -58,6 +58,8 @@ TEST_F(WizardWindowTest, WalksTheRotationThroughThePagesAndSavesTheCycle)
     const QString path = t.mainFile(QStringLiteral("mycycle.cfg"));
     t.prompter.choose(path);
     wizard->navButton(3)->click();
+    EXPECT_EQ(t.prompter.boxes().last().title, QStringLiteral("Advanced Map Cycle"));
+    EXPECT_EQ(t.prompter.boxes().last().text, QStringLiteral("File has been Saved        "));
     EXPECT_EQ(window.profile().rotation.savedCyclePath, path);
     EXPECT_TRUE(window.isVisible()) << "the main window comes back";
     EXPECT_TRUE(test::readBytes(path).contains("set m2 \"set g_gametype 3;map mohdm1;seta g_speed 300;"));

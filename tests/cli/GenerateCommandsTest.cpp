@@ -78,6 +78,17 @@ TEST_F(GenerateCommandsTest, ConfigWritesWhereRunWritesOrWhereOutSays)
     EXPECT_TRUE(abc.contains("// Banned List\r\nexec Banned.cfg\r\n"));
 }
 
+TEST_F(GenerateCommandsTest, ConfigThatCannotBeCreatedWritesNothing)
+{
+    set("txtAdministration", "1", "abc");
+    writeBytes(file(QStringLiteral("Banned.dat")), crlfLines({ "Added\tIP", "01/02/2003\t10.0.0.9" }));
+    const CliResult result = runInGame({ "config", "--out", path("missing/q.cfg") });
+    EXPECT_EQ(result.code, 1);
+    EXPECT_EQ(QDir(game + QStringLiteral("/Main")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+        QStringList())
+        << "neither the ban list nor the helper files";
+}
+
 TEST_F(GenerateCommandsTest, ConfigRefusesAMissingNameAndAMissingGameFolder)
 {
     CliResult result = runInGame({ "config", "--name", "   " });

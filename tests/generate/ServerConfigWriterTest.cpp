@@ -23,7 +23,8 @@ protected:
 
     bool runMode(QString name = QStringLiteral("server.cfg"))
     {
-        return CreateMOHAAConfiguration(profile, t.context, false, name, hooks);
+        return CreateMOHAAConfiguration(profile, t.context, ConfigurationTarget::GameMainFolder, name, hooks)
+            .has_value();
     }
     QByteArray written(const QString& name = QStringLiteral("server.cfg"))
     {
@@ -37,8 +38,14 @@ protected:
 
 TEST_F(ServerConfigWriter, InitialSettingsWithOneDeathmatchMapAndHelperFiles)
 {
-    ASSERT_TRUE(runMode());
-    EXPECT_EQ(written(), expectedData(kDefaultConfig));
+    const std::optional<WrittenConfiguration> done = CreateMOHAAConfiguration(
+        profile, t.context, ConfigurationTarget::GameMainFolder, QStringLiteral("Server 1.cfg"), hooks);
+    ASSERT_TRUE(done);
+    EXPECT_EQ(done->path, t.mainFile(QStringLiteral("server_1.cfg")));
+    EXPECT_EQ(done->configName, QStringLiteral("Server_1.cfg")) << "the server executes it in its case";
+    EXPECT_EQ(done->launch.port, 12203);
+    EXPECT_EQ(done->launch.pure, QStringLiteral("+set sv_pure 1"));
+    EXPECT_EQ(written(QStringLiteral("server_1.cfg")), expectedData(kDefaultConfig));
     EXPECT_EQ(readBytes(t.mainFile(QStringLiteral("default.cfg"))), kHelperFile);
     EXPECT_EQ(readBytes(t.mainFile(QStringLiteral("autoexec.cfg"))), kHelperFile);
     EXPECT_FALSE(QFile::exists(t.mainFile(QStringLiteral("Banned.cfg")))) << "no addresses, no ban list";
@@ -149,45 +156,15 @@ TEST_F(ServerConfigWriter, BanListThatCannotBeWrittenIsReportedAndLeftOut)
     expectBox(1, QStringLiteral("Unable to create Banned configuration        "), MessageIcon::Exclamation);
 }
 
-TEST_F(ServerConfigWriter, LaunchFailuresUseTheSocketTableOrTheErrorReport)
-{
-    QList<bool> busy;
-    qsizetype boxesBeforeRestore = -1;
-    hooks.setBusy = [&](bool on) {
-        busy << on;
-        if (!on)
-            boxesBeforeRestore = t.prompter.boxes().size();
-    };
-    hooks.launch = [](const LaunchValues&, const ServerProfile&, const QString&) {
-        throw FortwrightError(10048, QStringLiteral("Winsock"), QStringLiteral("Address in use"));
-    };
-    EXPECT_FALSE(runMode());
-    EXPECT_EQ(t.prompter.boxes().size(), 1);
-    expectBox(
-        0, QStringLiteral("Could not connect to server, address in use        "), MessageIcon::Exclamation);
-    EXPECT_EQ(busy, QList<bool>({ true, false }));
-    EXPECT_EQ(boxesBeforeRestore, 0) << "the normal cursor is back before the message";
-    EXPECT_FALSE(QFile::exists(t.errors.defaultLogPath())) << "explained errors are not logged";
-
-    t.prompter.clear();
-    hooks.launch = [](const LaunchValues&, const ServerProfile&, const QString&) {
-        throw FortwrightError(
-            53, QStringLiteral("Fortwright"), QStringLiteral("File not found: MOHAA_server.exe"));
-    };
-    EXPECT_FALSE(runMode());
-    ASSERT_EQ(t.prompter.boxes().size(), 1);
-    EXPECT_TRUE(t.prompter.boxes()[0].text.contains("Fortwright::Code.CreateMOHAAConfiguration(Function)"));
-    EXPECT_EQ(written(), expectedData(kDefaultConfig)) << "the file was written before the launch";
-}
-
 TEST_F(ServerConfigWriter, ExportModeAsksForThePathAndShowsTheFile)
 {
     const QString target = t.root.filePath(QStringLiteral("exported.cfg"));
-    bool launched = false;
-    hooks.launch = [&](const LaunchValues&, const ServerProfile&, const QString&) { launched = true; };
     t.prompter.choose(target);
-    QString name = QStringLiteral("my server.cfg");
-    ASSERT_TRUE(CreateMOHAAConfiguration(profile, t.context, true, name, hooks));
+    const QString name = QStringLiteral("my server.cfg");
+    const std::optional<WrittenConfiguration> done
+        = CreateMOHAAConfiguration(profile, t.context, ConfigurationTarget::AskedPath, name, hooks);
+    ASSERT_TRUE(done);
+    EXPECT_EQ(done->path, target);
     expectSaveDialog(QStringLiteral("Save Configuration File"),
         QStringLiteral("Server Configuration File (*.cfg)|*.cfg"),
         t.context.gamePath + QDir::separator() + QStringLiteral("Main"));
@@ -195,7 +172,6 @@ TEST_F(ServerConfigWriter, ExportModeAsksForThePathAndShowsTheFile)
     EXPECT_EQ(t.prompter.boxes().size(), 1);
     expectBox(0, QStringLiteral("'my_server.cfg' has been created        "), MessageIcon::Information);
     EXPECT_EQ(t.services.openedDocuments, QStringList({ target }));
-    EXPECT_FALSE(launched) << "export never starts a server";
     EXPECT_TRUE(QFile::exists(t.mainFile(QStringLiteral("default.cfg"))));
 
     // Cancelled: nothing written, nothing shown, still done.
@@ -203,7 +179,10 @@ TEST_F(ServerConfigWriter, ExportModeAsksForThePathAndShowsTheFile)
     QDir().mkpath(t.context.mainPath);
     t.prompter.clear();
     t.prompter.choose(QString());
-    ASSERT_TRUE(CreateMOHAAConfiguration(profile, t.context, true, name, hooks));
+    const std::optional<WrittenConfiguration> cancelled
+        = CreateMOHAAConfiguration(profile, t.context, ConfigurationTarget::AskedPath, name, hooks);
+    ASSERT_TRUE(cancelled);
+    EXPECT_TRUE(cancelled->path.isEmpty());
     EXPECT_TRUE(t.prompter.boxes().isEmpty());
     EXPECT_TRUE(QDir(t.context.mainPath).isEmpty());
 }
@@ -220,8 +199,17 @@ TEST_F(ServerConfigWriter, ValuesAreWrittenAsTypedInWindows1252)
 
 TEST_F(ServerConfigWriter, PortThatIsNotANumberIsReported)
 {
+    QList<bool> busy;
+    qsizetype boxesBeforeRestore = -1;
+    hooks.setBusy = [&](bool on) {
+        busy << on;
+        if (!on)
+            boxesBeforeRestore = t.prompter.boxes().size();
+    };
     profile.setValue(G::txtAdministration, 16, QStringLiteral("12x"));
     EXPECT_FALSE(runMode());
+    EXPECT_EQ(busy, QList<bool>({ true, false }));
+    EXPECT_EQ(boxesBeforeRestore, 0) << "the normal cursor is back before the message";
     ASSERT_EQ(t.prompter.boxes().size(), 1);
     EXPECT_EQ(t.prompter.boxes()[0].text,
         QStringLiteral("Following error occurred in this application:\r\n\r\nType mismatch\r\nNumber: 13\r\n"

@@ -1,9 +1,11 @@
 #include "maps/MapWizard.h"
+#include "generate/AdvancedCycleWriter.h"
 #include "profile/ListFiles.h"
 #include "profile/ServerProfile.h"
 #include "support/files/AnsiTextFile.h"
 #include "testkit/TestContext.h"
 
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 using namespace fw;
@@ -119,7 +121,7 @@ TEST_F(WizardFixture, PickingAMapTwiceAsksAndPagesStoreTheirValues)
         << "no option chosen leaves the game type";
 }
 
-TEST_F(WizardFixture, FinishStoresThePageSavesTheCycleOrStaysOpen)
+TEST_F(WizardFixture, FinishStoresThePageAndHandsOverTheCycleOrStaysOpen)
 {
     MapWizard::canOpen(profile, t.context);
     MapWizard wizard(profile, t.context);
@@ -136,10 +138,11 @@ TEST_F(WizardFixture, FinishStoresThePageSavesTheCycleOrStaysOpen)
 
     const QString path = t.mainFile(QStringLiteral("mycycle.cfg"));
     t.prompter.choose(path);
-    EXPECT_EQ(wizard.press(B::Finish), R::Saved);
-    EXPECT_EQ(wizard.savedPath(), path);
-    EXPECT_EQ(t.prompter.boxes().last().title, QStringLiteral("Advanced Map Cycle"));
-    EXPECT_EQ(t.prompter.boxes().last().text, QStringLiteral("File has been Saved        "));
+    EXPECT_EQ(wizard.press(B::Finish), R::Finished);
+    EXPECT_EQ(wizard.cyclePath(), path);
+    EXPECT_FALSE(QFileInfo::exists(path)) << "the caller writes the cycle";
+    // Written as the window writes it.
+    ASSERT_TRUE(gbln_MakeAdvancedCycle(path, wizard.cycle(), t.context));
     const QString body = readAnsiFile(path);
     EXPECT_TRUE(body.contains(
         QStringLiteral("set m2 \"set g_gametype 4;map mohdm1;seta g_speed 4;seta g_gravity 5;exec "

@@ -2,7 +2,9 @@
 #include "ServerTestKit.h"
 #include "profile/ProfileStore.h"
 #include "profile/ServerProfile.h"
+#include "server/DatagramLink.h"
 #include "server/ServerMessenger.h"
+#include "support/errors/FortwrightError.h"
 #include "testkit/TestContext.h"
 
 #include <QDir>
@@ -30,6 +32,17 @@ struct ButtonsFixture : ::testing::Test {
     ServerProfile profile;
     ServerMessenger messenger { profile, t.context };
     ControlButtons buttons { profile, t.context, messenger };
+};
+
+// The messages' link when the server's address is taken.
+struct TakenAddressLink : DatagramLink {
+    bool isOpen() const override { return false; }
+    void close() override { }
+    void open(const QString&, qint32) override
+    {
+        throw FortwrightError(10048, QStringLiteral("Winsock"), QStringLiteral("Address in use"));
+    }
+    void send(const QByteArray&) override { }
 };
 
 } // namespace
@@ -105,6 +118,28 @@ TEST_F(ButtonsFixture, RunArmsMessagingAndReportsAFailedStart)
     EXPECT_FALSE(buttons.run());
     EXPECT_EQ(t.prompter.texts().last(), QStringLiteral("Unable to launch Server        "));
     EXPECT_EQ(t.prompter.boxes().last().icon, MessageIcon::Critical);
+}
+
+TEST_F(ButtonsFixture, LaunchFailuresUseTheSocketTableOrTheErrorReport)
+{
+    profile.setValue(G::txtAdministration, 13, QStringLiteral("pw"));
+    profile.setValue(G::txtSeverMessageTime, QStringLiteral("1"));
+    ServerMessenger taken(profile, t.context, std::make_unique<TakenAddressLink>());
+    EXPECT_FALSE(ControlButtons(profile, t.context, taken).run());
+    EXPECT_EQ(t.prompter.texts(),
+        QStringList({ QStringLiteral("Could not connect to server, address in use        "),
+            QStringLiteral("Unable to launch Server        ") }));
+    EXPECT_EQ(t.prompter.boxes()[0].icon, MessageIcon::Exclamation);
+    EXPECT_FALSE(QFile::exists(t.errors.defaultLogPath())) << "explained errors are not logged";
+
+    t.prompter.clear();
+    profile.setValue(G::txtSeverMessageTime, QStringLiteral("0"));
+    QFile::remove(t.context.gamePath + QStringLiteral("/MOHAA_server.exe"));
+    EXPECT_FALSE(buttons.run());
+    ASSERT_EQ(t.prompter.boxes().size(), 2);
+    EXPECT_TRUE(t.prompter.boxes()[0].text.contains("Fortwright::Code.CreateMOHAAConfiguration(Function)"));
+    EXPECT_EQ(t.prompter.boxes()[1].text, QStringLiteral("Unable to launch Server        "));
+    EXPECT_TRUE(QFileInfo::exists(t.mainFile(QStringLiteral("test.cfg")))) << "written before the launch";
 }
 
 TEST_F(ButtonsFixture, AWindowsProgramNeedsWine)
