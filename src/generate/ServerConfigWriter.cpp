@@ -120,12 +120,12 @@ std::optional<WrittenConfiguration> CreateMOHAAConfiguration(const ServerProfile
 
         ServerConfigInputs inputs;
         inputs.mapList = gstr_MakeMapList(profile.rotation);
-        inputs.launch = gatherLaunchValues(profile);
-        // A configuration that cannot be created leaves the helper files and the ban list as
-        // they were: its own file is opened before they are written.
-        StagedFile configuration(written.path);
         ensureHelperFiles(ctx, hooks);
         inputs.createdOnLine = createdOnLine(QStringLiteral("// "), ctx.clock);
+        inputs.launch = gatherLaunchValues(profile);
+        // The ban list is written while the configuration is, so a configuration that cannot
+        // be created leaves it as it was: its own file is opened first.
+        StagedFile configuration(written.path);
         inputs.execNames = existingAdditionalConfigs(profile);
         inputs.banListWritten = writeBanList(profile, ctx, hooks);
         configuration.write(AnsiTextBuilder().lines(serverConfigLines(profile, inputs)).bytes());

@@ -78,15 +78,15 @@ TEST_F(GenerateCommandsTest, ConfigWritesWhereRunWritesOrWhereOutSays)
     EXPECT_TRUE(abc.contains("// Banned List\r\nexec Banned.cfg\r\n"));
 }
 
-TEST_F(GenerateCommandsTest, ConfigThatCannotBeCreatedWritesNothing)
+TEST_F(GenerateCommandsTest, ConfigThatCannotBeCreatedLeavesTheBanListAlone)
 {
     set("txtAdministration", "1", "abc");
     writeBytes(file(QStringLiteral("Banned.dat")), crlfLines({ "Added\tIP", "01/02/2003\t10.0.0.9" }));
     const CliResult result = runInGame({ "config", "--out", path("missing/q.cfg") });
     EXPECT_EQ(result.code, 1);
     EXPECT_EQ(QDir(game + QStringLiteral("/Main")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-        QStringList())
-        << "neither the ban list nor the helper files";
+        QStringList({ "autoexec.cfg", "default.cfg" }))
+        << "the helper files come first, the ban list only with the configuration";
 }
 
 TEST_F(GenerateCommandsTest, ConfigRefusesAMissingNameAndAMissingGameFolder)
