@@ -10,6 +10,7 @@
 #include "support/files/CFile.h"
 #include "support/files/DataFolder.h"
 #include "support/files/PathHelpers.h"
+#include "support/platform/OperatingSystem.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -82,7 +83,8 @@ bool FortwrightApp::locateGameFolder(GuardedRoutine& routine)
     QString gamePath = m_gameDirOverride;
     if (gamePath.isEmpty())
         routine.statement([&] { gamePath = state.gameFolder(); });
-    // No installation record of the game exists outside Windows; the default folder comes next.
+    if (gamePath.isEmpty())
+        gamePath = os::gameInstallationRecord();
     if (gamePath.isEmpty())
         gamePath = defaultGameFolder();
     gamePath = cleanGameFolder(gamePath);

@@ -2,10 +2,10 @@
 
 #include "support/errors/FortwrightError.h"
 #include "support/files/ReadOnlyFile.h"
+#include "support/platform/OperatingSystem.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <memory>
 #include <zip.h>
 
@@ -74,10 +74,7 @@ Pk3Archive::Pk3Archive(const QString& path, ArchiveReaders readers)
 
 void Pk3Archive::cacheLocalTimeZone()
 {
-#ifndef Q_OS_WIN
-    if (!qEnvironmentVariableIsSet("TZ") && QFileInfo::exists(QStringLiteral("/etc/localtime")))
-        qputenv("TZ", ":/etc/localtime");
-#endif
+    os::cacheLocalTimeZone();
 }
 
 } // namespace fw

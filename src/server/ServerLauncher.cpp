@@ -4,6 +4,7 @@
 #include "support/AppContext.h"
 #include "support/errors/FortwrightError.h"
 #include "support/files/PathHelpers.h"
+#include "support/platform/OperatingSystem.h"
 #include "support/platform/PlatformServices.h"
 
 #include <QDir>
@@ -31,8 +32,7 @@ bool launchServer(
             RuntimeError::FileNotFound, kExecutableName, QStringLiteral("File not found: %1").arg(program));
     QString executable = program;
     QStringList arguments = line->arguments();
-#ifndef Q_OS_WIN
-    if (isWindowsProgram(program)) {
+    if (!os::runsWindowsPrograms() && isWindowsProgram(program)) {
         executable = ctx.services.findExecutable(QStringLiteral("wine"));
         if (executable.isEmpty())
             throw FortwrightError(RuntimeError::FileNotFound, kExecutableName,
@@ -42,7 +42,6 @@ bool launchServer(
                     .arg(line->program()));
         arguments.prepend(program);
     }
-#endif
     QString error;
     if (!ctx.services.startDetached(executable, arguments, ctx.gamePath, &error))
         throw FortwrightError(RuntimeError::FileNotFound, kExecutableName,

@@ -1,7 +1,6 @@
 #include "support/errors/ExceptionNames.h"
 
 #include <array>
-#include <csignal>
 
 namespace fw {
 namespace {
@@ -55,41 +54,5 @@ QString exceptionName(quint32 code)
     return QStringLiteral("Unknown (&H%1)")
         .arg(QString::number(code, 16).toUpper().rightJustified(8, QLatin1Char('0')));
 }
-
-#ifdef Q_OS_UNIX
-quint32 posixFaultCode(int signal, int signalCode) noexcept
-{
-    switch (signal) {
-    case SIGBUS:
-        return signalCode == BUS_ADRALN ? ExceptionCode::DataTypeMisalignment : ExceptionCode::InPageError;
-    case SIGILL:
-        return signalCode == ILL_PRVOPC || signalCode == ILL_PRVREG ? ExceptionCode::PrivilegedInstruction
-                                                                    : ExceptionCode::IllegalInstruction;
-    case SIGTRAP:
-        return signalCode == TRAP_TRACE ? ExceptionCode::SingleStep : ExceptionCode::Breakpoint;
-    case SIGFPE:
-        switch (signalCode) {
-        case FPE_INTDIV:
-            return ExceptionCode::IntegerDivideByZero;
-        case FPE_INTOVF:
-            return ExceptionCode::IntegerOverflow;
-        case FPE_FLTDIV:
-            return ExceptionCode::FloatDivideByZero;
-        case FPE_FLTOVF:
-            return ExceptionCode::FloatOverflow;
-        case FPE_FLTUND:
-            return ExceptionCode::FloatUnderflow;
-        case FPE_FLTRES:
-            return ExceptionCode::FloatInexactResult;
-        case FPE_FLTSUB:
-            return ExceptionCode::ArrayBoundsExceeded;
-        default:
-            return ExceptionCode::FloatInvalidOperation;
-        }
-    default:
-        return ExceptionCode::AccessViolation;
-    }
-}
-#endif
 
 } // namespace fw

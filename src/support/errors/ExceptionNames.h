@@ -33,9 +33,8 @@ const char* knownExceptionName(quint32 code) noexcept;
 // The name, or "Unknown (&H" + eight upper-case hexadecimal digits + ")".
 QString exceptionName(quint32 code);
 
-#ifdef Q_OS_UNIX
-// The exception code that fits a fatal POSIX signal and its si_code best. Signal-safe.
+// The exception code that fits a fatal POSIX signal and its si_code best. Signal-safe; only the
+// POSIX systems have it.
 quint32 posixFaultCode(int signal, int signalCode) noexcept;
-#endif
 
 } // namespace fw

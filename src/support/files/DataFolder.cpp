@@ -1,6 +1,7 @@
 #include "support/files/DataFolder.h"
 
 #include "support/errors/FortwrightError.h"
+#include "support/platform/OperatingSystem.h"
 #include "support/settings/RegistryStore.h"
 
 #include <QCoreApplication>
@@ -62,11 +63,7 @@ SessionFolders resolveSessionFolders(const QString& dataDirOption)
 
 QString defaultGameFolder()
 {
-#ifdef Q_OS_WIN
-    return QStringLiteral("C:\\Program Files\\MOHAA");
-#else
-    return QDir::homePath() + QStringLiteral("/mohaa");
-#endif
+    return os::defaultGameFolder();
 }
 
 QString cleanGameFolder(const QString& stored)
@@ -88,11 +85,7 @@ bool sameFolder(const QString& a, const QString& b)
     const auto canonical = [](const QString& path) {
         return QDir::cleanPath(QFileInfo(QDir::fromNativeSeparators(path)).absoluteFilePath());
     };
-#ifdef Q_OS_WIN
-    return canonical(a).compare(canonical(b), Qt::CaseInsensitive) == 0;
-#else
-    return canonical(a) == canonical(b);
-#endif
+    return canonical(a).compare(canonical(b), os::folderNameCase()) == 0;
 }
 
 } // namespace fw

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "support/platform/OperatingSystem.h"
+
 #include <QByteArrayView>
-#include <QFile>
 #include <QList>
 #include <QString>
 
@@ -13,11 +14,10 @@ namespace fw {
 class ReadOnlyFile {
 public:
     explicit ReadOnlyFile(const QString& path);
-    ~ReadOnlyFile();
     ReadOnlyFile(const ReadOnlyFile&) = delete;
     ReadOnlyFile& operator=(const ReadOnlyFile&) = delete;
 
-    bool isOpen() const { return m_open; }
+    bool isOpen() const { return bool(m_handle); }
     // Why it is not open.
     const QString& errorString() const { return m_error; }
     qint64 size() const { return m_size; }
@@ -26,14 +26,9 @@ public:
     QByteArrayView read(qint64 from, qint64 length);
 
 private:
-    bool m_open = false;
     QString m_error;
     qint64 m_size = 0;
-#ifdef Q_OS_UNIX
-    int m_descriptor = -1;
-#else
-    QFile m_file;
-#endif
+    os::OpenReadHandle m_handle;
     QList<QByteArray> m_buffers;
 };
 

@@ -1,40 +1,19 @@
 #include "support/files/RegularFile.h"
 
-#include <QFileInfo>
-
-#ifdef Q_OS_UNIX
-#include <sys/stat.h>
-#endif
+#include "support/platform/OperatingSystem.h"
 
 namespace fw {
 
 bool isRegularFile(const QString& path)
 {
-#ifdef Q_OS_UNIX
-    struct stat status { };
-    return ::stat(QFile::encodeName(path).constData(), &status) == 0 && S_ISREG(status.st_mode);
-#else
-    return QFileInfo(path).isFile();
-#endif
+    return os::regularFileMarks(path).has_value();
 }
 
 std::optional<FileVersion> regularFileVersion(const QString& path)
 {
-#ifdef Q_OS_UNIX
-    struct stat status { };
-    if (::stat(QFile::encodeName(path).constData(), &status) != 0 || !S_ISREG(status.st_mode))
-        return std::nullopt;
-    // A rename over the file changes its inode, a write its times to the nanosecond.
-    return FileVersion { { qint64(status.st_dev), qint64(status.st_ino), qint64(status.st_size),
-        qint64(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec,
-        qint64(status.st_ctim.tv_sec) * 1000000000 + status.st_ctim.tv_nsec } };
-#else
-    const QFileInfo info(path);
-    if (!info.isFile())
-        return std::nullopt;
-    return FileVersion { { info.size(), info.lastModified().toMSecsSinceEpoch(),
-        info.metadataChangeTime().toMSecsSinceEpoch(), 0, 0 } };
-#endif
+    if (const auto marks = os::regularFileMarks(path))
+        return FileVersion { *marks };
+    return std::nullopt;
 }
 
 bool openRegularFile(QFile& file)

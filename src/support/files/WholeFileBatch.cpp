@@ -1,20 +1,14 @@
 #include "support/files/WholeFileBatch.h"
 
 #include "support/errors/FortwrightError.h"
+#include "support/platform/OperatingSystem.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
-#include <QSet>
-#include <algorithm>
 #include <filesystem>
 #include <system_error>
-
-#ifdef Q_OS_UNIX
-#include <fcntl.h>
-#include <unistd.h>
-#endif
 
 namespace fw {
 namespace {
@@ -42,56 +36,6 @@ QString temporaryName(const QString& target)
     for (int i = 0; i < 6; ++i)
         name += QLatin1Char(kCharacters[QRandomGenerator::global()->bounded(int(sizeof kCharacters) - 1)]);
     return name;
-}
-
-#ifdef Q_OS_UNIX
-bool syncPath(const QString& path, int flags, int (*sync)(int))
-{
-    const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | flags);
-    const bool synced = descriptor >= 0 && sync(descriptor) == 0;
-    if (descriptor >= 0)
-        ::close(descriptor);
-    return synced;
-}
-
-QSet<QString> foldersOf(const QStringList& files)
-{
-    QSet<QString> folders;
-    for (const QString& file : files)
-        folders.insert(QFileInfo(file).absolutePath());
-    return folders;
-}
-#endif
-
-// The files' bytes reach the disk before any takes its target's name: one sync per folder's file
-// system when there are several, as a sync per file would cost each a disk flush.
-bool syncContents(const QStringList& files)
-{
-#ifdef Q_OS_LINUX
-    if (files.size() > 1) {
-        const QSet<QString> folders = foldersOf(files);
-        return std::all_of(folders.cbegin(), folders.cend(),
-            [](const QString& folder) { return syncPath(folder, O_DIRECTORY, ::syncfs); });
-    }
-#endif
-#ifdef Q_OS_UNIX
-    return std::all_of(
-        files.cbegin(), files.cend(), [](const QString& file) { return syncPath(file, 0, ::fdatasync); });
-#else
-    Q_UNUSED(files);
-    return true;
-#endif
-}
-
-// The new names themselves reach the disk.
-void syncFolders(const QStringList& files)
-{
-#ifdef Q_OS_UNIX
-    for (const QString& folder : foldersOf(files))
-        syncPath(folder, O_DIRECTORY, ::fsync);
-#else
-    Q_UNUSED(files);
-#endif
 }
 
 // Opens a new temporary file beside the target that path names (through its links) and returns
@@ -140,7 +84,8 @@ void WholeFileBatch::commit()
     QStringList temporaries;
     for (const Staged& staged : std::as_const(m_staged))
         temporaries.append(staged.temporary);
-    if (!syncContents(temporaries)) {
+    // The files' bytes reach the disk before any takes its target's name.
+    if (!os::syncFileContents(temporaries)) {
         const QString target = m_staged.first().target;
         discard();
         throw accessError(target, QStringLiteral("the file could not be synced to disk"));
@@ -156,7 +101,8 @@ void WholeFileBatch::commit()
         }
         m_staged.removeFirst();
     }
-    syncFolders(temporaries);
+    // The new names themselves reach the disk.
+    os::syncFolderEntries(temporaries);
 }
 
 void WholeFileBatch::discard()

@@ -1,5 +1,7 @@
 #include "support/platform/PlatformServices.h"
 
+#include "support/platform/OperatingSystem.h"
+
 #include <QProcess>
 #include <QStandardPaths>
 #include <QSysInfo>
@@ -27,13 +29,7 @@ bool SystemPlatformServices::openDocument(const QString& path)
 
 bool SystemPlatformServices::openUrl(const QString& url)
 {
-#ifdef Q_OS_WIN
-    return QProcess::startDetached(
-        QStringLiteral("cmd"), { QStringLiteral("/c"), QStringLiteral("start"), QString(), url });
-#else
-    const QString opener = findExecutable(QStringLiteral("xdg-open"));
-    return !opener.isEmpty() && QProcess::startDetached(opener, { url });
-#endif
+    return os::openWithDesktop(url);
 }
 
 QString SystemPlatformServices::computerName() const

@@ -1,6 +1,6 @@
 #include "support/settings/RegistryStore.h"
 
-#include "support/settings/FileRegistryStore.h"
+#include "support/platform/OperatingSystem.h"
 
 #include <QDir>
 #include <QStandardPaths>
@@ -25,11 +25,7 @@ QString registryRootName(quint32 root)
 
 std::unique_ptr<RegistryStore> openRegistryStore(const QString& storePath)
 {
-#ifdef Q_OS_WIN
-    // The native registry belongs here. Until it is wired in, Windows keeps the file store too,
-    // so the settings behave the same on every system.
-#endif
-    return std::make_unique<FileRegistryStore>(storePath);
+    return os::openSettingsStore(storePath);
 }
 
 QString defaultSettingsStorePath()
