@@ -1,5 +1,6 @@
 // Bytes as an INI file: reading must stay linear and in bounds, and what it reads must survive
-// being written back, both into the same document and into a new one.
+// being written back, both into the same document and into a new one. A key is written only where
+// it reads back as itself: every key the engine reads is one, and any other is refused untouched.
 #include "FuzzKit.h"
 #include "support/ini/IniDocument.h"
 
@@ -48,7 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // but is written as key=value, so doing it a second time changes no byte either.
     IniDocument same(bytes);
     for (const Entry& entry : entries)
-        same.setValue(entry.section, entry.key, entry.value);
+        fuzz::check(same.setValue(entry.section, entry.key, entry.value), "a key read is a key written",
+            QStringLiteral("[%1] %2").arg(entry.section, entry.key));
     requireSameValues(same, entries, "a value rewritten in place");
     const QByteArray rewritten = same.bytes();
     for (const Entry& entry : entries)
@@ -60,6 +62,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (const Entry& entry : entries)
         fresh.setValue(entry.section, entry.key, entry.value);
     requireSameValues(IniDocument(fresh.bytes()), entries, "a value written into a new file");
+
+    // The values, as the input spells them, make keys of every shape: each is written as itself
+    // or refused with no byte changed.
+    IniDocument crossed(bytes);
+    for (const Entry& entry : entries) {
+        const QByteArray before = crossed.bytes();
+        if (crossed.setValue(entry.section, entry.value, entry.key))
+            fuzz::check(crossed.value(entry.section, entry.value) == entry.key, "a key written reads back",
+                QStringLiteral("[%1] %2").arg(entry.section, entry.value));
+        else
+            fuzz::check(crossed.bytes() == before, "a refused key changes no byte");
+    }
 
     // Removing what was read leaves nothing readable under those names.
     IniDocument emptied(bytes);

@@ -1,13 +1,17 @@
 // Bytes as the settings store: a file it cannot read reads as empty and is moved aside, never
-// overwritten, by the first change; a file it can read keeps every value through a change.
+// overwritten, by the first change; a file of a newer version is read and never written; a file it
+// can read keeps every value through a change, and the members it does not read, and is written
+// as the current version.
 #include "FuzzKit.h"
 #include "support/errors/FortwrightError.h"
 #include "support/settings/FileRegistryStore.h"
+#include "support/settings/RegistryFileFormat.h"
 
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <cmath>
 
 using namespace fw;
 
@@ -59,6 +63,20 @@ bool sameValues(
     return true;
 }
 
+// A store the program can tell is newer: its kind of file, of a whole version above its own.
+bool newerStore(const QJsonObject& file)
+{
+    const double version = file.value(u"version").toDouble(-1);
+    return file.value(u"format").toString() == QLatin1String("Fortwright registry")
+        && version > kRegistryFileVersion && std::isfinite(version) && version == std::floor(version);
+}
+
+QByteArray contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -74,10 +92,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (const KeyAt& key : keys)
         before.append(store.values(key.root, key.path));
 
+    const QJsonObject file = QJsonDocument::fromJson(bytes).object();
+    const bool newer = newerStore(file);
     const QString probeKey = QStringLiteral("Software\\Fortwright\\Probe");
     try {
         store.setValue(RegistryRoot::CurrentUser, probeKey, QStringLiteral("probe"), RegistryValue::dword(7));
     } catch (const FortwrightError&) {
+        if (newer) {
+            fuzz::check(contents(path) == bytes, "a newer store is never written");
+            fuzz::check(!QFile::exists(path + QStringLiteral(".corrupt")), "nor moved aside");
+            for (qsizetype i = 0; i < keys.size(); ++i)
+                fuzz::check(sameValues(store.values(keys[i].root, keys[i].path), before[i]),
+                    "a newer store reads the same after a refused change", keys[i].path);
+            return 0;
+        }
         QFile aside(path + QStringLiteral(".corrupt"));
         fuzz::check(aside.open(QIODevice::ReadOnly) && aside.readAll() == bytes,
             "an unreadable store is kept aside byte for byte");
@@ -94,6 +122,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                         && v.value == RegistryValue::dword(7);
                 }),
         "the value just set reads back");
+    fuzz::check(!newer, "a newer store refuses a change");
+    const QJsonObject written = QJsonDocument::fromJson(contents(path)).object();
+    fuzz::check(
+        written.value(u"version") == QJsonValue(kRegistryFileVersion), "a change writes the current version");
+    for (auto member = file.begin(); member != file.end(); ++member)
+        if (member.key() != QLatin1String("format") && member.key() != QLatin1String("version")
+            && member.key() != QLatin1String("keys"))
+            fuzz::check(written.value(member.key()) == member.value(), "a change keeps what it does not read",
+                member.key());
     for (qsizetype i = 0; i < keys.size(); ++i) {
         if (keys[i].root == RegistryRoot::CurrentUser
             && probeKey.startsWith(keys[i].path, Qt::CaseInsensitive))

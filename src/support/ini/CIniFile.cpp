@@ -203,7 +203,9 @@ void CIniFile::write(const QString& section, const QString& key, const QString& 
         requireSection(section);
         requireKey(key);
         IniDocument document = load();
-        document.setValue(section, key, value);
+        // A key the file could not hold as itself is as invalid as an empty one.
+        if (!document.setValue(section, key, value))
+            throw kErrors.error(IniFileError::InvalidKey, "Invalid key");
         store(document);
     });
 }

@@ -2,6 +2,7 @@
 
 #include "support/text/AnsiCodec.h"
 
+#include <QStringDecoder>
 #include <cstring>
 
 namespace fw {
@@ -89,48 +90,55 @@ void IniDocument::parse()
             ++next;
         if (next < size && m_bytes.at(next) == '\n')
             ++next;
-        m_lines.append(parseLine(pos, end, next));
+        m_lines.append(parseLine(m_bytes, pos, end, next));
         pos = next;
     }
     index();
 }
 
-IniDocument::Line IniDocument::parseLine(qsizetype begin, qsizetype end, qsizetype next) const
+IniDocument::Line IniDocument::parseLine(
+    const QByteArray& bytes, qsizetype begin, qsizetype end, qsizetype next)
 {
     Line line { begin, end, next };
     qsizetype from = begin;
     qsizetype to = end;
-    trimRange(m_bytes, from, to);
+    trimRange(bytes, from, to);
     if (from == to)
         return line;
-    if (m_bytes.at(from) == '[') {
-        const qsizetype close = lastInLine(m_bytes, ']', from + 1, to);
+    if (bytes.at(from) == '[') {
+        const qsizetype close = lastInLine(bytes, ']', from + 1, to);
         if (close > from) {
             line.kind = Kind::Header;
             line.nameBegin = from + 1;
             line.nameEnd = close;
-            trimRange(m_bytes, line.nameBegin, line.nameEnd);
+            trimRange(bytes, line.nameBegin, line.nameEnd);
             return line;
         }
         // A header without its "]" is an ordinary line, as the profile functions read it.
     }
     line.kind = Kind::Entry;
-    const qsizetype equals = firstInLine(m_bytes, '=', from, to);
+    const qsizetype equals = firstInLine(bytes, '=', from, to);
     line.nameBegin = from;
     line.nameEnd = equals >= 0 ? equals : to;
-    trimRange(m_bytes, line.nameBegin, line.nameEnd);
+    trimRange(bytes, line.nameBegin, line.nameEnd);
     if (equals >= 0) {
         line.valueBegin = equals + 1;
         line.valueEnd = to;
-        trimRange(m_bytes, line.valueBegin, line.valueEnd);
+        trimRange(bytes, line.valueBegin, line.valueEnd);
     }
     return line;
 }
 
-QString IniDocument::decode(qsizetype begin, qsizetype end) const
+QString IniDocument::decode(const QByteArray& bytes, qsizetype begin, qsizetype end) const
 {
-    const QByteArray part = m_bytes.mid(begin, end - begin);
-    return m_utf8 ? QString::fromUtf8(part) : fromAnsi(part);
+    const QByteArray part = bytes.mid(begin, end - begin);
+    if (!m_utf8)
+        return fromAnsi(part);
+    // Only the file's first bytes are its mark; further on the same bytes are a character of the
+    // text, which QString::fromUtf8 would drop from the start of a name or value.
+    QStringDecoder utf8(
+        QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    return utf8.decode(part);
 }
 
 QByteArray IniDocument::encode(const QString& text) const
@@ -216,11 +224,25 @@ QStringList IniDocument::sectionNames() const
     return names;
 }
 
-void IniDocument::setValue(const QString& section, const QString& key, const QString& value)
+bool IniDocument::readsBackAs(const QByteArray& line, const QString& key) const
+{
+    const Line read = parseLine(line, 0, line.size(), line.size());
+    return read.kind == Kind::Entry && line.at(read.nameBegin) != ';'
+        && decode(line, read.nameBegin, read.nameEnd).toCaseFolded() == trimIniBlanks(key).toCaseFolded();
+}
+
+bool IniDocument::setValue(const QString& section, const QString& key, const QString& value)
 {
     const QByteArray newValue = encode(singleLine(value));
     const QByteArray newKey = encode(singleLineName(key));
     const auto found = findSection(section);
+    const qsizetype index = found ? findKey(*found, key) : -1;
+    // The file's own spelling of the key stays; only what follows it changes.
+    const QByteArray line = index >= 0
+        ? m_bytes.mid(m_lines[index].begin, m_lines[index].nameEnd - m_lines[index].begin)
+        : newKey;
+    if (!readsBackAs(line + '=' + newValue, key))
+        return false;
     if (!found) {
         QByteArray added;
         const qsizetype textStart = m_utf8 ? kUtf8Mark.size() : 0;
@@ -228,14 +250,11 @@ void IniDocument::setValue(const QString& section, const QString& key, const QSt
             added += kLineEnd;
         added += '[' + encode(singleLineName(section)) + ']' + kLineEnd + newKey + '=' + newValue + kLineEnd;
         splice(m_bytes.size(), m_bytes.size(), added);
-        return;
+        return true;
     }
-    const qsizetype index = findKey(*found, key);
     if (index >= 0) {
-        const Line& line = m_lines[index];
-        // The file's own spelling of the key stays; only what follows it changes.
-        splice(line.nameEnd, line.end, '=' + newValue);
-        return;
+        splice(m_lines[index].nameEnd, m_lines[index].end, '=' + newValue);
+        return true;
     }
     qsizetype last = found->stop - 1;
     while (last > found->header && m_lines[last].kind == Kind::Blank)
@@ -243,6 +262,7 @@ void IniDocument::setValue(const QString& section, const QString& key, const QSt
     const Line& after = m_lines[last];
     const QByteArray added = newKey + '=' + newValue + kLineEnd;
     splice(after.next, after.next, after.next == after.end ? kLineEnd + added : added);
+    return true;
 }
 
 bool IniDocument::removeKey(const QString& section, const QString& key)

@@ -33,8 +33,12 @@ public:
 
     // Replaces the key's value in place, or appends the key at the end of its section, or appends
     // the section at the end of the file. The value keeps its surrounding blanks; line breaks in
-    // the texts become blanks, so a value can never start a line of its own.
-    void setValue(const QString& section, const QString& key, const QString& value);
+    // the value and the section name become blanks, so a value can never start a line of its own.
+    // False, and nothing written, when the line would not read back as this key: a name starting
+    // with ";", holding "=" or a line break, starting with a "[" that the line closes, or with
+    // characters the encoding cannot hold. The profile functions would write such a line and lose
+    // the key, or start a new section with it and move the keys after it there.
+    bool setValue(const QString& section, const QString& key, const QString& value);
     // False when there was nothing to remove.
     bool removeKey(const QString& section, const QString& key);
     bool removeSection(const QString& section);
@@ -58,8 +62,10 @@ private:
     };
 
     void parse();
-    Line parseLine(qsizetype begin, qsizetype end, qsizetype next) const;
-    QString decode(qsizetype begin, qsizetype end) const;
+    static Line parseLine(const QByteArray& bytes, qsizetype begin, qsizetype end, qsizetype next);
+    QString decode(const QByteArray& bytes, qsizetype begin, qsizetype end) const;
+    QString decode(qsizetype begin, qsizetype end) const { return decode(m_bytes, begin, end); }
+    bool readsBackAs(const QByteArray& line, const QString& key) const;
     QByteArray encode(const QString& text) const;
     void index();
     std::optional<Section> findSection(const QString& name) const;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/settings/RegistryFileFormat.h"
 #include "support/settings/RegistryStore.h"
 
 #include <QStringList>
@@ -8,9 +9,11 @@ namespace fw {
 
 // The registry as one JSON file: a tree of keys (root, branch, company, application, section)
 // whose values are strings or 32-bit numbers. The file is read anew on every call and replaced
-// whole on every change. A file that cannot be read (cut short, or not a store at all) reads as
-// empty; the first change after that moves it aside as "<name>.corrupt" and fails, saying so,
-// so it is never overwritten unseen.
+// whole on every change, which keeps whatever of it this version does not read. A file of an
+// older version is moved forward on its first change. A file of a newer version is read as far as
+// this version understands it and never written: a change fails, saying why. A file that cannot
+// be read (cut short, or not a store at all) reads as empty; the first change after that moves it
+// aside as "<name>.corrupt" and fails, saying so, so it is never overwritten unseen.
 class FileRegistryStore : public RegistryStore {
 public:
     explicit FileRegistryStore(QString path);
@@ -22,22 +25,10 @@ public:
         quint32 root, const QString& keyPath, const QString& name, const RegistryValue& value) override;
     void deleteKey(quint32 root, const QString& keyPath) override;
 
-    // The tree, used by the file format code.
-    struct Node {
-        QString name;
-        QList<NamedRegistryValue> values;
-        QList<Node> children;
-    };
-
 private:
-    struct Loaded {
-        Node top;
-        QString problem; // why an existing file could not be read; empty when it could
-    };
-
-    Loaded load() const;
-    Node loadForChange();
-    void save(const Node& top);
+    RegistryFile load() const;
+    RegistryFile loadForChange();
+    void save(const RegistryFile& file);
     [[noreturn]] void fail(const QString& what) const;
 
     QString m_path;
