@@ -7,15 +7,16 @@
 
 using namespace fw;
 using namespace fw::cli;
+using namespace fw::test;
 
 namespace {
 
 // A command that shows what the framework handed it.
 class EchoCommand : public CliCommand {
 public:
-    QStringList words() const override { return { QStringLiteral("echo"), QStringLiteral("this") }; }
-    QString summary() const override { return QStringLiteral("prints its arguments"); }
-    QString argumentSyntax() const override { return QStringLiteral("WORD..."); }
+    QStringList words() const override { return { u"echo"_s, u"this"_s }; }
+    QString summary() const override { return u"prints its arguments"_s; }
+    QString argumentSyntax() const override { return u"WORD..."_s; }
     QList<QCommandLineOption> options() const override { return { profileOption() }; }
     int minArguments() const override { return 1; }
     int maxArguments() const override { return 2; }
@@ -24,76 +25,72 @@ protected:
     void run(CliSession& session, const QCommandLineParser& parser, const QStringList& positional) override
     {
         if (positional.first() == QLatin1String("fail"))
-            CliSession::fail(QStringLiteral("it failed        \r\nsecond line        "));
+            CliSession::fail(u"it failed        \r\nsecond line        "_s);
         if (positional.first() == QLatin1String("box"))
-            session.prompter().warn(QStringLiteral("A box        "));
+            session.prompter().warn(u"A box        "_s);
         if (positional.first() == QLatin1String("game"))
             session.gameContext();
-        session.out() << positional.join(QLatin1Char(',')) << '|' << parser.value(QStringLiteral("profile"))
-                      << '|' << session.context().dataDir << '|' << session.context().gamePath;
+        session.out() << positional.join(QLatin1Char(',')) << '|' << parser.value(u"profile"_s) << '|'
+                      << session.context().dataDir << '|' << session.context().gamePath;
     }
 };
 
-test::CliResult runWith(const QStringList& arguments)
+CliResult runWith(const QStringList& arguments)
 {
     CommandList commands;
     commands.push_back(std::make_unique<EchoCommand>());
-    return test::runTool(arguments, commands);
+    return runTool(arguments, commands);
 }
+
+struct CliFramework : ::testing::Test {
+    QTemporaryDir dir;
+};
 
 } // namespace
 
-TEST(CliFramework, GlobalOptionsCommandWordsAndCommandOptions)
+TEST_F(CliFramework, GlobalOptionsCommandWordsAndCommandOptions)
 {
-    QTemporaryDir dir;
-    const QString data = dir.filePath(QStringLiteral("data"));
-    const test::CliResult run
+    const QString data = dir.filePath(u"data"_s);
+    const CliResult run
         = runWith({ "--data-dir", data, "--game-dir=/g", "echo", "this", "a", "--profile", "p.ini", "b" });
-    EXPECT_EQ(run.code, 0) << run.err.toStdString();
-    EXPECT_EQ(run.out, QStringLiteral("a,b|p.ini|%1|/g").arg(data));
+    expectRun(run, 0, QString());
+    EXPECT_EQ(run.out, u"a,b|p.ini|%1|/g"_s.arg(data));
 }
 
-TEST(CliFramework, ExitCodesAndMessagesOnStandardError)
+TEST_F(CliFramework, ExitCodesAndMessagesOnStandardError)
 {
-    QTemporaryDir dir;
     const QStringList base = { "--data-dir", dir.path(), "echo", "this" };
-    // How err must hold the text: '=' all of it, '^' at its start, '~' anywhere.
     const struct {
         QStringList arguments;
         int code;
-        char match;
+        ErrText how;
         QString err;
     } cases[] = {
-        { base, 2, '~', "Usage: fortwright-cli" }, // too few arguments
-        { base + QStringList { "a", "b", "c" }, 2, '~', "Usage: fortwright-cli" }, // too many
-        { base + QStringList { "a", "--bogus" }, 2, '~', "bogus" },
-        { base + QStringList { "fail" }, 1, '=', "it failed\nsecond line\n" }, // trailing blanks removed
-        { base + QStringList { "box" }, 0, '=', "A box\n" },
-        { base + QStringList { "game" }, 1, '~', "--game-dir" }, // needs a game folder and has none
-        { { "--data-dir", dir.path(), "nothing" }, 2, '^', "Unknown command: nothing" },
-        { { "--data-dir", dir.path(), "nothing" }, 2, '~', "echo this" }, // the usage lists the commands
-        { { "--data-dir" }, 2, '~', "" },
+        { base, 2, ErrText::Part, "Usage: fortwright-cli" }, // too few arguments
+        { base + QStringList { "a", "b", "c" }, 2, ErrText::Part, "Usage: fortwright-cli" }, // too many
+        { base + QStringList { "a", "--bogus" }, 2, ErrText::Part, "bogus" },
+        { base + QStringList { "fail" }, 1, ErrText::Whole,
+            "it failed\nsecond line\n" }, // trailing blanks go
+        { base + QStringList { "box" }, 0, ErrText::Whole, "A box\n" },
+        { base + QStringList { "game" }, 1, ErrText::Part, "--game-dir" }, // needs a game folder, has none
+        { { "--data-dir", dir.path(), "nothing" }, 2, ErrText::Start, "Unknown command: nothing" },
+        { { "--data-dir", dir.path(), "nothing" }, 2, ErrText::Part, "echo this" }, // the usage lists them
+        { { "--data-dir" }, 2, ErrText::Part, "" },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());
-        const test::CliResult run = runWith(c.arguments);
-        EXPECT_EQ(run.code, c.code);
-        EXPECT_TRUE(c.match == '=' ? run.err == c.err
-                : c.match == '^'   ? run.err.startsWith(c.err)
-                                   : run.err.contains(c.err))
-            << run.err.toStdString();
+        expectRun(runWith(c.arguments), c.code, c.err, c.how);
     }
 }
 
-TEST(CliFramework, HelpPrintsUsage)
+TEST_F(CliFramework, HelpPrintsUsage)
 {
-    QTemporaryDir dir;
-    test::CliResult run = runWith({ "--data-dir", dir.path(), "echo", "this", "--help" });
+    CliResult run = runWith({ "--data-dir", dir.path(), "echo", "this", "--help" });
     EXPECT_EQ(run.code, 0);
-    EXPECT_TRUE(run.out.startsWith(QStringLiteral(
-        "Usage: fortwright-cli [--data-dir DIR] [--game-dir DIR] echo this [--profile FILE] WORD...")))
+    EXPECT_TRUE(run.out.startsWith(
+        u"Usage: fortwright-cli [--data-dir DIR] [--game-dir DIR] echo this [--profile FILE] WORD..."_s))
         << run.out.toStdString();
     run = runWith({ "--help" });
     EXPECT_EQ(run.code, 0);
-    EXPECT_TRUE(run.out.contains(QStringLiteral("prints its arguments")));
+    EXPECT_TRUE(run.out.contains(u"prints its arguments"_s));
 }

@@ -7,22 +7,18 @@
 #include <gtest/gtest.h>
 
 using namespace fw;
-using namespace fw::cli;
-using test::CliResult;
-using test::crlfLines;
-using test::readBytes;
-using test::writeBytes;
+using namespace fw::test;
 
 namespace {
 
 // A rotation of two maps for every command to work on, and a fixed "now" so that two runs write
 // the same header.
-struct GenerateCommandsTest : test::CliFolders {
+struct GenerateCommandsTest : CliFolders {
     ~GenerateCommandsTest() override { qunsetenv("SOURCE_DATE_EPOCH"); }
     GenerateCommandsTest()
     {
         qputenv("SOURCE_DATE_EPOCH", "1765000000");
-        writeBytes(file(QStringLiteral("Maps.dat")),
+        writeBytes(file(u"Maps.dat"_s),
             crlfLines({ "mohdm1\tffa team round\tThe Hunt", "obj_team2\tobjective\tV2 Rocket" }));
     }
 };
@@ -31,21 +27,21 @@ struct GenerateCommandsTest : test::CliFolders {
 
 TEST_F(GenerateCommandsTest, MapListAndLaunchLineFollowTheSavedProfile)
 {
-    EXPECT_EQ(runInGame({ "maplist" }).out, QStringLiteral("dm/mohdm1 obj/obj_team2\n"));
+    EXPECT_EQ(runInGame({ "maplist" }).out, u"dm/mohdm1 obj/obj_team2\n"_s);
 
-    CliResult line = runInGame({ "launch-line" });
-    EXPECT_EQ(line.code, 1) << "no configuration name yet";
-    EXPECT_TRUE(line.err.contains("Fortwright requires a Config name, please input a valid Config name.\n"
-                                  "The Config name is used to name your server configuration.\n"))
-        << line.err.toStdString();
+    // The refusal's whole text the run checks' own tests compare.
+    expectRun(runInGame({ "launch-line" }), 1,
+        u"Fortwright requires a Config name, please input a valid Config name.\n"
+        "The Config name is used to name your server configuration.\n"_s,
+        ErrText::Part);
 
     set("txtAdministration", "1", " my server ");
     set("optGameType", "-", "3");
-    line = runInGame({ "launch-line" });
-    EXPECT_EQ(line.code, 0) << line.err.toStdString();
+    const CliResult line = runInGame({ "launch-line" });
+    expectRun(line, 0, QString());
     EXPECT_EQ(line.out,
-        QStringLiteral("MOHAA_server.exe +set dedicated 2 +set net_port 12203 +set sv_pure 1 +set vm_game 0 "
-                       "+set com_hunkmegs 56 +set com_zonemegs 16 +set g_gametype 4 +exec my_server.cfg\n"));
+        u"MOHAA_server.exe +set dedicated 2 +set net_port 12203 +set sv_pure 1 +set vm_game 0 "
+        "+set com_hunkmegs 56 +set com_zonemegs 16 +set g_gametype 4 +exec my_server.cfg\n"_s);
 }
 
 TEST_F(GenerateCommandsTest, ConfigWritesWhereRunWritesOrWhereOutSays)
@@ -57,7 +53,7 @@ TEST_F(GenerateCommandsTest, ConfigWritesWhereRunWritesOrWhereOutSays)
         QStringList({ QDir::toNativeSeparators(mainFile("default.cfg")),
             QDir::toNativeSeparators(mainFile("autoexec.cfg")),
             QDir::toNativeSeparators(mainFile("clan_server.cfg")) }));
-    const QByteArray inMain = readBytes(mainFile(QStringLiteral("clan_server.cfg")));
+    const QByteArray inMain = readBytes(mainFile(u"clan_server.cfg"_s));
     EXPECT_TRUE(inMain.contains("sets \"Config File\" \"Clan Server\"\r\n"));
     EXPECT_TRUE(inMain.contains("seta sv_maplist \"dm/mohdm1 obj/obj_team2\"\r\nMap obj/obj_team2\r\n"));
 
@@ -66,14 +62,14 @@ TEST_F(GenerateCommandsTest, ConfigWritesWhereRunWritesOrWhereOutSays)
     ASSERT_EQ(result.code, 0) << result.err.toStdString();
     EXPECT_EQ(result.lines(), QStringList({ QDir::toNativeSeparators(path("exported.cfg")) }));
     EXPECT_EQ(readBytes(path("exported.cfg")), inMain);
-    EXPECT_EQ(result.err.trimmed(), QStringLiteral("'Clan_Server.cfg' has been created"));
+    EXPECT_EQ(result.err.trimmed(), u"'Clan_Server.cfg' has been created"_s);
 
     // --name stands for the typed name; bans bring their list along.
-    writeBytes(file(QStringLiteral("Banned.dat")), crlfLines({ "Added\tIP", "01/02/2003\t10.0.0.9" }));
+    writeBytes(file(u"Banned.dat"_s), crlfLines({ "Added\tIP", "01/02/2003\t10.0.0.9" }));
     result = runInGame({ "config", "--name", "abc" });
     ASSERT_EQ(result.code, 0) << result.err.toStdString();
     EXPECT_EQ(result.lines().mid(0, 1), QStringList({ QDir::toNativeSeparators(mainFile("Banned.cfg")) }));
-    const QByteArray abc = readBytes(mainFile(QStringLiteral("abc.cfg")));
+    const QByteArray abc = readBytes(mainFile(u"abc.cfg"_s));
     EXPECT_TRUE(abc.contains("sets \"Config File\" \"abc\"\r\n"));
     EXPECT_TRUE(abc.contains("// Banned List\r\nexec Banned.cfg\r\n"));
 }
@@ -91,15 +87,12 @@ TEST_F(GenerateCommandsTest, ConfigThatCannotBeCreatedLeavesTheBanListAlone)
 
 TEST_F(GenerateCommandsTest, ConfigRefusesAMissingNameAndAMissingGameFolder)
 {
-    CliResult result = runInGame({ "config", "--name", "   " });
-    EXPECT_EQ(result.code, 1);
-    EXPECT_TRUE(result.err.startsWith("Fortwright requires a config name")) << result.err.toStdString();
-
-    result = run({ "config", "--name", "ok" });
-    EXPECT_EQ(result.code, 1);
-    EXPECT_EQ(result.err,
-        QStringLiteral("No game folder is known: give one with --game-dir DIR (the folder that holds "
-                       "MOHAA_server.exe and Main).\n"));
+    expectRun(runInGame({ "config", "--name", "   " }), 1,
+        u"Fortwright requires a config name, please input a valid config name.\n"
+        "The config name is used to name your server configuration.\n"_s);
+    expectRun(run({ "config", "--name", "ok" }), 1,
+        u"No game folder is known: give one with --game-dir DIR (the folder that holds "
+        "MOHAA_server.exe and Main).\n"_s);
 }
 
 TEST_F(GenerateCommandsTest, BatchAndShellNeedOutAndKeepBlanksInTheName)
@@ -122,18 +115,17 @@ TEST_F(GenerateCommandsTest, BatchAndShellNeedOutAndKeepBlanksInTheName)
 TEST_F(GenerateCommandsTest, CycleUsesTheWizardsStartingValues)
 {
     set("GameLimit", "0", "35");
-    CliResult result = runInGame({ "cycle", "--out", path("rot.cfg") });
+    const CliResult result = runInGame({ "cycle", "--out", path("rot.cfg") });
     ASSERT_EQ(result.code, 0) << result.err.toStdString();
-    const QByteArray main = readBytes(path("rot.cfg"));
     EXPECT_TRUE(
-        main.contains("sets \"Map m1\" \"mohdm1\"\r\nsets \"Map m2\" \"obj_team2\"\r\n\r\n"
+        readBytes(path("rot.cfg"))
+            .contains("sets \"Map m1\" \"mohdm1\"\r\nsets \"Map m2\" \"obj_team2\"\r\n\r\n"
                       "set m1 \"set g_gametype 1;map mohdm1;seta sv_maxvelocity 6000;seta g_gravity 800;"
                       "exec 1rot.cfg;wait;set nextmap vstr m2\r\n"));
-    EXPECT_EQ(readBytes(path("2rot.cfg")), test::testData(QStringLiteral("2rot.cfg.expected")));
+    EXPECT_EQ(readBytes(path("2rot.cfg")), testData(u"2rot.cfg.expected"_s));
 
-    writeBytes(file(QStringLiteral("Maps.dat")), QByteArray());
-    result = runInGame({ "cycle", "--out", path("empty.cfg") });
-    EXPECT_EQ(result.code, 1);
-    EXPECT_TRUE(result.err.startsWith("There are no maps in the list"));
+    writeBytes(file(u"Maps.dat"_s), QByteArray());
+    expectRun(runInGame({ "cycle", "--out", path("empty.cfg") }), 1,
+        u"There are no maps in the list, please select at least one map\n"_s);
     EXPECT_FALSE(QFileInfo::exists(path("empty.cfg")));
 }

@@ -1,5 +1,7 @@
 #include "CliRun.h"
+#include "maps/MapListFile.h"
 #include "testkit/BuiltPrograms.h"
+#include "testkit/FolderSnapshot.h"
 #include "testkit/TestContext.h"
 #include "testkit/TinyDisk.h"
 
@@ -15,28 +17,24 @@ using namespace fw::test;
 
 namespace {
 
-// Every file of a folder with its bytes, to see that nothing changed and nothing was left behind.
-QMap<QString, QByteArray> contents(const QString& folder)
+FolderSnapshot contents(const QString& folder)
 {
-    QMap<QString, QByteArray> files;
-    for (const QFileInfo& info :
-        QDir(folder).entryInfoList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot))
-        // The filler, and the error log that records the failures.
-        if (info.fileName() != QLatin1String(".filler") && info.fileName() != QLatin1String("Fortwright.log"))
-            files.insert(info.fileName(), readBytes(info.filePath()));
-    return files;
+    return snapshotFolder(folder, isErrorLog);
 }
 
-// Each command fails with exit 1, says why and claims nothing written.
-template <typename Run> void expectEachFails(const Run& run, const QList<QStringList>& commands)
+// Each command fails with exit 1, says why and claims nothing written; the folder is as it was.
+template <typename Run>
+void expectEachFails(const Run& run, const QList<QStringList>& commands, const QString& folder)
 {
+    const FolderSnapshot before = contents(folder);
     for (const QStringList& command : commands) {
         SCOPED_TRACE(command.join(' ').toStdString());
         const CliResult result = run(command);
         EXPECT_EQ(result.code, 1) << result.err.toStdString();
         EXPECT_FALSE(result.err.isEmpty());
-        EXPECT_FALSE(result.out.contains(QStringLiteral("has been created")));
+        EXPECT_FALSE(result.out.contains(u"has been created"_s));
     }
+    EXPECT_EQ(contents(folder), before) << "every file as it was, nothing added, no temporary left";
 }
 
 } // namespace
@@ -46,31 +44,29 @@ TEST(FullDisk, EverySaveFailsWithExitOneAndKeepsTheOldFile)
     TinyDisk disk;
     if (!disk.mounted())
         GTEST_SKIP() << disk.skipReason().toStdString();
-    const QString data = disk.path(QStringLiteral("data"));
+    const QString data = disk.path(u"data"_s);
+    const QString main = disk.path(u"game/Main"_s);
     QDir().mkpath(data);
-    writeBytes(data + QStringLiteral("/Main.efr"), "maps1.pk3,bunker,bunker,bunker,ffa team round\r\n");
-    writeBytes(data + QStringLiteral("/clan.cfg"), "seta sv_hostname clan\r\n");
-    const QString game = disk.path(QStringLiteral("game"));
-    QDir().mkpath(game + QStringLiteral("/Main"));
+    QDir().mkpath(main);
+    writeBytes(data + u"/Main.efr"_s, "maps1.pk3,bunker,bunker,bunker,ffa team round\r\n");
+    writeBytes(data + u"/clan.cfg"_s, "seta sv_hostname clan\r\n");
     const auto run = [&](const QStringList& arguments) {
-        return runWithData(data, QStringList { "--game-dir", game } + arguments);
+        return runWithData(data, QStringList { "--game-dir", disk.path(u"game"_s) } + arguments);
     };
-    ASSERT_EQ(run({ "profile", "set", "GameLimit", "0", "30" }).code, 0);
-    ASSERT_EQ(run({ "bans", "add", "10.0.0.1" }).code, 0);
-    ASSERT_EQ(run({ "rotation", "add", "bunker" }).code, 0);
-    ASSERT_EQ(run({ "message", "set", "hello" }).code, 0);
-    ASSERT_EQ(run({ "configs", "add", data + QStringLiteral("/clan.cfg") }).code, 0);
-    const QMap<QString, QByteArray> before = contents(data);
-    ASSERT_EQ(before.size(), 7) << QStringList(before.keys()).join(' ').toStdString();
+    for (const QStringList& command : { QStringList { "profile", "set", "GameLimit", "0", "30" },
+             { "bans", "add", "10.0.0.1" }, { "rotation", "add", "bunker" }, { "message", "set", "hello" },
+             { "configs", "add", data + u"/clan.cfg"_s } })
+        ASSERT_EQ(run(command).code, 0) << command.join(' ').toStdString();
+    ASSERT_EQ(contents(data).size(), 7) << QStringList(contents(data).keys()).join(' ').toStdString();
 
     disk.fill();
     expectEachFails(run,
         { { "profile", "set", "GameLimit", "0", "40" }, { "bans", "add", "10.0.0.2" },
             { "rotation", "add", "bunker" }, { "message", "set", "bye" },
-            { "configs", "add", data + QStringLiteral("/clan.cfg") },
-            { "config", "--name", "full", "--out", data + QStringLiteral("/full.cfg") } });
-    EXPECT_EQ(contents(data), before) << "old files kept, no empty or temporary file left";
-    EXPECT_TRUE(contents(game + QStringLiteral("/Main")).isEmpty()) << "no empty default.cfg or autoexec.cfg";
+            { "configs", "add", data + u"/clan.cfg"_s },
+            { "config", "--name", "full", "--out", data + u"/full.cfg"_s } },
+        data);
+    EXPECT_TRUE(contents(main).isEmpty()) << "no empty default.cfg or autoexec.cfg";
 }
 
 using FifoDataFiles = CliFolders;
@@ -87,51 +83,41 @@ TEST_F(FifoDataFiles, AFifoUnderADataFileNameBlocksNothing)
     for (const char* command :
         { "profile show", "bans list", "configs list", "message show", "rotation list" })
         EXPECT_EQ(run(QString::fromLatin1(command).split(' ')).code, 0) << command;
-    const auto maps = run({ QStringLiteral("maps") });
-    EXPECT_EQ(maps.code, 1);
-    EXPECT_TRUE(maps.err.startsWith(QStringLiteral("Unable to locate Fortwright Map List")))
-        << maps.err.toStdString();
-    const auto scan = run({ QStringLiteral("scan") });
-    EXPECT_EQ(scan.code, 1) << "the map list cannot be written over a FIFO";
+    expectRun(run({ "maps" }), 1, kMapListMissingMessage.trimmed() + u'\n');
+    EXPECT_EQ(run({ "scan" }).code, 1) << "the map list cannot be written over a FIFO";
 }
 
 TEST(NotARegularFile, ADataFolderThatIsAFileIsRefusedAndNothingIsWrittenBesideIt)
 {
     QTemporaryDir dir;
-    const QString notAFolder = dir.filePath(QStringLiteral("FILE"));
+    const QString notAFolder = dir.filePath(u"FILE"_s);
     writeBytes(notAFolder, "mine");
-    const CliResult result = runWithData(notAFolder, { "profile", "set", "GameLimit", "0", "30" });
-    EXPECT_EQ(result.code, 1);
-    EXPECT_EQ(result.err,
-        QStringLiteral("The data folder %1 is a file, not a folder\n")
-            .arg(QDir::toNativeSeparators(notAFolder)));
+    expectRun(runWithData(notAFolder, { "profile", "set", "GameLimit", "0", "30" }), 1,
+        u"The data folder %1 is a file, not a folder\n"_s.arg(QDir::toNativeSeparators(notAFolder)));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-        QStringList { QStringLiteral("FILE") });
+        QStringList { u"FILE"_s });
     EXPECT_EQ(readBytes(notAFolder), QByteArray("mine"));
 }
 
 TEST(NotARegularFile, AProfilePathThatIsAFolderIsRefusedAndNothingIsWritten)
 {
     QTemporaryDir dir;
-    const QString data = dir.filePath(QStringLiteral("data"));
-    const QString folder = dir.filePath(QStringLiteral("clan.ini"));
+    const QString data = dir.filePath(u"data"_s);
+    const QString folder = dir.filePath(u"clan.ini"_s);
     QDir().mkpath(data);
     QDir().mkpath(folder);
     const QString shown = QDir::toNativeSeparators(folder);
-    CliResult result = runWithData(data, { "profile", "set", "--profile", folder, "GameLimit", "0", "30" });
-    EXPECT_EQ(result.code, 1);
-    EXPECT_EQ(result.err,
-        QStringLiteral("Unable to save %1: Path/File access error: %1 (Is a directory)\n").arg(shown));
-    for (const QStringList& command :
-        { QStringList { "profile", "show", "--profile", folder },
-            QStringList { "config", "--profile", folder, "--out", dir.filePath(QStringLiteral("x.cfg")) } }) {
-        result = runWithData(data, QStringList { "--game-dir", dir.path() } + command);
-        EXPECT_EQ(result.code, 1) << command.join(' ').toStdString();
-        EXPECT_EQ(result.err, QStringLiteral("No profile file at %1\n").arg(shown));
+    expectRun(runWithData(data, { "profile", "set", "--profile", folder, "GameLimit", "0", "30" }), 1,
+        u"Unable to save %1: Path/File access error: %1 (Is a directory)\n"_s.arg(shown));
+    for (const QStringList& command : { QStringList { "profile", "show", "--profile", folder },
+             QStringList { "config", "--profile", folder, "--out", dir.filePath(u"x.cfg"_s) } }) {
+        SCOPED_TRACE(command.join(' ').toStdString());
+        expectRun(runWithData(data, QStringList { "--game-dir", dir.path() } + command), 1,
+            u"No profile file at %1\n"_s.arg(shown));
     }
     EXPECT_TRUE(QDir(folder).isEmpty());
     EXPECT_TRUE(contents(data).isEmpty());
-    EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("x.cfg"))));
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(u"x.cfg"_s)));
 }
 
 namespace {
@@ -139,8 +125,8 @@ namespace {
 // Permissions stop only other users: as root the tool runs as nobody, through setpriv.
 struct AsAnotherUser : CliFolders {
     const bool root = ::geteuid() == 0;
-    const QString setpriv = QStringLiteral("/usr/bin/setpriv");
-    QString program = dir.filePath(QStringLiteral("fortwright-cli"));
+    const QString setpriv = u"/usr/bin/setpriv"_s;
+    QString program = dir.filePath(u"fortwright-cli"_s);
 
     void SetUp() override
     {
@@ -150,14 +136,6 @@ struct AsAnotherUser : CliFolders {
             QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther
                 | QFileDevice::ExeOther);
         ASSERT_TRUE(QFile::copy(builtProgram("fortwright-cli"), program));
-    }
-
-    // Leaves a file writable by the tool whoever runs it.
-    static void shareFile(const QString& path)
-    {
-        QFile::setPermissions(path,
-            QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther
-                | QFileDevice::WriteOther);
     }
 
     void handOver(const QString& path, QFileDevice::Permissions mode) const
@@ -172,13 +150,12 @@ struct AsAnotherUser : CliFolders {
     {
         const QStringList arguments = inFolders(command);
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("HOME"), dir.path());
-        env.insert(QStringLiteral("FORTWRIGHT_SETTINGS"), data + QStringLiteral("/registry.json"));
+        env.insert(u"HOME"_s, dir.path());
+        env.insert(u"FORTWRIGHT_SETTINGS"_s, data + u"/registry.json"_s);
         if (!root)
             return runProcess(arguments, program, env);
-        return runProcess(QStringList { QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
-                              QStringLiteral("--clear-groups"), program }
-                + arguments,
+        return runProcess(
+            QStringList { u"--reuid=65534"_s, u"--regid=65534"_s, u"--clear-groups"_s, program } + arguments,
             setpriv, env);
     }
 };
@@ -187,18 +164,19 @@ struct AsAnotherUser : CliFolders {
 
 TEST_F(AsAnotherUser, AReadOnlyDataFolderFailsEverySaveAndNoFileIsRewrittenInPlace)
 {
-    writeBytes(data + QStringLiteral("/Banned.dat"), "Added\tIP\r\n");
-    writeBytes(data + QStringLiteral("/Main.efr"), "maps1.pk3,bunker,bunker,bunker,ffa team round\r\n");
-    writeBytes(data + QStringLiteral("/clan.cfg"), "seta sv_hostname clan\r\n");
+    writeBytes(data + u"/Banned.dat"_s, "Added\tIP\r\n");
+    writeBytes(data + u"/Main.efr"_s, "maps1.pk3,bunker,bunker,bunker,ffa team round\r\n");
+    writeBytes(data + u"/clan.cfg"_s, "seta sv_hostname clan\r\n");
     for (const QString& name : QDir(data).entryList(QDir::Files))
-        shareFile(data + QLatin1Char('/') + name); // the files are writable; their folder takes no new file
-    const QMap<QString, QByteArray> before = contents(data);
+        QFile::setPermissions(data + u'/' + name, // the files are writable; their folder takes no new file
+            QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther
+                | QFileDevice::WriteOther);
     handOver(data,
         QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther | QFileDevice::ExeOther);
 
     expectEachFails([this](const QStringList& command) { return run(command); },
         { { "bans", "add", "10.0.0.9" }, { "profile", "set", "GameLimit", "0", "40" },
             { "rotation", "add", "bunker" }, { "message", "set", "hello" },
-            { "configs", "add", data + QStringLiteral("/clan.cfg") }, { "scan" } });
-    EXPECT_EQ(contents(data), before) << "every file as it was, nothing added";
+            { "configs", "add", data + u"/clan.cfg"_s }, { "scan" } },
+        data);
 }

@@ -8,24 +8,22 @@
 #include <gtest/gtest.h>
 
 using namespace fw;
-using namespace fw::cli;
-using test::CliResult;
-using test::crlfLines;
-using test::readBytes;
-using test::writeBytes;
+using namespace fw::test;
 
 namespace {
 
-using CommandsTest = test::CliFolders;
+struct CommandsTest : CliFolders {
+    QString profile() const { return file(u"Default.ini"_s); }
+};
 
 } // namespace
 
 TEST_F(CommandsTest, ProfileShowOnAnEmptyDataFolderPrintsTheInitialValues)
 {
     const CliResult shown = run({ "profile", "show" });
-    ASSERT_EQ(shown.code, 0) << shown.err.toStdString();
-    EXPECT_EQ(shown.out.toUtf8(), test::testData(QStringLiteral("profile-show-initial.expected")));
-    EXPECT_FALSE(QFileInfo::exists(file(QStringLiteral("Default.ini")))) << "showing writes nothing";
+    expectRun(shown, 0, QString());
+    EXPECT_EQ(shown.out.toUtf8(), testData(u"profile-show-initial.expected"_s));
+    EXPECT_FALSE(QFileInfo::exists(profile())) << "showing writes nothing";
 }
 
 TEST_F(CommandsTest, ProfileSetSavesOneFieldAndRefusesWhatTheFieldRefuses)
@@ -49,59 +47,51 @@ TEST_F(CommandsTest, ProfileSetSavesOneFieldAndRefusesWhatTheFieldRefuses)
     };
     for (const auto& a : accepted)
         EXPECT_EQ(run({ "profile", "set", a.group, a.index, a.value }).code, 0) << a.group << a.index;
-    const QByteArray saved = readBytes(file(QStringLiteral("Default.ini")));
+    const QByteArray saved = readBytes(profile());
     for (const auto& a : accepted)
         EXPECT_TRUE(saved.contains(a.saved)) << a.saved;
 
-    const struct {
-        QStringList args;
-        int code;
-    } refused[]
-        = { { { "txtAdministration", "16", "12ab" }, 1 }, { { "txtAdministration", "16", "123456" }, 1 },
-              { { "txtGameSettings", "0", "abc" }, 1 }, { { "txtGameSettings", "0", "1e3" }, 1 },
-              { { "chkSOF2Options", "0", "2" }, 1 }, { { "optGameType", "-", "4" }, 1 },
-              { { "txtMsg", "-", "hello" }, 1 }, { { "txtGameSettings", "21", "1" }, 2 },
-              { { "txtGameSettings", "-", "1" }, 2 }, { { "optGameType", "1", "1" }, 2 },
-              { { "txtLogFileName", "0", "x" }, 2 }, { { "txtNothing", "0", "1" }, 2 } };
-    for (const auto& r : refused) {
-        const CliResult result = run(QStringList { "profile", "set" } + r.args);
-        EXPECT_EQ(result.code, r.code) << r.args.join(' ').toStdString();
+    // Exit 1 for a value the field refuses, 2 for a field that does not exist.
+    const std::pair<const char*, int> refused[] = { { "txtAdministration 16 12ab", 1 },
+        { "txtAdministration 16 123456", 1 }, { "txtGameSettings 0 abc", 1 }, { "txtGameSettings 0 1e3", 1 },
+        { "chkSOF2Options 0 2", 1 }, { "optGameType - 4", 1 }, { "txtMsg - hello", 1 },
+        { "txtGameSettings 21 1", 2 }, { "txtGameSettings - 1", 2 }, { "optGameType 1 1", 2 },
+        { "txtLogFileName 0 x", 2 }, { "txtNothing 0 1", 2 } };
+    for (const auto& [args, code] : refused) {
+        const CliResult result
+            = run(QStringList { "profile", "set" } + QString::fromLatin1(args).split(u' '));
+        EXPECT_EQ(result.code, code) << args;
         EXPECT_FALSE(result.err.isEmpty());
     }
-    EXPECT_EQ(readBytes(file(QStringLiteral("Default.ini"))), saved) << "a refused value changes nothing";
+    EXPECT_EQ(readBytes(profile()), saved) << "a refused value changes nothing";
 }
 
 TEST_F(CommandsTest, AValueTheServerWouldMisreadIsKeptAndWarnedAboutWhereverItIsUsed)
 {
-    CliResult result = run({ "profile", "set", "txtAdministration", "2", "My \"Best\" Server" });
-    EXPECT_EQ(result.code, 0);
-    EXPECT_EQ(result.err,
-        QStringLiteral("Warning: Host holds a double quote: the server would read the value as "
-                       "ending there\n"));
-    EXPECT_TRUE(
-        readBytes(file(QStringLiteral("Default.ini"))).contains("AdminSettings2=My \"Best\" Server\r\n"));
+    expectRun(run({ "profile", "set", "txtAdministration", "2", "My \"Best\" Server" }), 0,
+        u"Warning: Host holds a double quote: the server would read the value as ending there\n"_s);
+    EXPECT_TRUE(readBytes(profile()).contains("AdminSettings2=My \"Best\" Server\r\n"));
 
-    const QString out = path(QStringLiteral("quoted.cfg"));
-    result = runInGame({ "config", "--name", "quoted", "--out", out });
-    EXPECT_EQ(result.code, 0) << result.err.toStdString();
-    EXPECT_TRUE(result.err.contains(QStringLiteral("Warning: Host holds a double quote")));
+    const QString out = path(u"quoted.cfg"_s);
+    expectRun(runInGame({ "config", "--name", "quoted", "--out", out }), 0,
+        u"Warning: Host holds a double quote"_s, ErrText::Part);
     EXPECT_TRUE(readBytes(out).contains("seta sv_hostname \"My \"Best\" Server\"\r\n")) << "written as typed";
 
-    result = run({ "profile", "set", "txtAdministration", "2", "plain" });
-    EXPECT_TRUE(result.err.isEmpty()) << result.err.toStdString();
+    const CliResult plain = run({ "profile", "set", "txtAdministration", "2", "plain" });
+    EXPECT_TRUE(plain.err.isEmpty()) << plain.err.toStdString();
 }
 
 TEST_F(CommandsTest, ANamedProfileIsUsedInsteadOfTheDefault)
 {
-    const QString named = path(QStringLiteral("clan.ini"));
+    const QString named = path(u"clan.ini"_s);
     EXPECT_EQ(run({ "profile", "show", "--profile", named }).code, 1) << "a named profile must exist to show";
     EXPECT_EQ(run({ "profile", "set", "--profile", named, "GameLimit", "0", "50" }).code, 0);
-    EXPECT_FALSE(QFileInfo::exists(file(QStringLiteral("Default.ini"))));
+    EXPECT_FALSE(QFileInfo::exists(profile()));
     EXPECT_TRUE(
         run({ "profile", "show", "--profile", named }).lines().contains("GameLimit\t0\tfraglimit\t50"));
     EXPECT_TRUE(run({ "profile", "show" }).lines().contains("GameLimit\t0\tfraglimit\t20"));
 
-    const QString cycle = path(QStringLiteral("cycle.cfg"));
+    const QString cycle = path(u"cycle.cfg"_s);
     writeBytes(cycle, "x");
     EXPECT_EQ(run({ "profile", "set", "lblPathToSavedMapcycle", "-", cycle }).code, 0);
     EXPECT_EQ(run({ "profile", "show" }).lines().last(), "lblPathToSavedMapcycle\t-\t-\t" + cycle);
@@ -110,38 +100,33 @@ TEST_F(CommandsTest, ANamedProfileIsUsedInsteadOfTheDefault)
 TEST_F(CommandsTest, RotationAddTakesMapsFromTheMapListOrChangesNothing)
 {
     EXPECT_EQ(run({ "rotation", "add", "mohdm1" }).code, 1);
-    writeBytes(file(QStringLiteral("Main.efr")),
+    writeBytes(file(u"Main.efr"_s),
         crlfLines({ "Pak5.pk3,obj_team1,obj_team1,,objective", "Pak5.pk3,mohdm1,mohdm1,,ffa team round",
             "broken,line", "maps1.pk3,mymap,mymap,mymap,ffa team round" }));
-    CliResult added = run({ "rotation", "add", "mohdm1", "obj_team1", "MyMap" });
-    ASSERT_EQ(added.code, 0) << added.err.toStdString();
-    EXPECT_EQ(readBytes(file(kRotationListFile)),
-        crlfLines({ "mohdm1\tffa team round\t", "obj_team1\tobjective\t", "mymap\tffa team round\tmymap" }));
+    expectRun(run({ "rotation", "add", "mohdm1", "obj_team1", "MyMap" }), 0, QString());
+    const QStringList rows { "mohdm1\tffa team round\t", "obj_team1\tobjective\t",
+        "mymap\tffa team round\tmymap" };
+    EXPECT_EQ(readBytes(file(kRotationListFile)), rows.join(u"\r\n"_s).toLatin1() + "\r\n");
 
     const QByteArray before = readBytes(file(kRotationListFile));
-    added = run({ "rotation", "add", "mohdm1", "nosuchmap" });
-    EXPECT_EQ(added.code, 1);
-    EXPECT_TRUE(added.err.contains(QStringLiteral("nosuchmap")));
+    expectRun(run({ "rotation", "add", "mohdm1", "nosuchmap" }), 1, u"nosuchmap"_s, ErrText::Part);
     EXPECT_EQ(readBytes(file(kRotationListFile)), before);
 
-    EXPECT_EQ(run({ "rotation", "list" }).lines(),
-        QStringList(
-            { "mohdm1\tffa team round\t", "obj_team1\tobjective\t", "mymap\tffa team round\tmymap" }));
+    EXPECT_EQ(run({ "rotation", "list" }).lines(), rows);
     const CliResult cleared = run({ "rotation", "clear" });
-    EXPECT_EQ(cleared.code, 0);
+    expectRun(cleared, 0, QString());
     EXPECT_EQ(cleared.out,
-        QStringLiteral("Removed %1: the rotation is empty.\n")
-            .arg(QDir::toNativeSeparators(file(kRotationListFile))))
+        u"Removed %1: the rotation is empty.\n"_s.arg(QDir::toNativeSeparators(file(kRotationListFile))))
         << "the window would keep the old file, so the command says what it did";
     EXPECT_FALSE(QFileInfo::exists(file(kRotationListFile)));
     EXPECT_TRUE(run({ "rotation", "list" }).out.isEmpty());
-    EXPECT_EQ(run({ "rotation", "clear" }).out, QStringLiteral("The rotation is already empty.\n"));
+    EXPECT_EQ(run({ "rotation", "clear" }).out, u"The rotation is already empty.\n"_s);
 }
 
 TEST_F(CommandsTest, BansAreAddedDatedListedAndRemovedByNumber)
 {
-    const QString left = file(QStringLiteral("Banned.dat.Xy12Zw"));
-    test::writeAged(left, 86400);
+    const QString left = file(u"Banned.dat.Xy12Zw"_s);
+    writeAged(left, 86400);
     EXPECT_TRUE(run({ "bans", "list" }).out.isEmpty());
     EXPECT_FALSE(QFileInfo::exists(left)) << "a session starts by removing what an interrupted save left";
     // The one check that the program's clock honours SOURCE_DATE_EPOCH, for reproducible files.
@@ -153,9 +138,7 @@ TEST_F(CommandsTest, BansAreAddedDatedListedAndRemovedByNumber)
     EXPECT_EQ(readBytes(file(kBannedListFile)),
         crlfLines({ "Added\tIP", "01/01/2026\t10.0.0.1", "01/01/2026\t10.0.0.2" }));
     EXPECT_EQ(run({ "bans", "remove", "x" }).code, 2);
-    const CliResult missing = run({ "bans", "remove", "3" });
-    EXPECT_EQ(missing.code, 1);
-    EXPECT_EQ(missing.err, QStringLiteral("There is no ban entry 3 (the list has 2).\n"));
+    expectRun(run({ "bans", "remove", "3" }), 1, u"There is no ban entry 3 (the list has 2).\n"_s);
     EXPECT_EQ(run({ "bans", "remove", "1", "2" }).code, 2);
     EXPECT_EQ(run({ "bans", "remove", "1" }).code, 0);
     EXPECT_EQ(run({ "bans", "list" }).lines(), QStringList { "1\t01/01/2026\t10.0.0.2" });
@@ -163,18 +146,17 @@ TEST_F(CommandsTest, BansAreAddedDatedListedAndRemovedByNumber)
 
 TEST_F(CommandsTest, ConfigurationsFillTheFirstEmptyRowOfNine)
 {
-    const QString cfg = path(QStringLiteral("clan.cfg"));
+    const QString cfg = path(u"clan.cfg"_s);
     writeBytes(cfg, QByteArray(2048, 'x'));
-    EXPECT_EQ(run({ "configs", "add", path(QStringLiteral("none.cfg")) }).code, 1);
-    CliResult added = run({ "configs", "add", cfg });
-    ASSERT_EQ(added.code, 0) << added.err.toStdString();
-    EXPECT_EQ(added.out, QStringLiteral("1\n"));
-    EXPECT_EQ(ListFiles::readConfigs(file(kConfigListFile))[0].size, QStringLiteral("2.05"));
+    EXPECT_EQ(run({ "configs", "add", path(u"none.cfg"_s) }).code, 1);
+    const CliResult added = run({ "configs", "add", cfg });
+    expectRun(added, 0, QString());
+    EXPECT_EQ(added.out, u"1\n"_s);
+    EXPECT_EQ(ListFiles::readConfigs(file(kConfigListFile))[0].size, u"2.05"_s);
 
     for (int row = 2; row <= 9; ++row)
         ASSERT_EQ(run({ "configs", "add", cfg }).code, 0);
-    added = run({ "configs", "add", cfg });
-    EXPECT_EQ(added.code, 1) << "all nine rows are in use";
+    EXPECT_EQ(run({ "configs", "add", cfg }).code, 1) << "all nine rows are in use";
     EXPECT_EQ(run({ "configs", "remove", "4" }).code, 0);
     EXPECT_EQ(run({ "configs", "remove", "4" }).code, 1) << "the row is already empty";
     EXPECT_EQ(run({ "configs", "remove", "10" }).code, 1);
@@ -182,9 +164,8 @@ TEST_F(CommandsTest, ConfigurationsFillTheFirstEmptyRowOfNine)
     QFile::remove(cfg);
     const QStringList listed = run({ "configs", "list" }).lines();
     ASSERT_EQ(listed.size(), 8);
-    EXPECT_TRUE(listed[3].startsWith(QStringLiteral("5\t")));
-    EXPECT_TRUE(
-        listed[0].endsWith(QStringLiteral("\tclan.cfg\t") + QDir::toNativeSeparators(cfg) + "\tmissing"));
+    EXPECT_TRUE(listed[3].startsWith(u"5\t"_s));
+    EXPECT_TRUE(listed[0].endsWith(u"\tclan.cfg\t"_s + QDir::toNativeSeparators(cfg) + "\tmissing"));
     EXPECT_EQ(ListFiles::readConfigs(file(kConfigListFile)).size(), kAdditionalConfigRows);
 }
 
@@ -193,7 +174,7 @@ TEST_F(CommandsTest, TheMessageKeepsItsLines)
     EXPECT_EQ(run({ "message", "show" }).out, QString());
     EXPECT_EQ(run({ "message", "set", "Welcome\\nNo camping" }).code, 0);
     EXPECT_EQ(readBytes(file(kMessageFile)), QByteArray("Welcome\r\nNo camping\r\n"));
-    EXPECT_EQ(run({ "message", "show" }).out, QStringLiteral("Welcome\nNo camping\n"));
+    EXPECT_EQ(run({ "message", "show" }).out, u"Welcome\nNo camping\n"_s);
     EXPECT_EQ(run({ "message", "set", "two", "words" }).code, 2) << "an unquoted text is a usage error";
     EXPECT_EQ(readBytes(file(kMessageFile)), QByteArray("Welcome\r\nNo camping\r\n"));
 }

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 using namespace fw;
+using namespace Qt::StringLiterals;
 
 using RunCommand = test::CliFolders;
 
@@ -18,8 +19,8 @@ TEST_F(RunCommand, StartsTheStandInServerAndSendsItTheStatusCommand)
 {
     test::ensureCoreApplication();
     ASSERT_EQ(QProcess::execute(test::builtProgram("fortwright-demo-game"), { game }), 0);
-    ListFiles::writeRotation(file(QStringLiteral("Maps.dat")), { { "mohdm1", "ffa team round", "" } });
-    ListFiles::writeMessage(file(QStringLiteral("msg.txt")), QStringLiteral("hello"));
+    ListFiles::writeRotation(file(u"Maps.dat"_s), { { "mohdm1", "ffa team round", "" } });
+    ListFiles::writeMessage(file(u"msg.txt"_s), u"hello"_s);
     set("txtAdministration", "1", "Demo Server");
     set("txtAdministration", "13", "secret");
     set("txtAdministration", "16", "27999");
@@ -31,24 +32,21 @@ TEST_F(RunCommand, StartsTheStandInServerAndSendsItTheStatusCommand)
     qunsetenv("FORTWRIGHT_STANDIN_SECONDS");
     QDir::setCurrent(QDir::tempPath());
     ASSERT_EQ(run.code, 0) << run.err.toStdString();
-    EXPECT_TRUE(QFile::exists(mainFile(QStringLiteral("demo_server.cfg"))));
-    EXPECT_TRUE(run.out.contains(QStringLiteral("rcon secret status"))) << run.out.toStdString();
+    EXPECT_TRUE(QFile::exists(mainFile(u"demo_server.cfg"_s)));
+    EXPECT_TRUE(run.out.contains(u"rcon secret status"_s)) << run.out.toStdString();
 
     QString log;
-    for (int tries = 0; tries < 50 && !log.contains(QStringLiteral("status")); ++tries) {
+    for (int tries = 0; tries < 50 && !log.contains(u"status"_s); ++tries) {
         QThread::msleep(100);
-        QFile standinLog(game + QStringLiteral("/standin-server.log"));
+        QFile standinLog(game + u"/standin-server.log"_s);
         if (standinLog.open(QIODevice::ReadOnly))
             log = QString::fromLatin1(standinLog.readAll());
     }
-    EXPECT_TRUE(log.contains(QStringLiteral("+exec Demo_Server.cfg"))) << log.toStdString();
+    EXPECT_TRUE(log.contains(u"+exec Demo_Server.cfg"_s)) << log.toStdString();
     EXPECT_TRUE(log.contains(QDir(game).absolutePath())) << "started in the game folder";
 }
 
 TEST_F(RunCommand, FailsWithTheCheckMessage)
 {
-    const test::CliResult run = runInGame({ "run" });
-    EXPECT_EQ(run.code, 1);
-    EXPECT_TRUE(run.err.startsWith(QStringLiteral("Fortwright requires a Config name")))
-        << run.err.toStdString();
+    test::expectRun(runInGame({ "run" }), 1, u"Fortwright requires a Config name"_s, test::ErrText::Start);
 }

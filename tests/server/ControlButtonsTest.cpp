@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 using namespace fw;
+using namespace Qt::StringLiterals;
 using G = SettingGroup;
 
 namespace {
@@ -21,10 +22,10 @@ struct ButtonsFixture : ::testing::Test {
     void SetUp() override
     {
         test::ensureCoreApplication();
-        t.services.hostName = QStringLiteral("127.0.0.1");
-        profile.setValue(G::txtAdministration, 1, QStringLiteral(" Test "));
+        t.services.hostName = u"127.0.0.1"_s;
+        profile.setValue(G::txtAdministration, 1, u" Test "_s);
         profile.rotation.rows = { { "mohdm1", "ffa team round", "" } };
-        test::writeBytes(t.context.gamePath + QStringLiteral("/MOHAA_server.exe"), "#!/bin/sh\n");
+        test::writeBytes(t.context.gamePath + u"/MOHAA_server.exe"_s, "#!/bin/sh\n");
     }
     void TearDown() override { QDir::setCurrent(QDir::tempPath()); }
 
@@ -49,33 +50,33 @@ struct TakenAddressLink : DatagramLink {
 
 TEST_F(ButtonsFixture, RunChecksInOrderAndChangesNothingWhenOneFails)
 {
-    profile.setValue(G::txtSeverMessageTime, QStringLiteral("5"));
-    profile.setValue(G::txtAdministration, 13, QStringLiteral("   "));
+    profile.setValue(G::txtSeverMessageTime, u"5"_s);
+    profile.setValue(G::txtAdministration, 13, u"   "_s);
     profile.setValue(G::txtAdministration, 1, QString());
     EXPECT_FALSE(buttons.run());
     EXPECT_EQ(t.prompter.texts().last(),
-        QStringLiteral("You have server messaging enabled, however, an Rcon Password is required        \r\n"
-                       "Please input an Rcon Password, any password will do.        "))
+        u"You have server messaging enabled, however, an Rcon Password is required        \r\n"
+        "Please input an Rcon Password, any password will do.        "_s)
         << "the password comes before the name";
 
-    profile.setValue(G::txtSeverMessageTime, QStringLiteral("0"));
+    profile.setValue(G::txtSeverMessageTime, u"0"_s);
     EXPECT_FALSE(buttons.run());
     EXPECT_EQ(t.prompter.texts().last(),
-        QStringLiteral("Fortwright requires a Config name, please input a valid Config name.        \r\n"
-                       "The Config name is used to name your server configuration.        "));
+        u"Fortwright requires a Config name, please input a valid Config name.        \r\n"
+        "The Config name is used to name your server configuration.        "_s);
 
-    profile.setValue(G::txtAdministration, 1, QStringLiteral("a:b"));
+    profile.setValue(G::txtAdministration, 1, u"a:b"_s);
     EXPECT_FALSE(buttons.run());
-    EXPECT_TRUE(t.prompter.texts().last().startsWith(QStringLiteral("Invalid config name")));
+    EXPECT_TRUE(t.prompter.texts().last().startsWith(u"Invalid config name"_s));
 
-    profile.setValue(G::txtAdministration, 1, QStringLiteral("Test"));
+    profile.setValue(G::txtAdministration, 1, u"Test"_s);
     profile.rotation.rows.clear();
     EXPECT_FALSE(buttons.run());
     EXPECT_EQ(t.prompter.texts().last(),
-        QStringLiteral("No Maps have been selected. Please select at least one map to cycle.        "));
+        u"No Maps have been selected. Please select at least one map to cycle.        "_s);
     EXPECT_EQ(t.prompter.boxes().last().icon, MessageIcon::Exclamation);
     EXPECT_TRUE(t.services.started.isEmpty());
-    EXPECT_FALSE(QFileInfo::exists(t.mainFile(QStringLiteral("test.cfg"))));
+    EXPECT_FALSE(QFileInfo::exists(t.mainFile(u"test.cfg"_s)));
 }
 
 TEST_F(ButtonsFixture, RunWritesTheConfigurationAndStartsTheServerFromTheGameFolder)
@@ -84,23 +85,18 @@ TEST_F(ButtonsFixture, RunWritesTheConfigurationAndStartsTheServerFromTheGameFol
     ASSERT_TRUE(buttons.run([&minimised] { minimised = true; }));
     EXPECT_EQ(QDir::currentPath(), QFileInfo(t.context.gamePath).canonicalFilePath())
         << "the program itself moves into the game folder, as the server does";
-    EXPECT_TRUE(QFileInfo::exists(t.mainFile(QStringLiteral("test.cfg"))))
-        << "the name trimmed, .cfg added, lowered";
-    ASSERT_EQ(t.services.started.size(), 1);
-    const test::StartedProcess& started = t.services.started[0];
-    EXPECT_EQ(
-        started.program, QDir::toNativeSeparators(t.context.gamePath + QStringLiteral("/MOHAA_server.exe")));
-    EXPECT_EQ(started.workingDir, t.context.gamePath);
-    EXPECT_EQ(started.arguments.join(QLatin1Char(' ')),
-        QStringLiteral(
-            "+set dedicated 2 +set net_port 12203 +set sv_pure 1 +set vm_game 0 +set com_hunkmegs 56 "
-            "+set com_zonemegs 16 +set g_gametype 1 +exec Test.cfg"));
+    EXPECT_TRUE(QFileInfo::exists(t.mainFile(u"test.cfg"_s))) << "the name trimmed, .cfg added, lowered";
+    const QString arguments = u"+set dedicated 2 +set net_port 12203 +set sv_pure 1 +set vm_game 0 "
+                              "+set com_hunkmegs 56 +set com_zonemegs 16 +set g_gametype 1 +exec Test.cfg"_s;
+    EXPECT_EQ(t.services.started,
+        QList<test::StartedProcess>({ { QDir::toNativeSeparators(t.context.gamePath + u"/MOHAA_server.exe"_s),
+            arguments.split(u' '), t.context.gamePath } }));
     EXPECT_TRUE(minimised);
     EXPECT_FALSE(messenger.isArmed()) << "a period of 0 arms nothing";
 
     // An empty rotation passes with a saved map cycle.
     profile.rotation.rows.clear();
-    profile.rotation.savedCyclePath = t.mainFile(QStringLiteral("cycle.cfg"));
+    profile.rotation.savedCyclePath = t.mainFile(u"cycle.cfg"_s);
     EXPECT_TRUE(buttons.run());
     EXPECT_EQ(t.services.started.size(), 2);
 }
@@ -109,14 +105,14 @@ TEST_F(ButtonsFixture, RunArmsMessagingAndReportsAFailedStart)
 {
     test::DatagramCapture capture; // where the status command goes
     profile.setValue(G::txtAdministration, 16, QString::number(capture.port()));
-    profile.setValue(G::txtAdministration, 13, QStringLiteral(" pw "));
-    profile.setValue(G::txtSeverMessageTime, QStringLiteral("1"));
+    profile.setValue(G::txtAdministration, 13, u" pw "_s);
+    profile.setValue(G::txtSeverMessageTime, u"1"_s);
     ASSERT_TRUE(buttons.run());
     EXPECT_TRUE(messenger.isArmed());
 
     t.services.failStart = true;
     EXPECT_FALSE(buttons.run());
-    EXPECT_EQ(t.prompter.texts().last(), QStringLiteral("Unable to launch Server        "));
+    EXPECT_EQ(t.prompter.texts().last(), u"Unable to launch Server        "_s);
     EXPECT_EQ(t.prompter.boxes().last().icon, MessageIcon::Critical);
 }
 
@@ -144,17 +140,17 @@ TEST_F(ButtonsFixture, LaunchFailuresUseTheSocketTableOrTheErrorReport)
 
 TEST_F(ButtonsFixture, AWindowsProgramNeedsWine)
 {
-    test::writeBytes(t.context.gamePath + QStringLiteral("/MOHAA_server.exe"), "MZ\x90\x00");
+    test::writeBytes(t.context.gamePath + u"/MOHAA_server.exe"_s, "MZ\x90\x00");
     EXPECT_FALSE(buttons.run());
     EXPECT_TRUE(t.services.started.isEmpty());
-    EXPECT_TRUE(t.prompter.texts().join(QLatin1Char('\n')).contains(QStringLiteral("wine")));
+    EXPECT_TRUE(t.prompter.texts().join(QLatin1Char('\n')).contains(u"wine"_s));
 
     t.prompter.clear();
-    t.services.executablesOnPath = { QStringLiteral("wine") };
+    t.services.executablesOnPath = { u"wine"_s };
     EXPECT_TRUE(buttons.run());
     ASSERT_EQ(t.services.started.size(), 1);
-    EXPECT_EQ(t.services.started[0].program, QStringLiteral("/usr/bin/wine"));
-    EXPECT_TRUE(t.services.started[0].arguments.first().endsWith(QStringLiteral("MOHAA_server.exe")));
+    EXPECT_EQ(t.services.started[0].program, u"/usr/bin/wine"_s);
+    EXPECT_TRUE(t.services.started[0].arguments.first().endsWith(u"MOHAA_server.exe"_s));
 }
 
 TEST_F(ButtonsFixture, DefaultAndResetAskFirst)
@@ -166,7 +162,7 @@ TEST_F(ButtonsFixture, DefaultAndResetAskFirst)
     t.prompter.answer(Answer::Yes);
     buttons.makeDefault();
     EXPECT_TRUE(QFileInfo::exists(defaults));
-    EXPECT_EQ(t.prompter.texts().last(), QStringLiteral("Settings have been saved        "));
+    EXPECT_EQ(t.prompter.texts().last(), u"Settings have been saved        "_s);
 
     t.prompter.answer(Answer::No);
     EXPECT_FALSE(buttons.reset());
@@ -175,13 +171,13 @@ TEST_F(ButtonsFixture, DefaultAndResetAskFirst)
     EXPECT_EQ(question.defaultAnswer, Answer::No);
     EXPECT_EQ(question.icon, MessageIcon::Exclamation);
     EXPECT_EQ(question.text,
-        QStringLiteral("WARNING - All Fortwright settings will be lost. It is        \r\n"
-                       "recommended that you backup your configuration first.        \r\n\r\n"
-                       "                Do you wish to continue?        "));
+        u"WARNING - All Fortwright settings will be lost. It is        \r\n"
+        "recommended that you backup your configuration first.        \r\n\r\n"
+        "                Do you wish to continue?        "_s);
 
     QFile::setPermissions(defaults, QFileDevice::ReadOwner);
     t.prompter.answer(Answer::Yes);
     EXPECT_TRUE(buttons.reset());
     EXPECT_FALSE(QFileInfo::exists(defaults)) << "a read-only default profile goes too";
-    EXPECT_EQ(t.prompter.texts().last(), QStringLiteral("Fortwright will now restart        "));
+    EXPECT_EQ(t.prompter.texts().last(), u"Fortwright will now restart        "_s);
 }

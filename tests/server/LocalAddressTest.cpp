@@ -6,6 +6,7 @@
 
 using namespace fw;
 using namespace fw::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -31,24 +32,21 @@ TEST(LocalAddress, FirstIpv4AddressOfTheHostName)
 {
     ScriptedPrompter prompter;
     QString asked;
-    const QList<QHostAddress> addresses { QHostAddress(QStringLiteral("fe80::1")),
-        QHostAddress(QStringLiteral("10.0.0.7")), QHostAddress(QStringLiteral("192.168.0.10")) };
-    EXPECT_EQ(GetLocalAddress(prompter, lookupOf(QStringLiteral(" box "), addresses, &asked)),
-        QStringLiteral("10.0.0.7"));
-    EXPECT_EQ(asked, QStringLiteral("box")) << "the name is trimmed before the lookup";
+    const QList<QHostAddress> addresses { QHostAddress(u"fe80::1"_s), QHostAddress(u"10.0.0.7"_s),
+        QHostAddress(u"192.168.0.10"_s) };
+    EXPECT_EQ(GetLocalAddress(prompter, lookupOf(u" box "_s, addresses, &asked)), u"10.0.0.7"_s);
+    EXPECT_EQ(asked, u"box"_s) << "the name is trimmed before the lookup";
     EXPECT_TRUE(prompter.boxes().isEmpty());
 }
 
 TEST(LocalAddress, FailuresShowAPlainBoxAndGiveNothing)
 {
     ScriptedPrompter prompter;
-    EXPECT_EQ(GetLocalAddress(prompter, lookupOf(QStringLiteral("box"), {})), QString());
+    EXPECT_EQ(GetLocalAddress(prompter, lookupOf(u"box"_s, {})), QString());
     EXPECT_EQ(GetLocalAddress(prompter, lookupOf(QString(), {})), QString());
-    ASSERT_EQ(prompter.boxes().size(), 2);
-    EXPECT_EQ(prompter.boxes().at(0).text,
-        QStringLiteral("Windows Sockets are not responding. Unable to successfully get Host Name."));
-    EXPECT_EQ(prompter.boxes().at(0).icon, MessageIcon::None);
-    EXPECT_EQ(prompter.boxes().at(0).title, QStringLiteral("Fortwright"));
-    EXPECT_EQ(prompter.boxes().at(1).text,
-        QStringLiteral("Windows Sockets error  0 has occurred. Unable to successfully get Host Name."));
+    EXPECT_EQ(prompter.texts(),
+        QStringList({ u"Windows Sockets are not responding. Unable to successfully get Host Name."_s,
+            u"Windows Sockets error  0 has occurred. Unable to successfully get Host Name."_s }));
+    for (const MessageBox& box : prompter.boxes())
+        EXPECT_TRUE(box.icon == MessageIcon::None && box.title == u"Fortwright"_s) << box.title.toStdString();
 }

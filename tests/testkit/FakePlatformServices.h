@@ -3,6 +3,7 @@
 #include "support/platform/PlatformServices.h"
 
 #include <QList>
+#include <ostream>
 
 namespace fw::test {
 
@@ -10,7 +11,14 @@ struct StartedProcess {
     QString program;
     QStringList arguments;
     QString workingDir;
+    bool operator==(const StartedProcess&) const = default;
 };
+
+inline void PrintTo(const StartedProcess& p, std::ostream* os)
+{
+    *os << p.program.toStdString() << " [" << p.arguments.join(u'|').toStdString() << "] in "
+        << p.workingDir.toStdString();
+}
 
 // Records what the core asks of the system; nothing is started or opened.
 class FakePlatformServices : public PlatformServices {
