@@ -20,6 +20,7 @@ public:
     // Applies every key the file holds. A key that is missing, unreadable or refused by its field
     // (a check value of -1, an option index no member has, a number outside the field's range)
     // leaves that field as it was; the walk always goes on. Other sections and keys are ignored.
+    // The DM-flags sum field is then set from the boxes.
     static ProfileReadResult read(const QString& path, ServerProfile& profile);
 
     // Writes the whole profile in layout order. Integers are converted with halves to even; a
