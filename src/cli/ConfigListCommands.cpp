@@ -37,7 +37,7 @@ protected:
             if (c.isEmpty())
                 continue;
             session.out() << QStringList { QString::number(i + 1), c.modified, c.size, c.name, c.fullPath,
-                isConfigMissing(c) ? QStringLiteral("missing") : QStringLiteral("present") }
+                isConfigPresent(c) ? QStringLiteral("present") : QStringLiteral("missing") }
                                  .join(QLatin1Char('\t'))
                           << '\n';
         }
