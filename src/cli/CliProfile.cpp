@@ -22,7 +22,10 @@ QString profilePathFor(CliSession& session, const QCommandLineParser& parser)
 ServerProfile loadProfileAt(const QString& path, bool mustExist)
 {
     ServerProfile profile;
-    if (!ProfileFile::read(path, profile).fileRead && mustExist)
+    const ProfileReadResult read = ProfileFile::read(path, profile);
+    if (!read.failure.isEmpty())
+        CliSession::fail(read.failure);
+    if (!read.fileRead && mustExist)
         CliSession::fail(QStringLiteral("No profile file at %1").arg(QDir::toNativeSeparators(path)));
     return profile;
 }

@@ -40,16 +40,24 @@ public:
 protected:
     void run(CliSession& session, const QCommandLineParser&, const QStringList&) override
     {
-        // A missing list has been reported when nothing comes back.
-        const std::optional<MapCatalogue> catalogue = LoadAvailableMaps(session.context());
-        if (!catalogue)
-            CliSession::fail(QString());
-        for (const MapEntry& entry : catalogue->entries())
+        for (const MapEntry& entry : availableMaps(session).entries())
             session.out() << entry.line() << '\n';
     }
 };
 
 } // namespace
+
+MapCatalogue availableMaps(CliSession& session)
+{
+    QString failure;
+    std::optional<MapCatalogue> catalogue = LoadAvailableMaps(session.context(), &failure);
+    if (!failure.isEmpty())
+        CliSession::fail(failure);
+    // A missing list has been reported when nothing comes back.
+    if (!catalogue)
+        CliSession::fail(QString());
+    return std::move(*catalogue);
+}
 
 void addMapCommands(CommandList& commands)
 {

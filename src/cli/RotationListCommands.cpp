@@ -2,6 +2,7 @@
 
 #include "cli/CliArguments.h"
 #include "cli/CliSession.h"
+#include "cli/MapCommands.h"
 #include "maps/MapListFile.h"
 #include "maps/MapNameIndex.h"
 #include "maps/RotationCommands.h"
@@ -41,14 +42,12 @@ protected:
     void run(CliSession& session, const QCommandLineParser&, const QStringList& positional) override
     {
         AppContext& context = session.context();
-        const std::optional<MapCatalogue> catalogue = LoadAvailableMaps(context);
-        if (!catalogue)
-            CliSession::fail(QString()); // the box asking for a scan has said it
+        const MapCatalogue catalogue = availableMaps(session);
         const QString path = context.dataPath(kRotationListFile);
         MapRotation rotation;
         rotation.rows = ListFiles::readRotation(path);
         RotationCommands commands(rotation, context);
-        const MapNameIndex index(*catalogue);
+        const MapNameIndex index(catalogue);
         QStringList unknown;
         for (const QString& name : positional) {
             if (const MapEntry* entry = index.find(name))

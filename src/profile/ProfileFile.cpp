@@ -129,7 +129,7 @@ ProfileReadResult ProfileFile::read(const QString& path, ServerProfile& profile)
 {
     ProfileReadResult result;
     QFile file(path);
-    if (!openRegularFile(file))
+    if (!openRegularFile(file, &result.failure))
         return result;
     // One read of the file serves every key.
     const auto ini = CIniFile::inMemory(IniDocument(file.readAll()));

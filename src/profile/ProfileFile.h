@@ -9,6 +9,8 @@ class ServerProfile;
 // What reading a profile file did.
 struct ProfileReadResult {
     bool fileRead = false; // false when no file exists at the path: nothing changed
+    // Why a file that is there could not be read (nothing changed either); empty otherwise.
+    QString failure;
     // After a read: the saved map-cycle path names an existing file (kept), so Reset Cycle is
     // available; otherwise the path was cleared.
     bool resetCycleAvailable = false;

@@ -1,3 +1,4 @@
+#include "AsAnotherUser.h"
 #include "CliRun.h"
 #include "testkit/BuiltPrograms.h"
 #include "testkit/TestContext.h"
@@ -133,57 +134,6 @@ TEST(NotARegularFile, AProfilePathThatIsAFolderIsRefusedAndNothingIsWritten)
     EXPECT_TRUE(contents(data).isEmpty());
     EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("x.cfg"))));
 }
-
-namespace {
-
-// Permissions stop only other users: as root the tool runs as nobody, through setpriv.
-struct AsAnotherUser : CliFolders {
-    const bool root = ::geteuid() == 0;
-    const QString setpriv = QStringLiteral("/usr/bin/setpriv");
-    QString program = dir.filePath(QStringLiteral("fortwright-cli"));
-
-    void SetUp() override
-    {
-        if (root && !QFileInfo::exists(setpriv))
-            GTEST_SKIP() << "running as root without setpriv to drop to another user";
-        QFile::setPermissions(dir.path(),
-            QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther
-                | QFileDevice::ExeOther);
-        ASSERT_TRUE(QFile::copy(builtProgram("fortwright-cli"), program));
-    }
-
-    // Leaves a file writable by the tool whoever runs it.
-    static void shareFile(const QString& path)
-    {
-        QFile::setPermissions(path,
-            QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther
-                | QFileDevice::WriteOther);
-    }
-
-    void handOver(const QString& path, QFileDevice::Permissions mode) const
-    {
-        if (root) {
-            ASSERT_EQ(::chown(QFile::encodeName(path).constData(), 65534, 65534), 0);
-        }
-        QFile::setPermissions(path, mode);
-    }
-
-    CliResult run(const QStringList& command) const
-    {
-        const QStringList arguments = inFolders(command);
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("HOME"), dir.path());
-        env.insert(QStringLiteral("FORTWRIGHT_SETTINGS"), data + QStringLiteral("/registry.json"));
-        if (!root)
-            return runProcess(arguments, program, env);
-        return runProcess(QStringList { QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
-                              QStringLiteral("--clear-groups"), program }
-                + arguments,
-            setpriv, env);
-    }
-};
-
-} // namespace
 
 TEST_F(AsAnotherUser, AReadOnlyDataFolderFailsEverySaveAndNoFileIsRewrittenInPlace)
 {

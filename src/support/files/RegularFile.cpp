@@ -1,5 +1,6 @@
 #include "support/files/RegularFile.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #ifdef Q_OS_UNIX
@@ -37,9 +38,16 @@ std::optional<FileVersion> regularFileVersion(const QString& path)
 #endif
 }
 
-bool openRegularFile(QFile& file)
+bool openRegularFile(QFile& file, QString* failure)
 {
-    return isRegularFile(file.fileName()) && file.open(QIODevice::ReadOnly);
+    if (!isRegularFile(file.fileName()))
+        return false;
+    if (file.open(QIODevice::ReadOnly))
+        return true;
+    if (failure)
+        *failure = QStringLiteral("Unable to read %1: %2")
+                       .arg(QDir::toNativeSeparators(file.fileName()), file.errorString());
+    return false;
 }
 
 } // namespace fw
