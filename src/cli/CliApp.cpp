@@ -135,7 +135,8 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err, con
         const auto openSession = [&]() -> CliSession& {
             SessionFolders folders;
             try {
-                folders = resolveSessionFolders(options.dataDir);
+                folders = resolveSessionFolders(options.dataDir,
+                    command->onlyReadsData() ? DataFolderUse::ReadOnly : DataFolderUse::Write);
             } catch (const FortwrightError& e) {
                 throw CliFailure { 1, e.description() };
             }

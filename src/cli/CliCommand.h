@@ -29,6 +29,8 @@ public:
     virtual int minArguments() const { return 0; }
     // -1 for no limit.
     virtual int maxArguments() const { return 0; }
+    // Whether it only reads the data folder; such a command creates nothing.
+    virtual bool onlyReadsData() const { return false; }
 
     // Parses the command's own arguments (after its words). --help prints the usage on out and a
     // usage error fails before openSession is called; otherwise the command runs in the session

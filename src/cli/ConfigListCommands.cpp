@@ -22,6 +22,7 @@ struct ConfigFile : StoredList<AdditionalConfig> {
 class ConfigsListCommand : public CliCommand {
 public:
     QStringList words() const override { return commandWords("configs", "list"); }
+    bool onlyReadsData() const override { return true; }
     QString summary() const override
     {
         return QStringLiteral("print the used rows: number, date, size, name, full path and whether the file "

@@ -45,6 +45,7 @@ void failUnless(bool done)
 class MapListCommand : public CliCommand {
 public:
     QStringList words() const override { return { QStringLiteral("maplist") }; }
+    bool onlyReadsData() const override { return true; }
     QString summary() const override { return QStringLiteral("print the sv_maplist value of the rotation"); }
     QList<QCommandLineOption> options() const override { return { profileOption() }; }
 
@@ -100,6 +101,7 @@ protected:
 class LaunchLineCommand : public CliCommand {
 public:
     QStringList words() const override { return { QStringLiteral("launch-line") }; }
+    bool onlyReadsData() const override { return true; }
     QString summary() const override
     {
         return QStringLiteral("print the server command line that Run would start");
@@ -132,6 +134,7 @@ public:
     {
     }
     QStringList words() const override { return { m_word }; }
+    bool onlyReadsData() const override { return true; }
     QString summary() const override { return m_summary; }
     QList<QCommandLineOption> options() const override { return { outOption(), profileOption() }; }
     QStringList requiredOptions() const override { return { outOption().names().constFirst() }; }

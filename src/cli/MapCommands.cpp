@@ -35,6 +35,7 @@ protected:
 class MapsCommand : public CliCommand {
 public:
     QStringList words() const override { return { QStringLiteral("maps") }; }
+    bool onlyReadsData() const override { return true; }
     QString summary() const override { return QStringLiteral("print the entries of Main.efr, one per line"); }
 
 protected:

@@ -17,6 +17,7 @@ namespace {
 class RotationListCommand : public CliCommand {
 public:
     QStringList words() const override { return commandWords("rotation", "list"); }
+    bool onlyReadsData() const override { return true; }
     QString summary() const override
     {
         return QStringLiteral("print the rotation: map, game types and long name, TAB-separated");
