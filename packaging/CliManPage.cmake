@@ -1,8 +1,8 @@
 # cmake -DCLI=fortwright-cli -DVERSION=x.y.z -DSCRATCH=dir -DOUT=fortwright-cli.1.gz -P this
 #
 # Writes the CLI's man page from what the CLI itself prints for --help and for each command's --help.
-# A command's --help still opens a session, so the CLI runs with a home and data folder of its own
-# under SCRATCH and never reads or writes the builder's.
+# --help opens no session; the CLI still runs with a home and data folder of its own under SCRATCH,
+# so that nothing of the builder's is ever read or written.
 cmake_minimum_required(VERSION 3.25)
 
 file(REMOVE_RECURSE "${SCRATCH}")

@@ -20,6 +20,7 @@ struct BanFile : StoredList<BanEntry> {
 class BansListCommand : public CliCommand {
 public:
     QStringList words() const override { return commandWords("bans", "list"); }
+    bool onlyReadsData() const override { return true; }
     QString summary() const override
     {
         return QStringLiteral("print the banned addresses: number, date added and address");

@@ -4,14 +4,23 @@
 
 namespace fw::cli {
 
-QString CliCommand::usage() const
+QString CliCommand::synopsis() const
 {
-    QString line = QStringLiteral("Usage: fortwright-cli [--data-dir DIR] [--game-dir DIR] ") + name();
-    for (const QCommandLineOption& option : options())
-        line += QStringLiteral(" [--%1 %2]").arg(option.names().constFirst(), option.valueName());
+    QString line = name();
+    for (const QCommandLineOption& option : options()) {
+        const QString name = option.names().constFirst();
+        const QString text = QStringLiteral("--%1 %2").arg(name, option.valueName());
+        line += QLatin1Char(' ')
+            + (requiredOptions().contains(name) ? text : QLatin1Char('[') + text + QLatin1Char(']'));
+    }
     if (!argumentSyntax().isEmpty())
         line += QLatin1Char(' ') + argumentSyntax();
-    return line + QStringLiteral("\n  ") + summary();
+    return line;
+}
+
+QString CliCommand::usage() const
+{
+    return kUsageHead + synopsis() + QStringLiteral("\n  ") + summary();
 }
 
 namespace {
@@ -45,7 +54,8 @@ QStringList restoreNegativeNumbers(QStringList positional)
 
 } // namespace
 
-int CliCommand::execute(CliSession& session, const QStringList& arguments)
+int CliCommand::execute(
+    QTextStream& out, const QStringList& arguments, const std::function<CliSession&()>& openSession)
 {
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -55,13 +65,19 @@ int CliCommand::execute(CliSession& session, const QStringList& arguments)
     if (!parser.parse(QStringList { name() } + hideNegativeNumbers(arguments)))
         CliSession::usage(parser.errorText() + QLatin1Char('\n') + usage());
     if (parser.isSet(help)) {
-        session.out() << usage() << Qt::endl;
+        out << usage() << Qt::endl;
         return 0;
+    }
+    for (const QCommandLineOption& option : options()) {
+        if (requiredOptions().contains(option.names().constFirst()) && parser.value(option).isEmpty())
+            CliSession::usage(
+                QStringLiteral("--%1 %2 is required\n").arg(option.names().constFirst(), option.valueName())
+                + usage());
     }
     const QStringList positional = restoreNegativeNumbers(parser.positionalArguments());
     if (positional.size() < minArguments() || (maxArguments() >= 0 && positional.size() > maxArguments()))
         CliSession::usage(usage());
-    run(session, parser, positional);
+    run(openSession(), parser, positional);
     return 0;
 }
 

@@ -4,12 +4,17 @@
 #include <QCommandLineParser>
 #include <QList>
 #include <QStringList>
+#include <QTextStream>
+#include <functional>
 #include <memory>
 #include <vector>
 
 namespace fw::cli {
 
 class CliSession;
+
+// How every usage text starts: the program and its global options.
+inline const QString kUsageHead = QStringLiteral("Usage: fortwright-cli [--data-dir DIR] [--game-dir DIR] ");
 
 // One command of fortwright-cli ("profile show", "scan", ...): its words, its usage and its run.
 class CliCommand {
@@ -21,12 +26,21 @@ public:
     // The positional part of the usage line, e.g. "GROUP INDEX VALUE".
     virtual QString argumentSyntax() const { return {}; }
     virtual QList<QCommandLineOption> options() const { return {}; }
+    // The names of the options it cannot run without, e.g. "out".
+    virtual QStringList requiredOptions() const { return {}; }
     virtual int minArguments() const { return 0; }
     // -1 for no limit.
     virtual int maxArguments() const { return 0; }
+    // Whether it only reads the data folder; such a command creates nothing.
+    virtual bool onlyReadsData() const { return false; }
 
-    // Parses the command's own arguments (after its words) and runs it; returns the exit code.
-    int execute(CliSession& session, const QStringList& arguments);
+    // Parses the command's own arguments (after its words). --help prints the usage on out and a
+    // usage error fails before openSession is called; otherwise the command runs in the session
+    // it opens. Returns the exit code.
+    int execute(
+        QTextStream& out, const QStringList& arguments, const std::function<CliSession&()>& openSession);
+    // The name, the options (a required one without brackets) and the arguments.
+    QString synopsis() const;
     QString usage() const;
     QString name() const { return words().join(QLatin1Char(' ')); }
 

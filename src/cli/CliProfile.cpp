@@ -16,13 +16,18 @@ namespace fw::cli {
 QString profilePathFor(CliSession& session, const QCommandLineParser& parser)
 {
     const QString given = parser.value(CliCommand::profileOption().names().constFirst());
-    return given.isEmpty() ? defaultProfilePath(session.context()) : QFileInfo(given).absoluteFilePath();
+    // The data folder exists for a command that writes, and a command that only reads makes none.
+    return given.isEmpty() ? session.context().dataPath(kDefaultProfileName)
+                           : QFileInfo(given).absoluteFilePath();
 }
 
 ServerProfile loadProfileAt(const QString& path, bool mustExist)
 {
     ServerProfile profile;
-    if (!ProfileFile::read(path, profile).fileRead && mustExist)
+    const ProfileReadResult read = ProfileFile::read(path, profile);
+    if (!read.failure.isEmpty())
+        CliSession::fail(read.failure);
+    if (!read.fileRead && mustExist)
         CliSession::fail(QStringLiteral("No profile file at %1").arg(QDir::toNativeSeparators(path)));
     return profile;
 }

@@ -12,7 +12,8 @@ class CliSession;
 QString profilePathFor(CliSession& session, const QCommandLineParser& parser);
 
 // The profile at path applied to the initial values. A --profile file that does not exist is a
-// failure when mustExist is set; a missing Default.ini leaves the initial values.
+// failure when mustExist is set; a missing Default.ini leaves the initial values. A file that is
+// there but cannot be read is a failure that gives the system's reason.
 ServerProfile loadProfileAt(const QString& path, bool mustExist);
 
 // The settings and lists as the window would hold them after opening with this profile.

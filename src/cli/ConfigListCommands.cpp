@@ -22,6 +22,7 @@ struct ConfigFile : StoredList<AdditionalConfig> {
 class ConfigsListCommand : public CliCommand {
 public:
     QStringList words() const override { return commandWords("configs", "list"); }
+    bool onlyReadsData() const override { return true; }
     QString summary() const override
     {
         return QStringLiteral("print the used rows: number, date, size, name, full path and whether the file "
@@ -37,7 +38,7 @@ protected:
             if (c.isEmpty())
                 continue;
             session.out() << QStringList { QString::number(i + 1), c.modified, c.size, c.name, c.fullPath,
-                isConfigMissing(c) ? QStringLiteral("missing") : QStringLiteral("present") }
+                isConfigPresent(c) ? QStringLiteral("present") : QStringLiteral("missing") }
                                  .join(QLatin1Char('\t'))
                           << '\n';
         }

@@ -26,7 +26,8 @@ QString ConsolePrompter::consoleText(const QString& text)
 Answer ConsolePrompter::show(const MessageBox& box)
 {
     clearStatus();
-    m_err << consoleText(box.text) << Qt::endl;
+    m_err << consoleText(box.titleTellsWhy ? box.text + QStringLiteral(": ") + box.title : box.text)
+          << Qt::endl;
     switch (box.buttons) {
     case MessageButtons::YesNo:
         return Answer::Yes;

@@ -8,7 +8,8 @@
 namespace fw::cli {
 
 // The command line's stand-in for message boxes and dialogs: a box's text goes to standard
-// error (trailing blanks of each line removed); questions are answered Yes, since a command
+// error (trailing blanks of each line removed), followed by ": " and its title when the title
+// says why; questions are answered Yes, since a command
 // runs only when the user asked for it; a file dialog returns the path given on the command
 // line (--out) or counts as cancelled.
 class ConsolePrompter : public Prompter {

@@ -27,12 +27,10 @@ QString outPath(const QCommandLineParser& parser)
     return out.isEmpty() ? QString() : QFileInfo(out).absoluteFilePath();
 }
 
-// The --out path, which the writer's save dialog is answered with; a usage error without it.
-QString requiredOut(CliSession& session, const QCommandLineParser& parser, const QString& usage)
+// The --out path of a command that requires it, with which the writer's save dialog is answered.
+QString requiredOut(CliSession& session, const QCommandLineParser& parser)
 {
     const QString out = outPath(parser);
-    if (out.isEmpty())
-        CliSession::usage(QStringLiteral("--out FILE is required\n") + usage);
     session.prompter().presetFile(out);
     return out;
 }
@@ -47,6 +45,7 @@ void failUnless(bool done)
 class MapListCommand : public CliCommand {
 public:
     QStringList words() const override { return { QStringLiteral("maplist") }; }
+    bool onlyReadsData() const override { return true; }
     QString summary() const override { return QStringLiteral("print the sv_maplist value of the rotation"); }
     QList<QCommandLineOption> options() const override { return { profileOption() }; }
 
@@ -102,6 +101,7 @@ protected:
 class LaunchLineCommand : public CliCommand {
 public:
     QStringList words() const override { return { QStringLiteral("launch-line") }; }
+    bool onlyReadsData() const override { return true; }
     QString summary() const override
     {
         return QStringLiteral("print the server command line that Run would start");
@@ -134,13 +134,15 @@ public:
     {
     }
     QStringList words() const override { return { m_word }; }
+    bool onlyReadsData() const override { return true; }
     QString summary() const override { return m_summary; }
     QList<QCommandLineOption> options() const override { return { outOption(), profileOption() }; }
+    QStringList requiredOptions() const override { return { outOption().names().constFirst() }; }
 
 protected:
     void run(CliSession& session, const QCommandLineParser& parser, const QStringList&) override
     {
-        requiredOut(session, parser, usage());
+        requiredOut(session, parser);
         // The writers start their dialogs in the game folder (the script's makes its Main folder).
         AppContext& context = session.gameContext();
         failUnless(m_writer(windowProfile(session, parser), context, ShowWritten::No));
@@ -161,11 +163,12 @@ public:
             "write the advanced map cycle of the rotation with the Map Wizard's starting values");
     }
     QList<QCommandLineOption> options() const override { return { outOption(), profileOption() }; }
+    QStringList requiredOptions() const override { return { outOption().names().constFirst() }; }
 
 protected:
     void run(CliSession& session, const QCommandLineParser& parser, const QStringList&) override
     {
-        const QString out = requiredOut(session, parser, usage());
+        const QString out = requiredOut(session, parser);
         const ServerProfile profile = windowProfile(session, parser);
         if (profile.rotation.rows.isEmpty())
             CliSession::fail(QStringLiteral("There are no maps in the list, please select at least one map"));

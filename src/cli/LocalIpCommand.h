@@ -8,6 +8,7 @@ namespace fw::cli {
 class LocalIpCommand : public CliCommand {
 public:
     QStringList words() const override { return { QStringLiteral("local-ip") }; }
+    bool onlyReadsData() const override { return true; }
     QString summary() const override;
 
 protected:

@@ -35,21 +35,30 @@ protected:
 class MapsCommand : public CliCommand {
 public:
     QStringList words() const override { return { QStringLiteral("maps") }; }
+    bool onlyReadsData() const override { return true; }
     QString summary() const override { return QStringLiteral("print the entries of Main.efr, one per line"); }
 
 protected:
     void run(CliSession& session, const QCommandLineParser&, const QStringList&) override
     {
-        // A missing list has been reported when nothing comes back.
-        const std::optional<MapCatalogue> catalogue = LoadAvailableMaps(session.context());
-        if (!catalogue)
-            CliSession::fail(QString());
-        for (const MapEntry& entry : catalogue->entries())
+        for (const MapEntry& entry : availableMaps(session).entries())
             session.out() << entry.line() << '\n';
     }
 };
 
 } // namespace
+
+MapCatalogue availableMaps(CliSession& session)
+{
+    QString failure;
+    std::optional<MapCatalogue> catalogue = LoadAvailableMaps(session.context(), &failure);
+    if (!failure.isEmpty())
+        CliSession::fail(failure);
+    // A missing list has been reported when nothing comes back.
+    if (!catalogue)
+        CliSession::fail(QString());
+    return std::move(*catalogue);
+}
 
 void addMapCommands(CommandList& commands)
 {

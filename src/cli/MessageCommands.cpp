@@ -32,6 +32,7 @@ protected:
 class MessageShowCommand : public CliCommand {
 public:
     QStringList words() const override { return commandWords("message", "show"); }
+    bool onlyReadsData() const override { return true; }
     QString summary() const override { return QStringLiteral("print the server message text"); }
 
 protected:

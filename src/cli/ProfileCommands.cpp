@@ -18,6 +18,7 @@ const QString kNoIndex = QStringLiteral("-");
 class ProfileShowCommand : public CliCommand {
 public:
     QStringList words() const override { return commandWords("profile", "show"); }
+    bool onlyReadsData() const override { return true; }
     QString summary() const override
     {
         return QStringLiteral("print every setting: group, index, tag and value, TAB-separated");

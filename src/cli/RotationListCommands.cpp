@@ -2,6 +2,7 @@
 
 #include "cli/CliArguments.h"
 #include "cli/CliSession.h"
+#include "cli/MapCommands.h"
 #include "maps/MapListFile.h"
 #include "maps/MapNameIndex.h"
 #include "maps/RotationCommands.h"
@@ -16,6 +17,7 @@ namespace {
 class RotationListCommand : public CliCommand {
 public:
     QStringList words() const override { return commandWords("rotation", "list"); }
+    bool onlyReadsData() const override { return true; }
     QString summary() const override
     {
         return QStringLiteral("print the rotation: map, game types and long name, TAB-separated");
@@ -41,14 +43,12 @@ protected:
     void run(CliSession& session, const QCommandLineParser&, const QStringList& positional) override
     {
         AppContext& context = session.context();
-        const std::optional<MapCatalogue> catalogue = LoadAvailableMaps(context);
-        if (!catalogue)
-            CliSession::fail(QString()); // the box asking for a scan has said it
+        const MapCatalogue catalogue = availableMaps(session);
         const QString path = context.dataPath(kRotationListFile);
         MapRotation rotation;
         rotation.rows = ListFiles::readRotation(path);
         RotationCommands commands(rotation, context);
-        const MapNameIndex index(*catalogue);
+        const MapNameIndex index(catalogue);
         QStringList unknown;
         for (const QString& name : positional) {
             if (const MapEntry* entry = index.find(name))

@@ -123,7 +123,10 @@ bool gbln_MakeAdvancedCycle(const QString& path, AdvancedCycle cycle, AppContext
         writeCycle(path, cycle, ctx);
         return true;
     } catch (const std::exception& e) {
-        ctx.prompter.warn(QStringLiteral("Error saving file"), FortwrightError::fromStd(e).description());
+        MessageBox box { QStringLiteral("Error saving file"), FortwrightError::fromStd(e).description(),
+            MessageIcon::Exclamation };
+        box.titleTellsWhy = true;
+        ctx.prompter.show(box);
         return false;
     }
 }

@@ -8,6 +8,7 @@
 #include "generate/SavePathDialog.h"
 #include "generate/ServerConfigLines.h"
 #include "generate/WrittenFileViewer.h"
+#include "profile/ListEditing.h"
 #include "profile/ServerProfile.h"
 #include "support/AppContext.h"
 #include "support/errors/ErrorReporter.h"
@@ -71,7 +72,7 @@ QStringList existingAdditionalConfigs(const ServerProfile& profile)
 {
     QStringList names;
     for (const AdditionalConfig& config : profile.configs) {
-        if (!config.fullPath.trimmed().isEmpty() && QFileInfo(config.fullPath).isFile())
+        if (isConfigPresent(config))
             names << config.name;
     }
     return names;

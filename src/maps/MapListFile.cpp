@@ -96,11 +96,11 @@ template <typename Take> void forEachLine(QFile& file, QByteArray& buffer, Take&
 
 } // namespace
 
-MapCatalogue readMapList(const QString& path)
+MapCatalogue readMapList(const QString& path, QString* failure)
 {
     MapCatalogue catalogue;
     QFile file(path);
-    if (!openRegularFile(file))
+    if (!openRegularFile(file, failure))
         return catalogue;
     QByteArray buffer(kPieceSize, Qt::Uninitialized);
     catalogue.reserve(countLineFeeds(file, buffer) + 1);
@@ -115,14 +115,14 @@ MapCatalogue readMapList(const QString& path)
     return catalogue;
 }
 
-std::optional<MapCatalogue> LoadAvailableMaps(const AppContext& context)
+std::optional<MapCatalogue> LoadAvailableMaps(const AppContext& context, QString* failure)
 {
     const QString path = context.dataPath(kMapListFileName);
     if (!isRegularFile(path)) {
         context.prompter.warn(kMapListMissingMessage);
         return std::nullopt;
     }
-    return readMapList(path);
+    return readMapList(path, failure);
 }
 
 } // namespace fw

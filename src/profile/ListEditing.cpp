@@ -64,4 +64,9 @@ bool isConfigMissing(const AdditionalConfig& config)
     return !config.fullPath.trimmed().isEmpty() && !QFileInfo::exists(config.fullPath);
 }
 
+bool isConfigPresent(const AdditionalConfig& config)
+{
+    return !config.fullPath.trimmed().isEmpty() && QFileInfo(config.fullPath).isFile();
+}
+
 } // namespace fw

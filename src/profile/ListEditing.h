@@ -26,5 +26,8 @@ bool mayLoadConfiguration(const QString& path, const QList<AdditionalConfig>& co
 
 // Whether a row names a file that no longer exists (painted struck through in red).
 bool isConfigMissing(const AdditionalConfig& config);
+// Whether a row names a file that is there, which the server configuration executes; a path
+// made only of blanks names none.
+bool isConfigPresent(const AdditionalConfig& config);
 
 } // namespace fw

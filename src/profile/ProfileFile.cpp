@@ -1,5 +1,6 @@
 #include "profile/ProfileFile.h"
 
+#include "profile/DmFlags.h"
 #include "profile/FieldValueRules.h"
 #include "profile/ProfileLayout.h"
 #include "profile/ProfileTextCodec.h"
@@ -128,7 +129,7 @@ ProfileReadResult ProfileFile::read(const QString& path, ServerProfile& profile)
 {
     ProfileReadResult result;
     QFile file(path);
-    if (!openRegularFile(file))
+    if (!openRegularFile(file, &result.failure))
         return result;
     // One read of the file serves every key.
     const auto ini = CIniFile::inMemory(IniDocument(file.readAll()));
@@ -140,6 +141,8 @@ ProfileReadResult ProfileFile::read(const QString& path, ServerProfile& profile)
             // A key that cannot be read leaves its field; the next key goes on.
         }
     }
+    // The sum field is kept in no key: it shows the boxes just read, as a click on one would.
+    profile.setValue(SettingGroup::txtDMFlags, dmFlagsText(profile));
     return result;
 }
 

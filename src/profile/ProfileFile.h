@@ -9,6 +9,8 @@ class ServerProfile;
 // What reading a profile file did.
 struct ProfileReadResult {
     bool fileRead = false; // false when no file exists at the path: nothing changed
+    // Why a file that is there could not be read (nothing changed either); empty otherwise.
+    QString failure;
     // After a read: the saved map-cycle path names an existing file (kept), so Reset Cycle is
     // available; otherwise the path was cleared.
     bool resetCycleAvailable = false;
@@ -20,6 +22,7 @@ public:
     // Applies every key the file holds. A key that is missing, unreadable or refused by its field
     // (a check value of -1, an option index no member has, a number outside the field's range)
     // leaves that field as it was; the walk always goes on. Other sections and keys are ignored.
+    // The DM-flags sum field is then set from the boxes.
     static ProfileReadResult read(const QString& path, ServerProfile& profile);
 
     // Writes the whole profile in layout order. Integers are converted with halves to even; a

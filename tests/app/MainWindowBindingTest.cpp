@@ -101,6 +101,16 @@ TEST_F(MainWindowTest, DmFlagSumFollowsTheBoxes)
     EXPECT_EQ(sum->text(), QStringLiteral("0"));
 }
 
+TEST_F(MainWindowTest, TheLoadedProfileShowsTheSumOfItsDmFlags)
+{
+    test::writeBytes(t.dataFile(QStringLiteral("Default.ini")),
+        test::crlfLines({ "[DMFlags]", "DMFlags0=1", "DMFlags1=0", "DMFlags2=1" }));
+    window.Form_Load();
+    EXPECT_TRUE(find<QCheckBox>(QStringLiteral("chkDMFlags_0"))->isChecked());
+    EXPECT_TRUE(find<QCheckBox>(QStringLiteral("chkDMFlags_2"))->isChecked());
+    EXPECT_EQ(find<QLineEdit>(QStringLiteral("txtDMFlags"))->text(), QStringLiteral("40"));
+}
+
 TEST_F(MainWindowTest, BansAreAddedTrimmedAndRemoved)
 {
     auto* address = find<QLineEdit>(QStringLiteral("txtBanIP"));

@@ -1,3 +1,4 @@
+#include "AsAnotherUser.h"
 #include "CliRun.h"
 #include "maps/MapListFile.h"
 #include "testkit/BuiltPrograms.h"
@@ -119,48 +120,6 @@ TEST(NotARegularFile, AProfilePathThatIsAFolderIsRefusedAndNothingIsWritten)
     EXPECT_TRUE(contents(data).isEmpty());
     EXPECT_FALSE(QFileInfo::exists(dir.filePath(u"x.cfg"_s)));
 }
-
-namespace {
-
-// Permissions stop only other users: as root the tool runs as nobody, through setpriv.
-struct AsAnotherUser : CliFolders {
-    const bool root = ::geteuid() == 0;
-    const QString setpriv = u"/usr/bin/setpriv"_s;
-    QString program = dir.filePath(u"fortwright-cli"_s);
-
-    void SetUp() override
-    {
-        if (root && !QFileInfo::exists(setpriv))
-            GTEST_SKIP() << "running as root without setpriv to drop to another user";
-        QFile::setPermissions(dir.path(),
-            QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther
-                | QFileDevice::ExeOther);
-        ASSERT_TRUE(QFile::copy(builtProgram("fortwright-cli"), program));
-    }
-
-    void handOver(const QString& path, QFileDevice::Permissions mode) const
-    {
-        if (root) {
-            ASSERT_EQ(::chown(QFile::encodeName(path).constData(), 65534, 65534), 0);
-        }
-        QFile::setPermissions(path, mode);
-    }
-
-    CliResult run(const QStringList& command) const
-    {
-        const QStringList arguments = inFolders(command);
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(u"HOME"_s, dir.path());
-        env.insert(u"FORTWRIGHT_SETTINGS"_s, data + u"/registry.json"_s);
-        if (!root)
-            return runProcess(arguments, program, env);
-        return runProcess(
-            QStringList { u"--reuid=65534"_s, u"--regid=65534"_s, u"--clear-groups"_s, program } + arguments,
-            setpriv, env);
-    }
-};
-
-} // namespace
 
 TEST_F(AsAnotherUser, AReadOnlyDataFolderFailsEverySaveAndNoFileIsRewrittenInPlace)
 {

@@ -71,6 +71,26 @@ TEST_F(ProfileFileTest, CommaPercentBlankAndCodePageEncodings)
     EXPECT_EQ(r.text(G::txtLogFileName), QStringLiteral("a%b")) << "other texts are not decoded";
 }
 
+TEST_F(ProfileFileTest, TheDmFlagsSumShowsTheBoxesJustRead)
+{
+    const struct {
+        const char* flags; // the three stored check values
+        const char* sum;
+    } cases[] = {
+        { "DMFlags0=1\r\nDMFlags1=0\r\nDMFlags2=1\r\n", "40" },
+        { "DMFlags0=0\r\nDMFlags1=1\r\nDMFlags2=0\r\n", "16" },
+        { "DMFlags0=0\r\nDMFlags1=0\r\nDMFlags2=0\r\n", "0" },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.flags);
+        writeBytes(path, QByteArray("[DMFlags]\r\n") + c.flags);
+        ServerProfile p;
+        p.setValue(G::txtDMFlags, QStringLiteral("56")); // what the profile shown before left
+        ASSERT_TRUE(ProfileFile::read(path, p).fileRead);
+        EXPECT_EQ(p.text(G::txtDMFlags), QLatin1String(c.sum));
+    }
+}
+
 TEST_F(ProfileFileTest, ANumberFieldTakesWhatItCouldBeTypedAndOtherFieldsRefuseTheRest)
 {
     ServerProfile p;

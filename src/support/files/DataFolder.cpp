@@ -18,17 +18,18 @@ bool isInstalledProgramFolder(const QString& executableFolder)
         && QFileInfo(folder + QStringLiteral("/../share")).isDir();
 }
 
-QString resolveDataFolder(const QString& optionValue)
+QString resolveDataFolder(const QString& optionValue, DataFolderUse use)
 {
     return resolveDataFolder(
-        optionValue, QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString());
+        optionValue, QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString(), use);
 }
 
-QString resolveDataFolder(const QString& optionValue, const QString& executableFolder)
+QString resolveDataFolder(const QString& optionValue, const QString& executableFolder, DataFolderUse use)
 {
     QString folder = optionValue;
     if (folder.isEmpty())
         folder = qEnvironmentVariable("FORTWRIGHT_HOME");
+    const bool named = !folder.isEmpty();
     // An installed program's folder is shared by every user, even where root could write to it.
     if (folder.isEmpty() && !executableFolder.isEmpty() && !isInstalledProgramFolder(executableFolder)
         && QFileInfo(executableFolder).isWritable())
@@ -40,16 +41,29 @@ QString resolveDataFolder(const QString& optionValue, const QString& executableF
     if (QFileInfo(folder).exists() && !QFileInfo(folder).isDir())
         throw FortwrightError(RuntimeError::PathFileAccess, kExecutableName,
             QStringLiteral("The data folder %1 is a file, not a folder").arg(shown));
-    if (!QDir().mkpath(folder))
+    if (QFileInfo(folder).isDir())
+        return folder;
+    if (use == DataFolderUse::ReadOnly) {
+        if (named)
+            throw FortwrightError(RuntimeError::PathNotFound, kExecutableName,
+                QStringLiteral("The data folder %1 does not exist").arg(shown));
+        return folder;
+    }
+    const QString parent = QFileInfo(folder).absolutePath();
+    if (named && !QFileInfo(parent).isDir())
+        throw FortwrightError(RuntimeError::PathNotFound, kExecutableName,
+            QStringLiteral("The data folder %1 cannot be created: its parent folder %2 does not exist")
+                .arg(shown, QDir::toNativeSeparators(parent)));
+    if (!(named ? QDir().mkdir(folder) : QDir().mkpath(folder)))
         throw FortwrightError(RuntimeError::PathFileAccess, kExecutableName,
             QStringLiteral("The data folder %1 cannot be created").arg(shown));
     return folder;
 }
 
-SessionFolders resolveSessionFolders(const QString& dataDirOption)
+SessionFolders resolveSessionFolders(const QString& dataDirOption, DataFolderUse use)
 {
     SessionFolders folders;
-    folders.dataDir = resolveDataFolder(dataDirOption);
+    folders.dataDir = resolveDataFolder(dataDirOption, use);
     folders.settingsStore = qEnvironmentVariable("FORTWRIGHT_SETTINGS");
     const bool dataFolderNamed
         = !dataDirOption.isEmpty() || !qEnvironmentVariable("FORTWRIGHT_HOME").isEmpty();

@@ -2,6 +2,8 @@
 
 #include "support/platform/OperatingSystem.h"
 
+#include <QDir>
+
 namespace fw {
 
 bool isRegularFile(const QString& path)
@@ -16,9 +18,16 @@ std::optional<FileVersion> regularFileVersion(const QString& path)
     return std::nullopt;
 }
 
-bool openRegularFile(QFile& file)
+bool openRegularFile(QFile& file, QString* failure)
 {
-    return isRegularFile(file.fileName()) && file.open(QIODevice::ReadOnly);
+    if (!isRegularFile(file.fileName()))
+        return false;
+    if (file.open(QIODevice::ReadOnly))
+        return true;
+    if (failure)
+        *failure = QStringLiteral("Unable to read %1: %2")
+                       .arg(QDir::toNativeSeparators(file.fileName()), file.errorString());
+    return false;
 }
 
 } // namespace fw

@@ -11,7 +11,9 @@ namespace fw {
 // file's name is none: reading it would block forever or never end.
 bool isRegularFile(const QString& path);
 // Opens the file for reading when it is a regular file; false otherwise, as for a missing one.
-bool openRegularFile(QFile& file);
+// When a regular file is there but cannot be opened, failure (when given) receives
+// "Unable to read PATH: REASON" with the system's reason; otherwise it is left empty.
+bool openRegularFile(QFile& file, QString* failure = nullptr);
 
 // What tells one content of a file from the next without reading it: the same file written or
 // replaced since has another. Nothing for a path that is not a regular file.

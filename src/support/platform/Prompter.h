@@ -19,6 +19,8 @@ struct MessageBox {
     MessageIcon icon = MessageIcon::None;
     MessageButtons buttons = MessageButtons::Ok;
     Answer defaultAnswer = Answer::Ok;
+    // The title says why (a failure's description): where no title is shown, it follows the text.
+    bool titleTellsWhy = false;
 };
 
 // An open or save dialog. The filter is in the "description|pattern|..." form the callers use.
