@@ -1,8 +1,45 @@
 #include "testkit/ScriptedPrompter.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
-namespace fw::test {
+namespace fw {
+namespace {
+auto fields(const MessageBox& b)
+{
+    return std::tie(b.text, b.title, b.icon, b.buttons, b.defaultAnswer);
+}
+auto fields(const FileDialogRequest& d)
+{
+    return std::tie(
+        d.open, d.title, d.filter, d.initialDir, d.fileName, d.defaultExt, d.flags, d.filterIndex);
+}
+} // namespace
+
+bool operator==(const MessageBox& a, const MessageBox& b)
+{
+    return fields(a) == fields(b);
+}
+bool operator==(const FileDialogRequest& a, const FileDialogRequest& b)
+{
+    return fields(a) == fields(b);
+}
+
+void PrintTo(const MessageBox& b, std::ostream* os)
+{
+    *os << "{\"" << b.text.toStdString() << "\" \"" << b.title.toStdString() << "\" icon " << int(b.icon)
+        << " buttons " << int(b.buttons) << " default " << int(b.defaultAnswer) << '}';
+}
+
+void PrintTo(const FileDialogRequest& d, std::ostream* os)
+{
+    *os << '{' << (d.open ? "open" : "save") << " \"" << d.title.toStdString() << "\" \""
+        << d.filter.toStdString() << "\" in \"" << d.initialDir.toStdString() << "\" name \""
+        << d.fileName.toStdString() << "\" ext \"" << d.defaultExt.toStdString() << "\" flags 0x" << std::hex
+        << d.flags << std::dec << " index " << d.filterIndex << '}';
+}
+
+namespace test {
 
 ScriptedPrompter::~ScriptedPrompter()
 {
@@ -58,4 +95,5 @@ void ScriptedPrompter::clear()
     m_dialogs.clear();
 }
 
-} // namespace fw::test
+} // namespace test
+} // namespace fw
