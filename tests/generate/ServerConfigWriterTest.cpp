@@ -146,7 +146,8 @@ TEST_F(ServerConfigWriter, BanListThatCannotBeWrittenIsReportedAndLeftOut)
     ASSERT_EQ(t.prompter.boxes().size(), 2);
     EXPECT_EQ(t.prompter.boxes()[0].icon, MessageIcon::Critical);
     EXPECT_TRUE(t.prompter.boxes()[0].text.contains("::modFunctions.gbln_MakeBANList(Function)"));
-    expectBox(1, QStringLiteral("Unable to create Banned configuration        "), MessageIcon::Exclamation);
+    EXPECT_EQ(
+        t.prompter.boxes()[1], warningBox(QStringLiteral("Unable to create Banned configuration        ")));
 }
 
 TEST_F(ServerConfigWriter, LaunchFailuresUseTheSocketTableOrTheErrorReport)
@@ -162,9 +163,8 @@ TEST_F(ServerConfigWriter, LaunchFailuresUseTheSocketTableOrTheErrorReport)
         throw FortwrightError(10048, QStringLiteral("Winsock"), QStringLiteral("Address in use"));
     };
     EXPECT_FALSE(runMode());
-    EXPECT_EQ(t.prompter.boxes().size(), 1);
-    expectBox(
-        0, QStringLiteral("Could not connect to server, address in use        "), MessageIcon::Exclamation);
+    EXPECT_EQ(t.prompter.boxes(),
+        Boxes { warningBox(QStringLiteral("Could not connect to server, address in use        ")) });
     EXPECT_EQ(busy, QList<bool>({ true, false }));
     EXPECT_EQ(boxesBeforeRestore, 0) << "the normal cursor is back before the message";
     EXPECT_FALSE(QFile::exists(t.errors.defaultLogPath())) << "explained errors are not logged";
@@ -192,8 +192,8 @@ TEST_F(ServerConfigWriter, ExportModeAsksForThePathAndShowsTheFile)
         QStringLiteral("Server Configuration File (*.cfg)|*.cfg"),
         t.context.gamePath + QDir::separator() + QStringLiteral("Main"));
     EXPECT_EQ(readBytes(target), expectedData(kDefaultConfig));
-    EXPECT_EQ(t.prompter.boxes().size(), 1);
-    expectBox(0, QStringLiteral("'my_server.cfg' has been created        "), MessageIcon::Information);
+    EXPECT_EQ(
+        t.prompter.boxes(), Boxes { infoBox(QStringLiteral("'my_server.cfg' has been created        ")) });
     EXPECT_EQ(t.services.openedDocuments, QStringList({ target }));
     EXPECT_FALSE(launched) << "export never starts a server";
     EXPECT_TRUE(QFile::exists(t.mainFile(QStringLiteral("default.cfg"))));

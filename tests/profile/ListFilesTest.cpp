@@ -1,5 +1,5 @@
-#include "profile/ListFiles.h"
 #include "profile/GridFile.h"
+#include "profile/ListFiles.h"
 #include "profile/ServerProfile.h"
 #include "support/errors/FortwrightError.h"
 #include "testkit/Raised.h"
@@ -10,9 +10,7 @@
 #include <gtest/gtest.h>
 
 using namespace fw;
-using test::crlfLines;
-using test::readBytes;
-using test::writeBytes;
+using namespace fw::test;
 
 namespace {
 
