@@ -1,5 +1,5 @@
-#include "profile/GridFile.h"
 #include "profile/ListFiles.h"
+#include "profile/GridFile.h"
 #include "profile/ServerProfile.h"
 #include "support/errors/FortwrightError.h"
 #include "testkit/Raised.h"
