@@ -4,25 +4,18 @@
 #include <tuple>
 
 namespace fw {
-namespace {
-auto fields(const MessageBox& b)
-{
-    return std::tie(b.text, b.title, b.icon, b.buttons, b.defaultAnswer);
-}
-auto fields(const FileDialogRequest& d)
-{
-    return std::tie(
-        d.open, d.title, d.filter, d.initialDir, d.fileName, d.defaultExt, d.flags, d.filterIndex);
-}
-} // namespace
 
 bool operator==(const MessageBox& a, const MessageBox& b)
 {
-    return fields(a) == fields(b);
+    return std::tie(a.text, a.title, a.icon, a.buttons, a.defaultAnswer)
+        == std::tie(b.text, b.title, b.icon, b.buttons, b.defaultAnswer);
 }
+
 bool operator==(const FileDialogRequest& a, const FileDialogRequest& b)
 {
-    return fields(a) == fields(b);
+    return std::tie(a.open, a.title, a.filter, a.initialDir, a.fileName, a.defaultExt, a.flags, a.filterIndex)
+        == std::tie(
+            b.open, b.title, b.filter, b.initialDir, b.fileName, b.defaultExt, b.flags, b.filterIndex);
 }
 
 void PrintTo(const MessageBox& b, std::ostream* os)
