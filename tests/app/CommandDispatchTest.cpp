@@ -71,8 +71,7 @@ TEST_F(Dispatch, SaveAndLoadConfirmWhateverHappened)
 {
     EXPECT_EQ(run("id_UtilitiesConfigurationSave"), QStringList { "save" });
     EXPECT_EQ(run("id_UtilitiesConfigurationLoad"), QStringList { "load" });
-    ASSERT_EQ(prompter.boxes().size(), 2);
-    EXPECT_EQ(prompter.boxes()[0].text, QStringLiteral("Settings Saved        "));
-    EXPECT_EQ(prompter.boxes()[1].text, QStringLiteral("Settings Loaded        "));
-    EXPECT_EQ(prompter.boxes()[1].icon, MessageIcon::Information);
+    EXPECT_EQ(prompter.boxes(),
+        test::Boxes({ test::infoBox(QStringLiteral("Settings Saved        ")),
+            test::infoBox(QStringLiteral("Settings Loaded        ")) }));
 }

@@ -11,6 +11,7 @@
 #include <QToolBar>
 
 using namespace fw;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -19,8 +20,7 @@ protected:
     void SetUp() override
     {
         // A map list keeps the load from asking for a first scan.
-        test::writeBytes(
-            t.dataFile(QStringLiteral("Main.efr")), "maps1.pk3,bunker,bunker,The Bunker,objective\r\n");
+        test::writeBytes(t.dataFile(u"Main.efr"_s), "maps1.pk3,bunker,bunker,The Bunker,objective\r\n");
     }
 };
 
@@ -29,21 +29,21 @@ protected:
 TEST_F(SideWindowsTest, ToolbarLayoutAndPositionAreKeptAtUnloadAndOnlyTheLayoutComesBack)
 {
     window.Form_Load();
-    auto* bar = find<QToolBar>(QStringLiteral("tbrMain"));
+    auto* bar = find<QToolBar>(u"tbrMain"_s);
     window.addToolBar(Qt::LeftToolBarArea, bar);
     window.move(150, 90);
     const QPoint left = window.pos();
     window.Form_Unload();
-    EXPECT_TRUE(QFileInfo::exists(t.dataFile(QStringLiteral("MOHAALib.atb"))));
+    EXPECT_TRUE(QFileInfo::exists(t.dataFile(u"MOHAALib.atb"_s)));
     const AppState state(t.context.settingsStorePath);
     EXPECT_EQ(state.left(), left.x() * 15) << "twips, 15 to the pixel";
     EXPECT_EQ(state.top(), left.y() * 15);
 
     FrmMain next(t.context);
-    EXPECT_EQ(next.toolBarArea(next.findChild<QToolBar*>(QStringLiteral("tbrMain"))), Qt::TopToolBarArea)
+    EXPECT_EQ(next.toolBarArea(next.findChild<QToolBar*>(u"tbrMain"_s)), Qt::TopToolBarArea)
         << "before its load the window has the built-in layout";
     next.Form_Load();
-    EXPECT_EQ(next.toolBarArea(next.findChild<QToolBar*>(QStringLiteral("tbrMain"))), Qt::LeftToolBarArea);
+    EXPECT_EQ(next.toolBarArea(next.findChild<QToolBar*>(u"tbrMain"_s)), Qt::LeftToolBarArea);
     const QRect area = next.screen()->availableGeometry();
     EXPECT_EQ(next.pos(),
         QPoint(area.x() + (area.width() - next.frameGeometry().width()) / 2,
@@ -58,18 +58,18 @@ TEST_F(SideWindowsTest, ThePreviewFollowsTheClickedMapAndClosingOnlyHidesItUntil
     FrmMapPreview* preview = window.mapPreview();
     ASSERT_NE(preview, nullptr);
     EXPECT_FALSE(preview->isVisible()) << "loaded hidden";
-    QTreeWidgetItem* bunker = mapNode(QStringLiteral("bunker"));
+    QTreeWidgetItem* bunker = mapNode(u"bunker"_s);
     ASSERT_NE(bunker, nullptr);
     emit window.mapsPage()->tree()->itemClicked(bunker, 0);
-    EXPECT_EQ(preview->mapText(), QStringLiteral("The Bunker"));
+    EXPECT_EQ(preview->mapText(), u"The Bunker"_s);
     emit window.mapsPage()->tree()->itemClicked(bunker->parent(), 0);
     EXPECT_EQ(preview->mapText(), QString()) << "a folder node has no long name";
 
-    preview->setMapText(QStringLiteral("kept"));
+    preview->setMapText(u"kept"_s);
     preview->show();
     EXPECT_FALSE(preview->close()) << "the user's close is refused";
     EXPECT_FALSE(preview->isVisible()) << "and hides the window instead";
-    EXPECT_EQ(preview->mapText(), QStringLiteral("kept"));
+    EXPECT_EQ(preview->mapText(), u"kept"_s);
     window.Form_Unload();
     preview->show();
     EXPECT_TRUE(preview->close()) << "after the unload a close is a close";
@@ -78,12 +78,12 @@ TEST_F(SideWindowsTest, ThePreviewFollowsTheClickedMapAndClosingOnlyHidesItUntil
 TEST_F(SideWindowsTest, TheScanWindowShowsTheFileAndABarThatCannotBeLeftHalfWay)
 {
     FrmScanner scanner;
-    auto* file = scanner.findChild<QLabel*>(QStringLiteral("lblCurrentFile"));
-    auto* bar = scanner.findChild<QProgressBar*>(QStringLiteral("prgScan"));
+    auto* file = scanner.findChild<QLabel*>(u"lblCurrentFile"_s);
+    auto* bar = scanner.findChild<QProgressBar*>(u"prgScan"_s);
     ASSERT_TRUE(file && bar);
-    file->setText(QStringLiteral("left from before"));
+    file->setText(u"left from before"_s);
     scanner.show();
-    EXPECT_EQ(scanner.windowTitle(), QStringLiteral("Scanning..."));
+    EXPECT_EQ(scanner.windowTitle(), u"Scanning..."_s);
     EXPECT_EQ(file->text(), QString()) << "each scan starts with an empty file line";
     EXPECT_EQ(scanner.cursor().shape(), Qt::WaitCursor);
 
@@ -91,9 +91,9 @@ TEST_F(SideWindowsTest, TheScanWindowShowsTheFileAndABarThatCannotBeLeftHalfWay)
     EXPECT_EQ(bar->maximum(), 1) << "an empty folder still gets a bar that can fill";
     scanner.setMaximum(3);
     scanner.setValue(2);
-    scanner.setCurrentFile(QStringLiteral("Scanning b.pk3 ...."));
+    scanner.setCurrentFile(u"Scanning b.pk3 ...."_s);
     EXPECT_EQ(bar->value(), 2);
-    EXPECT_EQ(file->text(), QStringLiteral("Scanning b.pk3 ...."));
+    EXPECT_EQ(file->text(), u"Scanning b.pk3 ...."_s);
     scanner.setValue(7);
     EXPECT_EQ(bar->value(), 3) << "kept within the bar";
 

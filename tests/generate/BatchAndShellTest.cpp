@@ -6,13 +6,14 @@
 
 using namespace fw;
 using namespace fw::test;
+using namespace Qt::StringLiterals;
 using G = SettingGroup;
 
 namespace {
 
 class BatchAndShell : public GenerateFixture {
 protected:
-    BatchAndShell() { profile.setValue(G::txtAdministration, 1, QStringLiteral("my server")); }
+    BatchAndShell() { profile.setValue(G::txtAdministration, 1, u"my server"_s); }
     QString target(const QString& name) { return t.root.filePath(name); }
 };
 
@@ -21,54 +22,49 @@ protected:
 TEST_F(BatchAndShell, BatchFileWithInitialSettings)
 {
     profile.select(G::optServerType, 0); // the batch file ignores the server type
-    t.prompter.choose(target(QStringLiteral("start.bat")));
+    t.prompter.choose(target(u"start.bat"_s));
     ASSERT_TRUE(gbln_MakeBatchFile(profile, t.context));
-    EXPECT_EQ(
-        readBytes(target(QStringLiteral("start.bat"))), expectedData(QStringLiteral("start.bat.expected")));
+    EXPECT_EQ(readBytes(target(u"start.bat"_s)), expectedData(u"start.bat.expected"_s));
     // The game folder itself, not Main.
-    expectSaveDialog(
-        QStringLiteral("Save Batch File"), QStringLiteral("Batch File (*.bat)|*.bat"), t.context.gamePath);
-    EXPECT_EQ(t.prompter.boxes().size(), 1);
-    expectBox(
-        0, "'" + target(QStringLiteral("start.bat")) + "' has been Saved        ", MessageIcon::Information);
-    EXPECT_EQ(t.services.openedDocuments, QStringList({ target(QStringLiteral("start.bat")) }));
+    expectSaveDialog(u"Save Batch File"_s, u"Batch File (*.bat)|*.bat"_s, t.context.gamePath);
+    EXPECT_EQ(
+        t.prompter.boxes(), Boxes { infoBox("'" + target(u"start.bat"_s) + "' has been Saved        ") });
+    EXPECT_EQ(t.services.openedDocuments, QStringList({ target(u"start.bat"_s) }));
 }
 
 TEST_F(BatchAndShell, BatchFileAddressDefaultPortAndShortName)
 {
-    profile.setValue(G::txtAdministration, 1, QStringLiteral("abc"));
-    profile.setValue(G::txtAdministration, 15, QStringLiteral("10.0.0.5"));
+    profile.setValue(G::txtAdministration, 1, u"abc"_s);
+    profile.setValue(G::txtAdministration, 15, u"10.0.0.5"_s);
     profile.setValue(G::txtAdministration, 16, QString());
-    profile.setValue(G::txtGameSettings, 11, QStringLiteral("8.50"));
-    profile.setValue(G::chkSOF2Options, 8, QStringLiteral("0"));
-    t.prompter.choose(target(QStringLiteral("a.bat")));
+    profile.setValue(G::txtGameSettings, 11, u"8.50"_s);
+    profile.setValue(G::chkSOF2Options, 8, u"0"_s);
+    t.prompter.choose(target(u"a.bat"_s));
     ASSERT_TRUE(gbln_MakeBatchFile(profile, t.context, ShowWritten::No));
-    EXPECT_EQ(readBytes(target(QStringLiteral("a.bat"))), expectedData(QStringLiteral("a.bat.expected")));
+    EXPECT_EQ(readBytes(target(u"a.bat"_s)), expectedData(u"a.bat.expected"_s));
     EXPECT_TRUE(t.services.openedDocuments.isEmpty());
 }
 
 TEST_F(BatchAndShell, ShellScriptWithItsOwnDefaultPort)
 {
     profile.setValue(G::txtAdministration, 16, QString());
-    profile.setValue(G::txtAdministration, 15, QStringLiteral("10.0.0.5")); // the script carries no address
-    const QString script = target(QStringLiteral("run server.sh"));
+    profile.setValue(G::txtAdministration, 15, u"10.0.0.5"_s); // the script carries no address
+    const QString script = target(u"run server.sh"_s);
     t.prompter.choose(script);
     ASSERT_TRUE(gbln_MakeLinuxFile(profile, t.context));
-    EXPECT_EQ(readBytes(script), expectedData(QStringLiteral("run-server.sh.expected")));
-    ASSERT_EQ(t.prompter.boxes().size(), 2);
-    expectBox(0,
-        QStringLiteral(
-            "The following shell script is a guide and will need paths adjusted to point to your Medal of "
-            "Honor folder        \r\n"
-            "Place this file in the folder that contains the mohaa_lnxded executable and execute it from "
-            "there.        \r\n"
-            "Don't forget to include the my server.cfg file, place that in your main folder        "),
-        MessageIcon::Information);
-    EXPECT_EQ(t.prompter.boxes()[1].text, QStringLiteral("Shell script has been Saved        "));
-    EXPECT_EQ(t.prompter.boxes()[1].title, QStringLiteral("Linux Shell Script"));
-    expectSaveDialog(QStringLiteral("Save Linux Shell Script"),
-        QStringLiteral("Linux Shell Script (*.sh)|*.sh"),
-        t.context.gamePath + QDir::separator() + QStringLiteral("Main"));
+    EXPECT_EQ(readBytes(script), expectedData(u"run-server.sh.expected"_s));
+    EXPECT_EQ(t.prompter.boxes(),
+        (Boxes {
+            infoBox(
+                u"The following shell script is a guide and will need paths adjusted to point to your Medal "
+                u"of "
+                "Honor folder        \r\n"
+                "Place this file in the folder that contains the mohaa_lnxded executable and execute it from "
+                "there.        \r\n"
+                "Don't forget to include the my server.cfg file, place that in your main folder        "_s),
+            infoBox(u"Shell script has been Saved        "_s, u"Linux Shell Script"_s) }));
+    expectSaveDialog(u"Save Linux Shell Script"_s, u"Linux Shell Script (*.sh)|*.sh"_s,
+        t.context.gamePath + QDir::separator() + u"Main"_s);
     EXPECT_EQ(t.services.openedDocuments, QStringList({ script }));
 }
 
@@ -77,13 +73,12 @@ TEST_F(BatchAndShell, RefusedNamesAndCancelledDialogsWriteNothing)
     profile.setValue(G::txtAdministration, 1, QString());
     EXPECT_FALSE(gbln_MakeBatchFile(profile, t.context));
     EXPECT_FALSE(gbln_MakeLinuxFile(profile, t.context));
-    EXPECT_EQ(t.prompter.texts(),
-        QStringList({ "A config name is required        ", "A config name is required        " }));
-    EXPECT_EQ(t.prompter.boxes()[0].icon, MessageIcon::Exclamation);
+    const MessageBox refused = warningBox(u"A config name is required        "_s);
+    EXPECT_EQ(t.prompter.boxes(), Boxes({ refused, refused }));
     EXPECT_TRUE(t.prompter.dialogs().isEmpty());
 
     t.prompter.clear();
-    profile.setValue(G::txtAdministration, 1, QStringLiteral("ok"));
+    profile.setValue(G::txtAdministration, 1, u"ok"_s);
     t.prompter.choose(QString()).choose(QString());
     EXPECT_FALSE(gbln_MakeBatchFile(profile, t.context));
     EXPECT_FALSE(gbln_MakeLinuxFile(profile, t.context));
@@ -94,7 +89,7 @@ TEST_F(BatchAndShell, RefusedNamesAndCancelledDialogsWriteNothing)
 
 TEST_F(BatchAndShell, UnwritableTargetIsReportedWithTheRoutinesLocation)
 {
-    const QString missing = target(QStringLiteral("no/such/folder/x.bat"));
+    const QString missing = target(u"no/such/folder/x.bat"_s);
     t.prompter.choose(missing).choose(missing);
     EXPECT_FALSE(gbln_MakeBatchFile(profile, t.context));
     EXPECT_FALSE(gbln_MakeLinuxFile(profile, t.context));

@@ -14,10 +14,9 @@ protected:
     QByteArray expectedData(const QString& name) const;
     static QString lines(const QByteArray& bytes) { return QString::fromLatin1(bytes); }
 
-    // The only dialog shown was a save dialog with this title, filter and folder and the usual flags.
+    // The only dialog shown was a save dialog with this title, filter and folder, no name filled in,
+    // an overwrite prompt and the Explorer style.
     void expectSaveDialog(const QString& title, const QString& filter, const QString& initialDir) const;
-    // Box i (from 0) had this text and icon.
-    void expectBox(int i, const QString& text, MessageIcon icon) const;
 
     void addRotation(const QString& map, const QString& gameTypes = {});
 

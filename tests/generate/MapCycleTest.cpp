@@ -6,6 +6,7 @@
 
 using namespace fw;
 using namespace fw::test;
+using namespace Qt::StringLiterals;
 using G = SettingGroup;
 
 namespace {
@@ -14,7 +15,7 @@ namespace {
 AdvancedCycle twoMapCycle()
 {
     AdvancedCycle cycle;
-    cycle.LastIndex = QStringLiteral("1");
+    cycle.LastIndex = u"1"_s;
     cycle.MapNames = { "obj_team1", "mohdm1" };
     cycle.GameTypes = { "g_gametype 4", "g_gametype 1" };
     cycle.FragLimits = { "fraglimit 0", "fraglimit 30" };
@@ -31,7 +32,7 @@ AdvancedCycle twoMapCycle()
 
 class MapCycle : public GenerateFixture {
 protected:
-    QString cyclePath(const QString& name = QStringLiteral("mycycle.cfg"))
+    QString cyclePath(const QString& name = u"mycycle.cfg"_s)
     {
         return t.context.mainPath + QLatin1Char('/') + name;
     }
@@ -42,12 +43,12 @@ protected:
 TEST_F(MapCycle, TwoMapCycleWritesMainAndPerMapFiles)
 {
     ASSERT_TRUE(gbln_MakeAdvancedCycle(cyclePath(), twoMapCycle(), t.context));
-    const QByteArray main = expectedData(QStringLiteral("mycycle.cfg.expected"));
+    const QByteArray main = expectedData(u"mycycle.cfg.expected"_s);
     EXPECT_EQ(readBytes(cyclePath()), main);
-    EXPECT_EQ(readBytes(t.dataFile(QStringLiteral("tempcfg.cfg"))), main) << "the scratch file stays";
+    EXPECT_EQ(readBytes(t.dataFile(u"tempcfg.cfg"_s)), main) << "the scratch file stays";
     for (const char* perMap : { "1mycycle.cfg", "2mycycle.cfg" })
         EXPECT_EQ(readBytes(cyclePath(QString::fromLatin1(perMap))),
-            expectedData(QString::fromLatin1(perMap) + QStringLiteral(".expected")));
+            expectedData(QString::fromLatin1(perMap) + u".expected"_s));
     EXPECT_TRUE(t.prompter.boxes().isEmpty());
 }
 
@@ -55,14 +56,14 @@ TEST_F(MapCycle, SavingASmallerCycleAgainOverwritesAndKeepsOldPerMapFiles)
 {
     ASSERT_TRUE(gbln_MakeAdvancedCycle(cyclePath(), twoMapCycle(), t.context));
     AdvancedCycle one = twoMapCycle();
-    one.LastIndex = QStringLiteral("0");
+    one.LastIndex = u"0"_s;
     ASSERT_TRUE(gbln_MakeAdvancedCycle(cyclePath(), one, t.context));
     const QString main = lines(readBytes(cyclePath()));
     EXPECT_TRUE(main.contains(
         "sets \"Map m1\" \"obj_team1\"\r\n\r\nset m1 \"set g_gametype 4;map obj_team1;seta "
         "g_speed 250;seta g_gravity 800;exec 1mycycle.cfg;wait;set nextmap vstr m1\r\n\r\nvstr m1"));
     EXPECT_FALSE(main.contains("m2"));
-    EXPECT_TRUE(QFile::exists(cyclePath(QStringLiteral("2mycycle.cfg"))));
+    EXPECT_TRUE(QFile::exists(cyclePath(u"2mycycle.cfg"_s)));
 }
 
 TEST_F(MapCycle, FailuresShowErrorSavingFileWithTheCauseAsTitle)
@@ -70,10 +71,7 @@ TEST_F(MapCycle, FailuresShowErrorSavingFileWithTheCauseAsTitle)
     AdvancedCycle shortOfValues = twoMapCycle();
     shortOfValues.Gravities.removeLast();
     EXPECT_FALSE(gbln_MakeAdvancedCycle(cyclePath(), shortOfValues, t.context));
-    ASSERT_EQ(t.prompter.boxes().size(), 1);
-    EXPECT_EQ(t.prompter.boxes()[0].text, QStringLiteral("Error saving file"));
-    EXPECT_EQ(t.prompter.boxes()[0].title, QStringLiteral("Subscript out of range"));
-    EXPECT_EQ(t.prompter.boxes()[0].icon, MessageIcon::Exclamation);
-    EXPECT_TRUE(QFile::exists(cyclePath(QStringLiteral("1mycycle.cfg")))) << "written before the failure";
+    EXPECT_EQ(t.prompter.boxes(), Boxes { warningBox(u"Error saving file"_s, u"Subscript out of range"_s) });
+    EXPECT_TRUE(QFile::exists(cyclePath(u"1mycycle.cfg"_s))) << "written before the failure";
     EXPECT_FALSE(QFile::exists(cyclePath()));
 }

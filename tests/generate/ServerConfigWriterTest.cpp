@@ -153,7 +153,8 @@ TEST_F(ServerConfigWriter, BanListThatCannotBeWrittenIsReportedAndLeftOut)
     ASSERT_EQ(t.prompter.boxes().size(), 2);
     EXPECT_EQ(t.prompter.boxes()[0].icon, MessageIcon::Critical);
     EXPECT_TRUE(t.prompter.boxes()[0].text.contains("::modFunctions.gbln_MakeBANList(Function)"));
-    expectBox(1, QStringLiteral("Unable to create Banned configuration        "), MessageIcon::Exclamation);
+    EXPECT_EQ(
+        t.prompter.boxes()[1], warningBox(QStringLiteral("Unable to create Banned configuration        ")));
 }
 
 TEST_F(ServerConfigWriter, ExportModeAsksForThePathAndShowsTheFile)
@@ -169,8 +170,8 @@ TEST_F(ServerConfigWriter, ExportModeAsksForThePathAndShowsTheFile)
         QStringLiteral("Server Configuration File (*.cfg)|*.cfg"),
         t.context.gamePath + QDir::separator() + QStringLiteral("Main"));
     EXPECT_EQ(readBytes(target), expectedData(kDefaultConfig));
-    EXPECT_EQ(t.prompter.boxes().size(), 1);
-    expectBox(0, QStringLiteral("'my_server.cfg' has been created        "), MessageIcon::Information);
+    EXPECT_EQ(
+        t.prompter.boxes(), Boxes { infoBox(QStringLiteral("'my_server.cfg' has been created        ")) });
     EXPECT_EQ(t.services.openedDocuments, QStringList({ target }));
     EXPECT_TRUE(QFile::exists(t.mainFile(QStringLiteral("default.cfg"))));
 

@@ -7,11 +7,12 @@
 #include <gtest/gtest.h>
 
 using namespace fw;
+using namespace Qt::StringLiterals;
 
 TEST(MapListFile, GroupsConsecutiveArchivesIgnoringCaseAndCountsMalformedLinesWithoutShowingThem)
 {
     test::TestContext t;
-    test::writeBytes(t.dataFile(QStringLiteral("Main.efr")),
+    test::writeBytes(t.dataFile(u"Main.efr"_s),
         "Maps1.pk3,a1,a1,a1,ffa team round\r\n"
         "maps1.pk3,b1,b1 copy,b1,objective\r\n"
         "\r\n"
@@ -33,8 +34,8 @@ TEST(MapListFile, GroupsConsecutiveArchivesIgnoringCaseAndCountsMalformedLinesWi
     EXPECT_EQ(groups,
         QStringList({ "Maps1.pk3: a1=a1,a1,ffa team round b1=b1 copy,b1,objective",
             "Pak5.pk3: mohdm6=mohdm6,,ffa team round", "PAK6.PK3: mohdm6=mohdm6,,ffa team round",
-            "MAPS1.PK3: c1=c1,c1,", QStringLiteral("café.pk3: d1=d1,Long d,ffa team round") }));
-    EXPECT_EQ(catalogue->countText(), QStringLiteral("8 Maps available"))
+            "MAPS1.PK3: c1=c1,c1,", u"café.pk3: d1=d1,Long d,ffa team round"_s }));
+    EXPECT_EQ(catalogue->countText(), u"8 Maps available"_s)
         << "every line read counts, the two that do not split into five fields too; the blank does not";
     EXPECT_TRUE(t.prompter.boxes().isEmpty());
 }
@@ -43,14 +44,12 @@ TEST(MapListFile, AMissingListAsksForANewScan)
 {
     test::TestContext t;
     EXPECT_FALSE(LoadAvailableMaps(t.context).has_value());
-    ASSERT_EQ(t.prompter.boxes().size(), 1);
-    EXPECT_EQ(t.prompter.boxes()[0].text,
-        QStringLiteral("Unable to locate Fortwright Map List, please run a new Map Scan        "));
-    EXPECT_EQ(t.prompter.boxes()[0].icon, MessageIcon::Exclamation);
-    EXPECT_EQ(t.prompter.boxes()[0].title, QStringLiteral("Fortwright"));
+    EXPECT_EQ(t.prompter.boxes(),
+        test::Boxes {
+            test::warningBox(u"Unable to locate Fortwright Map List, please run a new Map Scan        "_s) });
 
-    test::writeBytes(t.dataFile(QStringLiteral("Main.efr")), {});
-    EXPECT_EQ(LoadAvailableMaps(t.context)->countText(), QStringLiteral("0 Maps available"));
+    test::writeBytes(t.dataFile(u"Main.efr"_s), {});
+    EXPECT_EQ(LoadAvailableMaps(t.context)->countText(), u"0 Maps available"_s);
 }
 
 TEST(MapListFile, ALargeListReadsTheSameWhereverItsLinesAndLineEndsFallInTheReading)
@@ -60,21 +59,19 @@ TEST(MapListFile, ALargeListReadsTheSameWhereverItsLinesAndLineEndsFallInTheRead
     QList<MapEntry> written { { "a.pk3", "first", "first", QByteArray(65535 - 28, 'x'), "objective" },
         { "a.pk3", "long", "long", QByteArray(200000, 'y'), "ffa team round" } };
     for (int i = 0; i < 5000; ++i)
-        written.append({ QStringLiteral("b%1.pk3").arg(i / 7), QStringLiteral("m%1").arg(i),
-            QStringLiteral("m%1").arg(i),
-            i % 3 ? QStringLiteral("\u20ac %1").arg(i) : QStringLiteral("m%1").arg(i),
-            i % 2 ? kObjectiveGameTypes : QStringLiteral("tdm") });
+        written.append({ u"b%1.pk3"_s.arg(i / 7), u"m%1"_s.arg(i), u"m%1"_s.arg(i),
+            i % 3 ? u"\u20ac %1"_s.arg(i) : u"m%1"_s.arg(i), i % 2 ? kObjectiveGameTypes : u"tdm"_s });
     QByteArray bytes;
     const char* ends[] = { "\r\n", "\n", "\r", "\r\n\r\n" };
     for (qsizetype i = 0; i < written.size(); ++i)
         bytes += toAnsi(written[i].line()) + (i + 1 < written.size() ? ends[i % 4] : "");
     ASSERT_EQ(bytes.indexOf('\r'), 65535);
     test::TestContext t;
-    test::writeBytes(t.dataFile(QStringLiteral("Main.efr")), bytes);
+    test::writeBytes(t.dataFile(u"Main.efr"_s), bytes);
 
-    const MapCatalogue catalogue = readMapList(t.dataFile(QStringLiteral("Main.efr")));
+    const MapCatalogue catalogue = readMapList(t.dataFile(u"Main.efr"_s));
     EXPECT_EQ(catalogue.entries(), written);
-    EXPECT_EQ(catalogue.countText(), QStringLiteral("5002 Maps available"));
+    EXPECT_EQ(catalogue.countText(), u"5002 Maps available"_s);
 }
 
 TEST(MapNameIndex, FindsWhatASearchInCatalogueOrderFinds)
@@ -83,7 +80,7 @@ TEST(MapNameIndex, FindsWhatASearchInCatalogueOrderFinds)
         "\U00010400ld", "mohdm1" };
     QList<MapEntry> entries;
     for (qsizetype i = 0; i < names.size(); ++i)
-        entries.append({ QStringLiteral("a%1.pk3").arg(i), names[i], names[i], names[i], QString() });
+        entries.append({ u"a%1.pk3"_s.arg(i), names[i], names[i], names[i], QString() });
     const MapCatalogue catalogue(entries);
     // The search the index stands in for: the exact spelling first, then ignoring case.
     const auto searched = [&](const QString& name) -> const MapEntry* {

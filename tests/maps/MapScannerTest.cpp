@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 using namespace fw;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -26,18 +27,19 @@ struct ScanFixture {
             failStateWrite();
             stateWrites.append(name + QLatin1Char('=') + value);
         });
-        return scanner.gbln_ScanMaps(QStringLiteral("Main"));
+        return scanner.gbln_ScanMaps(u"Main"_s);
     }
     QString main(const char* name) const { return t.mainFile(QString::fromUtf8(name)); }
-    QByteArray mapList() const { return test::readBytes(t.dataFile(QStringLiteral("Main.efr"))); }
-    const MessageBox& onlyBox() const
-    {
-        EXPECT_EQ(t.prompter.boxes().size(), 1);
-        return t.prompter.boxes().constFirst();
-    }
+    QByteArray mapList() const { return test::readBytes(t.dataFile(u"Main.efr"_s)); }
 };
 
 const QByteArray kGarbage = "not an archive";
+
+MessageBox noMainFolderBox()
+{
+    return test::criticalBox(
+        QString::fromLatin1(test::testData(u"scan-no-main-folder.txt"_s)).arg(kContactAddress));
+}
 
 } // namespace
 
@@ -50,11 +52,11 @@ TEST(MapScanner, ListsStockAndCustomMapsInNameOrderAndCountsEveryFile)
     test::writeZip(f.main("maps1.pk3"), { "maps/dm/mymap.bsp", "maps/obj/obj1.bsp", "textures/x.jpg" });
     test::writeZip(f.main("abc.PK3"), { "maps/dm/abc1.bsp" });
     test::writeZip(f.main("café.pk3"), { "maps/obj/cafe1.bsp" });
-    QDir(f.t.context.mainPath).mkdir(QStringLiteral("folder.pk3"));
-    test::writeBytes(f.t.dataFile(QStringLiteral("Main.efr")), test::crlfLines({ "old.pk3,old,old,old," }));
+    QDir(f.t.context.mainPath).mkdir(u"folder.pk3"_s);
+    test::writeBytes(f.t.dataFile(u"Main.efr"_s), test::crlfLines({ "old.pk3,old,old,old," }));
 
     ASSERT_TRUE(f.scan());
-    EXPECT_EQ(f.mapList(), test::testData(QStringLiteral("Main.efr.expected")));
+    EXPECT_EQ(f.mapList(), test::testData(u"Main.efr.expected"_s));
     EXPECT_TRUE(f.t.prompter.boxes().isEmpty());
     EXPECT_EQ(f.progress.calls,
         QStringList(
@@ -88,17 +90,10 @@ TEST(MapScanner, AMissingMainFolderResetsTheStoredGameFolderAndKeepsTheOldList)
     const QByteArray oldList = test::crlfLines({ "old.pk3,old,old,old," });
     ScanFixture f;
     QDir(f.t.context.mainPath).removeRecursively();
-    test::writeBytes(f.t.dataFile(QStringLiteral("Main.efr")), oldList);
+    test::writeBytes(f.t.dataFile(u"Main.efr"_s), oldList);
 
     EXPECT_FALSE(f.scan());
-    EXPECT_EQ(f.onlyBox().text,
-        QStringLiteral("Fortwright was unable to locate any pk3 files in your base folder        \r\n"
-                       "This might be because the path to MOHAA is inncorrect        \r\n"
-                       "Fortwright will now close and reset the selected path to MOHAA        \r\n"
-                       "Restart Fortwright and make sure you select the correct path to MOHAA        \r\n"
-                       "If this problem continues please contact %1        ")
-            .arg(kContactAddress));
-    EXPECT_EQ(f.onlyBox().icon, MessageIcon::Critical);
+    EXPECT_EQ(f.t.prompter.boxes(), test::Boxes { noMainFolderBox() });
     EXPECT_EQ(f.stateWrites, QStringList({ "MOHAA=", "FirstTime=0" }));
     EXPECT_EQ(f.progress.calls, QStringList({ "show", "file ", "hide", "value 0" }));
     EXPECT_EQ(f.mapList(), oldList);
@@ -107,8 +102,8 @@ TEST(MapScanner, AMissingMainFolderResetsTheStoredGameFolderAndKeepsTheOldList)
 TEST(MapScanner, AnUnreadableArchiveStopsTheScanKeepingTheLinesBeforeIt)
 {
     test::TestContext scratch;
-    test::writeZip(scratch.mainFile(QStringLiteral("x.pk3")), { "maps/dm/anything.bsp" });
-    const QByteArray zip = test::readBytes(scratch.mainFile(QStringLiteral("x.pk3")));
+    test::writeZip(scratch.mainFile(u"x.pk3"_s), { "maps/dm/anything.bsp" });
+    const QByteArray zip = test::readBytes(scratch.mainFile(u"x.pk3"_s));
     for (const QByteArray& bad : { kGarbage, QByteArray(), zip.left(zip.size() - 10) }) {
         ScanFixture f;
         test::writeZip(f.main("a.pk3"), { "maps/dm/first.bsp" });
@@ -117,12 +112,11 @@ TEST(MapScanner, AnUnreadableArchiveStopsTheScanKeepingTheLinesBeforeIt)
 
         EXPECT_FALSE(f.scan());
         EXPECT_EQ(f.mapList(), test::crlfLines({ "a.pk3,first,first,first,ffa team round" }));
-        EXPECT_EQ(f.onlyBox().text,
-            QStringLiteral(
-                "The following pk3 b.pk3 file does not contain an arena file, Fortwright is unable to "
+        EXPECT_EQ(f.t.prompter.boxes(),
+            test::Boxes { test::warningBox(
+                u"The following pk3 b.pk3 file does not contain an arena file, Fortwright is unable to "
                 "process this file\r\nit is recomended that you remove this pk3 file from your MOHAA "
-                "Main folder and run this map scan again        "));
-        EXPECT_EQ(f.onlyBox().icon, MessageIcon::Exclamation);
+                "Main folder and run this map scan again        "_s) });
         EXPECT_EQ(f.progress.calls.mid(f.progress.calls.size() - 3),
             QStringList({ "file Scanning b.pk3 ....", "hide", "value 0" }));
         // The box keeps its wording; the log says why the reader gave up.
@@ -137,19 +131,18 @@ TEST(MapScanner, OtherFailuresShowTheirDescriptionUnderTheirSource)
     ScanFixture noData;
     QDir(noData.t.context.dataDir).removeRecursively();
     EXPECT_FALSE(noData.scan());
-    EXPECT_TRUE(noData.onlyBox().text.startsWith(QStringLiteral("Path not found: ")));
-    EXPECT_EQ(noData.onlyBox().title, QStringLiteral("Fortwright"));
-    EXPECT_EQ(noData.onlyBox().icon, MessageIcon::Exclamation);
-    EXPECT_EQ(noData.progress.calls.last(), QStringLiteral("value 0"));
+    ASSERT_EQ(noData.t.prompter.boxes().size(), 1);
+    const MessageBox& box = noData.t.prompter.boxes()[0];
+    EXPECT_TRUE(box.text.startsWith(u"Path not found: "_s));
+    EXPECT_EQ(box, test::warningBox(box.text, u"Fortwright"_s)) << "under its source, the program";
+    EXPECT_EQ(noData.progress.calls.last(), u"value 0"_s);
 
     ScanFixture noStore;
     QDir(noStore.t.context.mainPath).removeRecursively();
-    noStore.failStateWrite = [] {
-        throw FortwrightError(1, QStringLiteral("Fortwright.CAppSettings"), QStringLiteral("Cannot store"));
-    };
+    noStore.failStateWrite
+        = [] { throw FortwrightError(1, u"Fortwright.CAppSettings"_s, u"Cannot store"_s); };
     EXPECT_FALSE(noStore.scan());
-    ASSERT_EQ(noStore.t.prompter.boxes().size(), 2) << "the missing folder, then the failed reset";
-    EXPECT_EQ(noStore.t.prompter.boxes()[1].text, QStringLiteral("Cannot store"));
-    EXPECT_EQ(noStore.t.prompter.boxes()[1].title, QStringLiteral("Fortwright.CAppSettings"));
-    EXPECT_EQ(noStore.t.prompter.boxes()[1].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(noStore.t.prompter.boxes(),
+        test::Boxes({ noMainFolderBox(), test::warningBox(u"Cannot store"_s, u"Fortwright.CAppSettings"_s) }))
+        << "the missing folder, then the failed reset";
 }

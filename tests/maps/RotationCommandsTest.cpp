@@ -37,13 +37,14 @@ TEST_F(RotationFixture, StartingMapFollowsTheExactObjectiveRule)
     EXPECT_EQ(commands.markerRow(), 0) << "only the last row set carries the marker";
     commands.setStartingMap(1);
     EXPECT_EQ(rotation.startingMap, QStringLiteral("Map dm/custom")) << "capital O is not objective";
-    ASSERT_EQ(t.prompter.boxes().size(), 3);
-    EXPECT_EQ(t.prompter.boxes()[0].text, QStringLiteral("bare has been set as the starting map        "));
-    EXPECT_EQ(t.prompter.boxes()[0].icon, MessageIcon::Information);
+    const test::Boxes set { test::infoBox(QStringLiteral("bare has been set as the starting map        ")),
+        test::infoBox(QStringLiteral("obj_team1 has been set as the starting map        ")),
+        test::infoBox(QStringLiteral("custom has been set as the starting map        ")) };
+    EXPECT_EQ(t.prompter.boxes(), set);
 
     commands.setStartingMap(-1);
     commands.setStartingMap(3);
-    EXPECT_EQ(t.prompter.boxes().size(), 3) << "no current row: nothing happens";
+    EXPECT_EQ(t.prompter.boxes(), set) << "no current row: nothing happens";
 }
 
 TEST_F(RotationFixture, SortIsCaseSensitiveAndKeepsTheStartingMap)
@@ -78,7 +79,6 @@ TEST_F(RotationFixture, RemoveAndClearAskFirst)
     EXPECT_EQ(commands.countText(), QStringLiteral("0 Maps Selected"));
     t.prompter.answer(Answer::Yes);
     commands.removeMap(0);
-    EXPECT_EQ(t.prompter.boxes().last().text, QStringLiteral("Remove Selected Map?        "));
 
     commands.add(QStringLiteral("three"), QString(), QString());
     t.prompter.answer(Answer::No);
@@ -89,7 +89,10 @@ TEST_F(RotationFixture, RemoveAndClearAskFirst)
     EXPECT_TRUE(rotation.rows.isEmpty());
     EXPECT_TRUE(rotation.startingMap.isEmpty());
     EXPECT_EQ(commands.countText(), QStringLiteral("0 Maps Selected"));
-    EXPECT_EQ(t.prompter.boxes().last().text, QStringLiteral("Clear Map List?        "));
+    const MessageBox remove = test::question(QStringLiteral("Remove Selected Map?        "));
+    const MessageBox clear = test::question(QStringLiteral("Clear Map List?        "));
+    const MessageBox started = test::infoBox(QStringLiteral("two has been set as the starting map        "));
+    EXPECT_EQ(t.prompter.boxes(), test::Boxes({ started, remove, remove, remove, remove, clear, clear }));
 }
 
 TEST_F(RotationFixture, SavedCycleOpenAndReset)
@@ -97,9 +100,9 @@ TEST_F(RotationFixture, SavedCycleOpenAndReset)
     t.prompter.choose(QString());
     commands.openCycle();
     EXPECT_TRUE(rotation.savedCyclePath.isEmpty()) << "a cancelled dialog keeps the path";
-    EXPECT_EQ(t.prompter.dialogs()[0].title, QStringLiteral("Open Map Cycle"));
-    EXPECT_EQ(t.prompter.dialogs()[0].filter, QStringLiteral("Map Cycle (*.txt)|*.txt"));
-    EXPECT_EQ(t.prompter.dialogs()[0].initialDir, t.context.mainPath);
+    const FileDialogRequest open { true, QStringLiteral("Open Map Cycle"),
+        QStringLiteral("Map Cycle (*.txt)|*.txt"), t.context.mainPath, QString(), QString(), 0x1000u, 0 };
+    EXPECT_EQ(t.prompter.dialogs(), test::Dialogs { open });
 
     const QString cycle = t.mainFile(QStringLiteral("cycle.txt"));
     test::writeBytes(cycle, "x");
@@ -117,8 +120,9 @@ TEST_F(RotationFixture, SavedCycleOpenAndReset)
     EXPECT_FALSE(commands.canResetCycle());
 
     rotation.savedCyclePath = t.mainFile(QStringLiteral("gone.txt"));
-    const auto boxes = t.prompter.boxes().size();
     commands.resetCycle();
     EXPECT_TRUE(rotation.savedCyclePath.isEmpty());
-    EXPECT_EQ(t.prompter.boxes().size(), boxes) << "a path whose file is gone is cleared without asking";
+    const MessageBox reset = test::question(QStringLiteral("Clear selected map cycle?        "));
+    EXPECT_EQ(t.prompter.boxes(), test::Boxes({ reset, reset }))
+        << "a path whose file is gone is cleared without asking";
 }

@@ -10,9 +10,7 @@
 #include <gtest/gtest.h>
 
 using namespace fw;
-using test::crlfLines;
-using test::readBytes;
-using test::writeBytes;
+using namespace fw::test;
 
 namespace {
 

@@ -9,16 +9,15 @@
 #include <gtest/gtest.h>
 
 using namespace fw;
-using test::crlfLines;
-using test::readBytes;
-using test::writeBytes;
+using namespace Qt::StringLiterals;
+using namespace fw::test;
 using G = SettingGroup;
 
 namespace {
 
 struct ProfileFileTest : ::testing::Test {
     test::TestContext t;
-    QString path = t.dataFile(QStringLiteral("Default.ini"));
+    QString path = t.dataFile(u"Default.ini"_s);
 
     QString saved() const { return fromAnsi(readBytes(path)); }
     ServerProfile reloaded() const
@@ -34,29 +33,28 @@ struct ProfileFileTest : ::testing::Test {
 TEST_F(ProfileFileTest, AFreshProfileIsSavedInTheDocumentedLayout)
 {
     ASSERT_TRUE(ProfileFile::write(path, ServerProfile()));
-    EXPECT_EQ(readBytes(path), test::testData(QStringLiteral("Default.ini.expected")));
+    EXPECT_EQ(readBytes(path), test::testData(u"Default.ini.expected"_s));
 }
 
 TEST_F(ProfileFileTest, CommaPercentBlankAndCodePageEncodings)
 {
     ServerProfile p;
-    p.setValue(G::txtAdministration, 2, QStringLiteral("Dog, Cat, Bird"));
-    p.setValue(G::txtAdministration, 3, QStringLiteral("100% fun"));
-    p.setValue(G::txtAdministration, 5, QStringLiteral("Caf\u00e9 \u263a"));
-    p.setValue(G::txtMasterServers, 1, QStringLiteral("a,b"));
+    p.setValue(G::txtAdministration, 2, u"Dog, Cat, Bird"_s);
+    p.setValue(G::txtAdministration, 3, u"100% fun"_s);
+    p.setValue(G::txtAdministration, 5, u"Caf\u00e9 \u263a"_s);
+    p.setValue(G::txtMasterServers, 1, u"a,b"_s);
     ASSERT_TRUE(ProfileFile::write(path, p));
-    EXPECT_TRUE(saved().contains(QStringLiteral("\r\nAdminSettings2=Dog% Cat% Bird\r\n")));
-    EXPECT_TRUE(saved().contains(QStringLiteral("\r\nMaster1=a,b\r\n")))
-        << "master texts are saved unchanged";
+    EXPECT_TRUE(saved().contains(u"\r\nAdminSettings2=Dog% Cat% Bird\r\n"_s));
+    EXPECT_TRUE(saved().contains(u"\r\nMaster1=a,b\r\n"_s)) << "master texts are saved unchanged";
     EXPECT_TRUE(readBytes(path).startsWith("\xEF\xBB\xBF[AdminSettings]\r\n"))
         << "a text the code page lacks makes the profile UTF-8 behind a byte-order mark";
     EXPECT_TRUE(readBytes(path).contains("\r\nAdminSettings5=Caf\xC3\xA9 \xE2\x98\xBA\r\n"));
     const ServerProfile q = reloaded();
-    EXPECT_EQ(q.text(G::txtAdministration, 5), QStringLiteral("Caf\u00e9 \u263a")) << "kept as typed";
-    EXPECT_EQ(q.text(G::txtAdministration, 2), QStringLiteral("Dog, Cat, Bird"));
-    EXPECT_EQ(q.text(G::txtAdministration, 3), QStringLiteral("100, fun")) << "a typed % comes back as ,";
-    EXPECT_EQ(q.text(G::txtMasterServers, 1), QStringLiteral("a,b"));
-    p.setValue(G::txtAdministration, 5, QStringLiteral("Caf\u00e9"));
+    EXPECT_EQ(q.text(G::txtAdministration, 5), u"Caf\u00e9 \u263a"_s) << "kept as typed";
+    EXPECT_EQ(q.text(G::txtAdministration, 2), u"Dog, Cat, Bird"_s);
+    EXPECT_EQ(q.text(G::txtAdministration, 3), u"100, fun"_s) << "a typed % comes back as ,";
+    EXPECT_EQ(q.text(G::txtMasterServers, 1), u"a,b"_s);
+    p.setValue(G::txtAdministration, 5, u"Caf\u00e9"_s);
     ASSERT_TRUE(ProfileFile::write(path, p));
     EXPECT_TRUE(readBytes(path).startsWith("[AdminSettings]\r\n"))
         << "Windows-1252 while it holds every text";
@@ -66,9 +64,9 @@ TEST_F(ProfileFileTest, CommaPercentBlankAndCodePageEncodings)
         crlfLines({ "[Master]", "Master0=x%y", "[AdminSettings]", "AdminSettings0=\" \"", "[Logname]",
             "Logname=a%b" }));
     const ServerProfile r = reloaded();
-    EXPECT_EQ(r.text(G::txtMasterServers, 0), QStringLiteral("x,y"));
+    EXPECT_EQ(r.text(G::txtMasterServers, 0), u"x,y"_s);
     EXPECT_EQ(r.text(G::txtAdministration, 0), QString()) << "a stored lone blank reads as empty";
-    EXPECT_EQ(r.text(G::txtLogFileName), QStringLiteral("a%b")) << "other texts are not decoded";
+    EXPECT_EQ(r.text(G::txtLogFileName), u"a%b"_s) << "other texts are not decoded";
 }
 
 TEST_F(ProfileFileTest, TheDmFlagsSumShowsTheBoxesJustRead)
@@ -94,34 +92,32 @@ TEST_F(ProfileFileTest, TheDmFlagsSumShowsTheBoxesJustRead)
 TEST_F(ProfileFileTest, ANumberFieldTakesWhatItCouldBeTypedAndOtherFieldsRefuseTheRest)
 {
     ServerProfile p;
-    p.setValue(G::txtGameSettings, 3, QStringLiteral("abc"));
+    p.setValue(G::txtGameSettings, 3, u"abc"_s);
     ASSERT_TRUE(ProfileFile::write(path, p));
-    EXPECT_FALSE(saved().contains(QStringLiteral("GameSettings3="))) << "letters leave the key out";
+    EXPECT_FALSE(saved().contains(u"GameSettings3="_s)) << "letters leave the key out";
     ServerProfile q;
-    q.setValue(G::txtGameSettings, 3, QStringLiteral("7"));
+    q.setValue(G::txtGameSettings, 3, u"7"_s);
     ProfileFile::read(path, q);
-    EXPECT_EQ(q.text(G::txtGameSettings, 3), QStringLiteral("-1"))
+    EXPECT_EQ(q.text(G::txtGameSettings, 3), u"-1"_s)
         << "a number field shows the missing key's -1, as it would show it typed";
 
-    writeBytes(path, test::testData(QStringLiteral("profile-out-of-range.ini")));
+    writeBytes(path, test::testData(u"profile-out-of-range.ini"_s));
     ServerProfile r;
-    r.setValue(G::txtMovement, 0, QStringLiteral("320"));
+    r.setValue(G::txtMovement, 0, u"320"_s);
     ASSERT_TRUE(ProfileFile::read(path, r).fileRead);
-    EXPECT_EQ(r.text(G::txtGameSettings, 0), QStringLiteral("65")) << "beyond the arrows' maximum 64";
-    EXPECT_EQ(r.text(G::GameLimit, 0), QStringLiteral("-5"));
-    EXPECT_EQ(r.text(G::txtGameSettings, 1), QStringLiteral("0")) << "letters read as 0, within range";
-    EXPECT_EQ(r.text(G::txtGameSettings, 4), QStringLiteral("12")) << "the leading digits count";
-    EXPECT_EQ(r.text(G::txtGameSettings, 5), QStringLiteral("99999"));
-    EXPECT_EQ(r.text(G::txtAdministration, 16), QStringLiteral("12203")) << "the port takes digits only";
-    EXPECT_EQ(r.text(G::txtAdministration, 13), QStringLiteral("pw"));
-    EXPECT_FALSE(r.isOn(G::chkSOF2Options, 0));
-    EXPECT_FALSE(r.isOn(G::chkSOF2Options, 1)) << "a check box takes 0 or 1 only";
-    EXPECT_TRUE(r.isOn(G::chkSOF2Options, 2));
+    // Past the arrows' maximum 64, letters as 0 within range, the leading digits, digits only for the
+    // port, below the arrows' minimum 5; a missing section reads as -1 too, a missing text key as empty.
+    EXPECT_EQ(QStringList({ r.text(G::txtGameSettings, 0), r.text(G::GameLimit, 0),
+                  r.text(G::txtGameSettings, 1), r.text(G::txtGameSettings, 4), r.text(G::txtGameSettings, 5),
+                  r.text(G::txtAdministration, 16), r.text(G::txtAdministration, 13), r.text(G::txtMsgDelay),
+                  r.text(G::txtMovement, 0), r.text(G::txtLogFileName) }),
+        QStringList({ "65", "-5", "0", "12", "99999", "12203", "pw", "0", "-1", "" }));
+    EXPECT_EQ(QList<bool>({ r.isOn(G::chkSOF2Options, 0), r.isOn(G::chkSOF2Options, 1),
+                  r.isOn(G::chkSOF2Options, 2) }),
+        QList<bool>({ false, false, true }))
+        << "a check box takes 0 or 1 only";
     EXPECT_EQ(r.selected(G::optGameType), 0) << "no member has index 7";
     EXPECT_EQ(r.selected(G::optLogging), 2) << "the walk goes on after refused keys";
-    EXPECT_EQ(r.text(G::txtMsgDelay), QStringLiteral("0")) << "below the arrows' minimum 5";
-    EXPECT_EQ(r.text(G::txtMovement, 0), QStringLiteral("-1")) << "a missing section reads as -1 too";
-    EXPECT_EQ(r.text(G::txtLogFileName), QString()) << "a missing text key reads as the empty text";
 }
 
 TEST_F(ProfileFileTest, ASaveReplacesTheOldFileWholeOrNotAtAll)
@@ -129,35 +125,35 @@ TEST_F(ProfileFileTest, ASaveReplacesTheOldFileWholeOrNotAtAll)
     writeBytes(
         path, crlfLines({ "[Extra]", "kept=1", "[GameSettings]", "GameSettings3=9", "GameSettings99=1" }));
     ServerProfile p;
-    p.setValue(G::txtGameSettings, 3, QStringLiteral("x"));
+    p.setValue(G::txtGameSettings, 3, u"x"_s);
     ASSERT_TRUE(ProfileFile::write(path, p));
-    EXPECT_TRUE(saved().startsWith(QStringLiteral("[AdminSettings]")));
-    EXPECT_FALSE(saved().contains(QStringLiteral("Extra")));
-    EXPECT_FALSE(saved().contains(QStringLiteral("GameSettings3=")));
-    EXPECT_FALSE(saved().contains(QStringLiteral("GameSettings99")));
+    EXPECT_TRUE(saved().startsWith(u"[AdminSettings]"_s));
+    EXPECT_FALSE(saved().contains(u"Extra"_s));
+    EXPECT_FALSE(saved().contains(u"GameSettings3="_s));
+    EXPECT_FALSE(saved().contains(u"GameSettings99"_s));
     EXPECT_EQ(QDir(t.context.dataDir).entryList(QDir::Files | QDir::Hidden), QStringList { "Default.ini" })
         << "no building file is left behind";
 
     QString error;
-    EXPECT_FALSE(ProfileFile::write(t.dataFile(QStringLiteral("missing/Default.ini")), p, &error));
+    EXPECT_FALSE(ProfileFile::write(t.dataFile(u"missing/Default.ini"_s), p, &error));
     EXPECT_FALSE(error.isEmpty());
     // A target that cannot be replaced: the building file goes, the target stays.
-    const QString blocked = t.dataFile(QStringLiteral("blocked.ini"));
-    QDir().mkpath(blocked + QStringLiteral("/inside"));
+    const QString blocked = t.dataFile(u"blocked.ini"_s);
+    QDir().mkpath(blocked + u"/inside"_s);
     EXPECT_FALSE(ProfileFile::write(blocked, p, &error));
-    EXPECT_TRUE(QFileInfo(blocked + QStringLiteral("/inside")).isDir());
+    EXPECT_TRUE(QFileInfo(blocked + u"/inside"_s).isDir());
     EXPECT_EQ(QDir(t.context.dataDir).entryList(QDir::Files | QDir::Hidden), QStringList { "Default.ini" });
 }
 
 TEST_F(ProfileFileTest, ASavedCycleIsKeptOnlyWhileItsFileExists)
 {
     ServerProfile p;
-    p.rotation.savedCyclePath = t.mainFile(QStringLiteral("gone.cfg"));
+    p.rotation.savedCyclePath = t.mainFile(u"gone.cfg"_s);
     ASSERT_TRUE(ProfileFile::write(path, p));
     EXPECT_FALSE(ProfileFile::read(path, p).resetCycleAvailable);
     EXPECT_EQ(p.rotation.savedCyclePath, QString());
 
-    p.rotation.savedCyclePath = QStringLiteral("/kept.cfg");
-    EXPECT_FALSE(ProfileFile::read(t.dataFile(QStringLiteral("none.ini")), p).fileRead);
-    EXPECT_EQ(p.rotation.savedCyclePath, QStringLiteral("/kept.cfg")) << "no file, no change";
+    p.rotation.savedCyclePath = u"/kept.cfg"_s;
+    EXPECT_FALSE(ProfileFile::read(t.dataFile(u"none.ini"_s), p).fileRead);
+    EXPECT_EQ(p.rotation.savedCyclePath, u"/kept.cfg"_s) << "no file, no change";
 }

@@ -8,25 +8,21 @@
 #include <gtest/gtest.h>
 
 using namespace fw;
+using namespace Qt::StringLiterals;
 using G = SettingGroup;
 
 TEST(ProfileStore, NamedProfilesGoThroughTheDialogs)
 {
     test::TestContext t;
-    const QString folder = addSlash(t.context.dataDir) + QStringLiteral("Fortwright Configs");
-    const QString chosen = t.dataFile(QStringLiteral("clan.ini"));
+    const QString folder = addSlash(t.context.dataDir) + u"Fortwright Configs"_s;
+    const QString chosen = t.dataFile(u"clan.ini"_s);
     ServerProfile p;
     p.select(G::optGameType, 2);
     t.prompter.choose(chosen);
     EXPECT_TRUE(SaveProfile(p, t.context, false).written);
-    ASSERT_EQ(t.prompter.dialogs().size(), 1);
-    const FileDialogRequest save = t.prompter.dialogs().first();
-    EXPECT_FALSE(save.open);
-    EXPECT_EQ(save.title, QStringLiteral("Save Fortwright configuration file"));
-    EXPECT_EQ(save.filter, QStringLiteral("Fortwright Configuration (*.ini)|*.ini"));
-    EXPECT_EQ(save.defaultExt, QStringLiteral("ini"));
-    EXPECT_EQ(save.flags, 0x82002u);
-    EXPECT_EQ(save.initialDir, folder);
+    const FileDialogRequest save { false, u"Save Fortwright configuration file"_s,
+        u"Fortwright Configuration (*.ini)|*.ini"_s, folder, QString(), u"ini"_s, 0x82002u, 0 };
+    EXPECT_EQ(t.prompter.dialogs(), test::Dialogs { save });
     EXPECT_FALSE(QFileInfo::exists(folder)) << "the folder is not created";
 
     ServerProfile q;
@@ -39,9 +35,9 @@ TEST(ProfileStore, NamedProfilesGoThroughTheDialogs)
     EXPECT_FALSE(LoadProfile(q, t.context, false).fileRead) << "cancelled";
     EXPECT_EQ(q.selected(G::optGameType), 2);
     EXPECT_EQ(QDir(t.context.dataDir).entryList(QDir::Files), QStringList { "clan.ini" });
-    const FileDialogRequest open = t.prompter.dialogs()[1];
-    EXPECT_TRUE(open.open);
-    EXPECT_EQ(open.flags, 0x81000u);
-    EXPECT_EQ(open.title, QStringLiteral("Open Fortwright configuration file"));
-    EXPECT_EQ(open.initialDir, folder);
+    FileDialogRequest open = save;
+    open.open = true;
+    open.title = u"Open Fortwright configuration file"_s;
+    open.flags = 0x81000u;
+    EXPECT_EQ(t.prompter.dialogs(), test::Dialogs({ save, open, save, open }));
 }

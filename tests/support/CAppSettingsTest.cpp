@@ -2,6 +2,7 @@
 #include "support/errors/FortwrightError.h"
 #include "support/settings/RegistryStore.h"
 #include "testkit/Raised.h"
+#include "testkit/RegistryRows.h"
 #include "testkit/TestContext.h"
 
 #include <QDir>
@@ -11,16 +12,17 @@
 #include <gtest/gtest.h>
 
 using namespace fw;
+using namespace Qt::StringLiterals;
 
 namespace {
 
 struct SettingsFixture : ::testing::Test {
     QTemporaryDir dir;
-    QString store = dir.filePath(QStringLiteral("config/registry.json"));
+    QString store = dir.filePath(u"config/registry.json"_s);
     CAppSettings settings { store };
-    const QString section = QStringLiteral("Fortwright");
+    const QString section = u"Fortwright"_s;
 
-    SettingsFixture() { settings.Init(QStringLiteral("_DezeveRovorare"), QStringLiteral("Fortwright")); }
+    SettingsFixture() { settings.Init(u"_DezeveRovorare"_s, u"Fortwright"_s); }
 };
 
 } // namespace
@@ -29,53 +31,49 @@ TEST_F(SettingsFixture, EachDocumentedErrorNumber)
 {
     CAppSettings fresh(store);
     QStringList keys;
-    test::expectNumbers(QStringLiteral("Fortwright.CAppSettings"),
+    test::expectNumbers(u"Fortwright.CAppSettings"_s,
         {
-            { [&] { fresh.Init(QString(), QStringLiteral("App")); }, AppSettingsError::InvalidCompanyName,
+            { [&] { fresh.Init(QString(), u"App"_s); }, AppSettingsError::InvalidCompanyName,
                 "Invalid CompanyName value" },
-            { [&] { fresh.Init(QStringLiteral("Co"), QString()); }, AppSettingsError::InvalidAppName,
+            { [&] { fresh.Init(u"Co"_s, QString()); }, AppSettingsError::InvalidAppName,
                 "Invalid AppName value" },
             { [&] { fresh.setMainBranch(QString()); }, AppSettingsError::InvalidMainBranch,
                 "Invalid MainBranch value" },
             { [&] { fresh.setRootKey(RegistryRoot::Users); }, AppSettingsError::InvalidRootKey,
                 "Invalid root key value" },
-            { [&] { settings.SaveSetting(section, QStringLiteral("x"), QVariant(3.0e9)); },
+            { [&] { settings.SaveSetting(section, u"x"_s, QVariant(3.0e9)); },
                 AppSettingsError::ComponentFailure, "CAppSettings component failure" },
         });
-    test::expectNumbers(QStringLiteral("Fortwright.CAppSetting"),
+    test::expectNumbers(u"Fortwright.CAppSetting"_s,
         {
-            { [&] { settings.GetAllKeys(QStringLiteral("none"), keys); }, AppSettingsError::GetAllKeysFailed,
+            { [&] { settings.GetAllKeys(u"none"_s, keys); }, AppSettingsError::GetAllKeysFailed,
                 "Failed getting all the application keys" },
-            { [&] { settings.DeleteSetting(QStringLiteral("none")); }, AppSettingsError::DeleteFailed,
+            { [&] { settings.DeleteSetting(u"none"_s); }, AppSettingsError::DeleteFailed,
                 "Failed deleting the application setting" },
         });
 }
 
 TEST_F(SettingsFixture, TextsAndWindowPositionsKeepTheirPlaceAndKind)
 {
-    settings.SaveSetting(section, QStringLiteral("FirstTime"), QStringLiteral("1"));
-    settings.SaveSetting(section, QStringLiteral("left"), 1234.6);
-    settings.SaveSetting(section, QStringLiteral("top"), 2.5);
+    settings.SaveSetting(section, u"FirstTime"_s, u"1"_s);
+    settings.SaveSetting(section, u"left"_s, 1234.6);
+    settings.SaveSetting(section, u"top"_s, 2.5);
 
     CAppSettings reopened(store);
-    reopened.Init(QStringLiteral("_DezeveRovorare"), QStringLiteral("Fortwright"));
-    const QVariant first = reopened.GetSetting(section, QStringLiteral("firsttime"));
-    EXPECT_EQ(first.typeId(), QMetaType::QString);
-    EXPECT_EQ(first.toString(), QStringLiteral("1"));
-    EXPECT_EQ(reopened.GetSetting(section, QStringLiteral("top")).toInt(), 2)
-        << "halves go to the even number";
+    reopened.Init(u"_DezeveRovorare"_s, u"Fortwright"_s);
+    EXPECT_EQ(reopened.GetSetting(section, u"firsttime"_s), QVariant(u"1"_s)) << "a text, by any spelling";
+    EXPECT_EQ(reopened.GetSetting(section, u"top"_s).toInt(), 2) << "halves go to the even number";
 
-    reopened.SaveSetting(section, QStringLiteral("LEFT"), 10.0);
+    reopened.SaveSetting(section, u"LEFT"_s, 10.0);
     const auto values = openRegistryStore(store)->values(
-        RegistryRoot::LocalMachine, QStringLiteral("Software\\_DezeveRovorare\\Fortwright\\Fortwright"));
+        RegistryRoot::LocalMachine, u"Software\\_DezeveRovorare\\Fortwright\\Fortwright"_s);
     ASSERT_TRUE(values);
-    ASSERT_EQ(values->size(), 3);
-    EXPECT_EQ((*values)[1].name, QStringLiteral("left"))
+    EXPECT_EQ(*values,
+        QList<NamedRegistryValue>({ { u"FirstTime"_s, RegistryValue::string(u"1"_s) },
+            { u"left"_s, RegistryValue::dword(10) }, { u"top"_s, RegistryValue::dword(2) } }))
         << "a replaced value keeps its place and first spelling";
-    EXPECT_EQ((*values)[1].value, RegistryValue::dword(10));
-    reopened.SaveSetting(section, QStringLiteral("width"), 2147483647.0);
-    EXPECT_EQ(reopened.GetSetting(section, QStringLiteral("width")).toInt(), 2147483647)
-        << "the largest a value holds";
+    reopened.SaveSetting(section, u"width"_s, 2147483647.0);
+    EXPECT_EQ(reopened.GetSetting(section, u"width"_s).toInt(), 2147483647) << "the largest a value holds";
 }
 
 TEST_F(SettingsFixture, AnUnreadableStoreIsSetAsideNeverOverwrittenUnseen)
@@ -86,27 +84,25 @@ TEST_F(SettingsFixture, AnUnreadableStoreIsSetAsideNeverOverwrittenUnseen)
     for (const QByteArray& bytes : broken) {
         QDir().mkpath(QFileInfo(store).path());
         QFile::remove(store);
-        QFile::remove(store + QStringLiteral(".corrupt"));
+        QFile::remove(store + u".corrupt"_s);
         test::writeBytes(store, bytes);
 
-        EXPECT_EQ(settings.GetSetting(section, QStringLiteral("MOHAA"), QStringLiteral("def")),
-            QStringLiteral("def"));
-        const auto e = test::raisedBy(
-            [&] { settings.SaveSetting(section, QStringLiteral("MOHAA"), QStringLiteral("/new")); });
+        EXPECT_EQ(settings.GetSetting(section, u"MOHAA"_s, u"def"_s), u"def"_s);
+        const auto e = test::raisedBy([&] { settings.SaveSetting(section, u"MOHAA"_s, u"/new"_s); });
         ASSERT_TRUE(e);
         EXPECT_EQ(e->number(), AppSettingsError::SaveFailed);
         EXPECT_TRUE(e->description().contains(QDir::toNativeSeparators(store)))
             << e->description().toStdString();
-        EXPECT_EQ(test::readBytes(store + QStringLiteral(".corrupt")), bytes);
+        EXPECT_EQ(test::readBytes(store + u".corrupt"_s), bytes);
         EXPECT_FALSE(QFileInfo::exists(store));
 
-        settings.SaveSetting(section, QStringLiteral("MOHAA"), QStringLiteral("/new"));
-        EXPECT_EQ(settings.GetSetting(section, QStringLiteral("MOHAA")), QVariant(QStringLiteral("/new")));
+        settings.SaveSetting(section, u"MOHAA"_s, u"/new"_s);
+        EXPECT_EQ(settings.GetSetting(section, u"MOHAA"_s), QVariant(u"/new"_s));
     }
 
-    CAppSettings blocked(dir.filePath(QStringLiteral("config/registry.json.corrupt/registry.json")));
-    const auto e = test::raisedBy([&] { blocked.SaveSetting(section, QStringLiteral("k"), 1); });
+    CAppSettings blocked(dir.filePath(u"config/registry.json.corrupt/registry.json"_s));
+    const auto e = test::raisedBy([&] { blocked.SaveSetting(section, u"k"_s, 1); });
     ASSERT_TRUE(e);
     EXPECT_EQ(e->number(), AppSettingsError::SaveFailed);
-    EXPECT_TRUE(e->description().contains(QStringLiteral("could not be written")));
+    EXPECT_TRUE(e->description().contains(u"could not be written"_s));
 }

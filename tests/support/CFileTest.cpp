@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 using namespace fw;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -24,24 +25,23 @@ CFile fileAt(const QString& path)
 TEST(CFile, EachDocumentedErrorNumber)
 {
     QTemporaryDir dir;
-    const QString source = dir.filePath(QStringLiteral("a.cfg"));
-    const QString target = dir.filePath(QStringLiteral("b.cfg"));
+    const QString source = dir.filePath(u"a.cfg"_s);
+    const QString target = dir.filePath(u"b.cfg"_s);
     test::writeBytes(source, "new");
     test::writeBytes(target, "old");
-    QDir(dir.path()).mkdir(QStringLiteral("folder"));
+    QDir(dir.path()).mkdir(u"folder"_s);
     CFile unset;
     const CFile file = fileAt(source);
-    test::expectNumbers(QStringLiteral("Fortwright.CFile"),
+    test::expectNumbers(u"Fortwright.CFile"_s,
         {
             { [&] { unset.FilePath(); }, FileError::NotInitialized,
                 "Object not properly initialized. Set the PathFileName property to a non-empty value first" },
             { [&] { unset.Init(QString()); }, FileError::InvalidFileName, "Invalid file name" },
-            { [&] { fileAt(dir.filePath(QStringLiteral("none"))).Size(); }, FileError::FileNotFound,
-                "File not found" },
-            { [&] { file.Copy(dir.filePath(QStringLiteral("no/such/folder.cfg"))); }, FileError::CopyFailed,
+            { [&] { fileAt(dir.filePath(u"none"_s)).Size(); }, FileError::FileNotFound, "File not found" },
+            { [&] { file.Copy(dir.filePath(u"no/such/folder.cfg"_s)); }, FileError::CopyFailed,
                 "File copy failed" },
             { [&] { file.Move(target); }, FileError::MoveFailed, "File move failed" },
-            { [&] { fileAt(dir.filePath(QStringLiteral("folder"))).Delete(); }, FileError::DeleteFailed,
+            { [&] { fileAt(dir.filePath(u"folder"_s)).Delete(); }, FileError::DeleteFailed,
                 "File delete failed" },
         });
     EXPECT_EQ(test::readBytes(target), QByteArray("old")) << "a move never overwrites";

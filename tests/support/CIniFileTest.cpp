@@ -9,14 +9,14 @@
 #include <gtest/gtest.h>
 
 using namespace fw;
-using test::readBytes;
-using test::writeBytes;
+using namespace Qt::StringLiterals;
+using namespace fw::test;
 
 namespace {
 
 struct IniFixture : ::testing::Test {
     QTemporaryDir dir;
-    QString path = dir.filePath(QStringLiteral("profile.ini"));
+    QString path = dir.filePath(u"profile.ini"_s);
     CIniFile ini;
 
     IniFixture() { ini.Init(path); }
@@ -26,21 +26,20 @@ struct IniFixture : ::testing::Test {
 
 qint32 raised(const std::function<void()>& call)
 {
-    return test::raisedNumber(QStringLiteral("Fortwright.CIniFile"), call);
+    return test::raisedNumber(u"Fortwright.CIniFile"_s, call);
 }
 
 } // namespace
 
 TEST_F(IniFixture, EachDocumentedErrorNumberAndARefusedWriteCreatesNothing)
 {
-    test::expectNumbers(QStringLiteral("Fortwright.CIniFile"),
+    test::expectNumbers(u"Fortwright.CIniFile"_s,
         {
             { [&] { ini.Init(QString()); }, IniFileError::InvalidFileName, "Invalid file name" },
-            { [&] { ini.GetStringValue(QStringLiteral("s"), QStringLiteral("k")); },
-                IniFileError::FileNotFound, "File not found" },
-            { [&] { ini.SaveStringValue(QStringLiteral("s"), QString(), QStringLiteral("v")); },
-                IniFileError::InvalidKey, "Invalid key" },
-            { [&] { ini.SaveNumericValue(QString(), QStringLiteral("k"), 1); }, IniFileError::InvalidSection,
+            { [&] { ini.GetStringValue(u"s"_s, u"k"_s); }, IniFileError::FileNotFound, "File not found" },
+            { [&] { ini.SaveStringValue(u"s"_s, QString(), u"v"_s); }, IniFileError::InvalidKey,
+                "Invalid key" },
+            { [&] { ini.SaveNumericValue(QString(), u"k"_s, 1); }, IniFileError::InvalidSection,
                 "Invalid section" },
         });
     EXPECT_FALSE(QFileInfo::exists(path));
@@ -50,27 +49,26 @@ TEST_F(IniFixture, NumbersOutsideSixteenBitsFailAndValuesStopAt254Characters)
 {
     file("[Server]\r\nbig=32768\r\nlow=-32769\r\nedge=-32768\r\nempty=\r\nlong=" + QByteArray(300, 'x')
         + "\r\n");
-    const QString s = QStringLiteral("server");
-    EXPECT_EQ(ini.GetNumericValue(s, QStringLiteral("edge")), -32768);
-    EXPECT_EQ(ini.GetNumericValue(s, QStringLiteral("missing")), -1);
-    EXPECT_EQ(ini.GetNumericValue(s, QStringLiteral("empty")), -1);
-    EXPECT_EQ(raised([&] { ini.GetNumericValue(s, QStringLiteral("big")); }), IniFileError::ComponentFailure);
-    EXPECT_EQ(raised([&] { ini.GetNumericValue(s, QStringLiteral("low")); }), IniFileError::ComponentFailure);
-    EXPECT_EQ(ini.GetStringValue(s, QStringLiteral("long")), QString(254, QLatin1Char('x')));
+    const QString s = u"server"_s;
+    EXPECT_EQ(ini.GetNumericValue(s, u"edge"_s), -32768);
+    EXPECT_EQ(ini.GetNumericValue(s, u"missing"_s), -1);
+    EXPECT_EQ(ini.GetNumericValue(s, u"empty"_s), -1);
+    EXPECT_EQ(raised([&] { ini.GetNumericValue(s, u"big"_s); }), IniFileError::ComponentFailure);
+    EXPECT_EQ(raised([&] { ini.GetNumericValue(s, u"low"_s); }), IniFileError::ComponentFailure);
+    EXPECT_EQ(ini.GetStringValue(s, u"long"_s), QString(254, QLatin1Char('x')));
 }
 
 TEST_F(IniFixture, WritesReplaceInPlaceAppendAtTheEndOfTheSectionAndKeepTheRest)
 {
     // Written by another tool: LF line ends, a comment, padding, a blank line, no final line end.
     file("; made elsewhere\n[A]\nkey = old ; note\nother=1\n\n[B]\nx=\xE9t\xE9");
-    ini.SaveStringValue(QStringLiteral("a"), QStringLiteral("KEY"), QStringLiteral("new"));
-    ini.SaveNumericValue(QStringLiteral("A"), QStringLiteral("added"), -7);
-    ini.SaveStringValue(QStringLiteral("B"), QStringLiteral("y"), QString::fromUtf8("\u20ac 5"));
-    ini.SaveStringValue(QStringLiteral("C"), QStringLiteral("z"), QStringLiteral(" two\r\nlines "));
+    ini.SaveStringValue(u"a"_s, u"KEY"_s, u"new"_s);
+    ini.SaveNumericValue(u"A"_s, u"added"_s, -7);
+    ini.SaveStringValue(u"B"_s, u"y"_s, QString::fromUtf8("\u20ac 5"));
+    ini.SaveStringValue(u"C"_s, u"z"_s, u" two\r\nlines "_s);
     EXPECT_EQ(bytes(),
         QByteArray("; made elsewhere\n[A]\nkey=new\nother=1\nadded=-7\r\n\n[B]\nx=\xE9t\xE9\r\ny=\x80 "
                    "5\r\n[C]\r\nz= two  lines \r\n"))
         << "a new section goes last, on lines of its own; the value keeps its blanks";
-    EXPECT_EQ(ini.GetStringValue(QStringLiteral("C"), QStringLiteral("z")), QStringLiteral("two  lines"))
-        << "and reads back trimmed";
+    EXPECT_EQ(ini.GetStringValue(u"C"_s, u"z"_s), u"two  lines"_s) << "and reads back trimmed";
 }

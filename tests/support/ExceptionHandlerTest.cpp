@@ -11,6 +11,7 @@
 #include <sys/resource.h>
 
 using namespace fw;
+using namespace Qt::StringLiterals;
 
 TEST(ExceptionNames, TheFaultsTheChildrenBelowDoNotRaiseAndAnUnknownCode)
 {
@@ -19,7 +20,7 @@ TEST(ExceptionNames, TheFaultsTheChildrenBelowDoNotRaiseAndAnUnknownCode)
     EXPECT_STREQ(knownExceptionName(posixFaultCode(SIGILL, ILL_PRVOPC)), "Privileged Instruction");
     EXPECT_STREQ(knownExceptionName(posixFaultCode(SIGFPE, FPE_FLTDIV)), "Divide By Zero");
 #endif
-    EXPECT_EQ(exceptionName(0x1Fu), QStringLiteral("Unknown (&H0000001F)"));
+    EXPECT_EQ(exceptionName(0x1Fu), u"Unknown (&H0000001F)"_s);
 }
 
 #ifdef Q_OS_UNIX
@@ -29,21 +30,19 @@ namespace {
 // fault there and the child ends by the signal.
 struct CrashFixture : ::testing::Test {
     QTemporaryDir dir;
-    QString log = dir.filePath(QStringLiteral("Fortwright.log"));
+    QString log = dir.filePath(u"Fortwright.log"_s);
     test::FakeClock clock { QDateTime(QDate(2026, 12, 5), QTime(14, 3, 9)) };
 
     void expectEntries(const QStringList& names)
     {
         QString pattern;
         for (const QString& name : names) {
-            pattern += QStringLiteral("-{78}\\r\\n---12/05/2026 14:0[3-9]:\\d\\d---\\r\\nError 10000 in "
-                                      "ExceptionHandler:\\r\\n")
-                + QRegularExpression::escape(name) + QStringLiteral("\\r\\n");
+            pattern += u"-{78}\\r\\n---12/05/2026 14:0[3-9]:\\d\\d---\\r\\nError 10000 in "
+                       "ExceptionHandler:\\r\\n"_s
+                + QRegularExpression::escape(name) + u"\\r\\n"_s;
         }
         const QString text = QString::fromLatin1(test::readBytes(log));
-        EXPECT_TRUE(QRegularExpression(QStringLiteral("\\A") + pattern + QStringLiteral("\\z"))
-                        .match(text)
-                        .hasMatch())
+        EXPECT_TRUE(QRegularExpression(u"\\A"_s + pattern + u"\\z"_s).match(text).hasMatch())
             << text.toStdString();
     }
 };
@@ -119,7 +118,7 @@ TEST_F(CrashFixture, UninstallPutsBackWhatWasThere)
     struct sigaction before { };
     sigaction(SIGSEGV, nullptr, &before);
     InstallExceptionHandler(log, clock);
-    InstallExceptionHandler(dir.filePath(QStringLiteral("other.log")), clock);
+    InstallExceptionHandler(dir.filePath(u"other.log"_s), clock);
     UninstallExceptionHandler();
     struct sigaction after { };
     sigaction(SIGSEGV, nullptr, &after);

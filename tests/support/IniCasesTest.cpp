@@ -1,7 +1,7 @@
 #include "support/ini/IniDocument.h"
 #include "support/ini/IniReads.h"
+#include "testkit/TestData.h"
 
-#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSet>
@@ -52,12 +52,10 @@ ProfileBuffer replay(const IniDocument& document, const QString& op, const QJson
 TEST(IniCases, EveryRecordedReadGivesTheRecordedResult)
 {
     // One recorded case a line, as a JSON object.
-    QFile file(QStringLiteral(FORTWRIGHT_TEST_DATA "/ini-cases.records"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     int replayed = 0;
     int skipped = 0;
-    while (!file.atEnd()) {
-        const QByteArray line = file.readLine().trimmed();
+    for (const QByteArray& record : test::testData(QStringLiteral("ini-cases.records")).split('\n')) {
+        const QByteArray line = record.trimmed();
         if (line.isEmpty())
             continue;
         const QJsonObject c = QJsonDocument::fromJson(line).object();

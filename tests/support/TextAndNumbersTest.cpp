@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 using namespace fw;
+using namespace Qt::StringLiterals;
 
 TEST(AnsiCodec, MapsTheHighControlsAndReplacesWhatTheCodePageLacks)
 {
@@ -34,19 +35,17 @@ TEST(AnsiCodec, MapsTheHighControlsAndReplacesWhatTheCodePageLacks)
 TEST(AnsiTextFile, EndsEveryLineWithCrLfAndReplacesTheFileWhole)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("out.cfg"));
+    const QString path = dir.filePath(u"out.cfg"_s);
     test::writeBytes(path, "old contents that are longer than the new ones\r\n");
-    writeAnsiLines(path, { QStringLiteral("first"), QString(), QString::fromUtf8("caf\u00e9") });
+    writeAnsiLines(path, { u"first"_s, QString(), QString::fromUtf8("caf\u00e9") });
     EXPECT_EQ(test::readBytes(path), QByteArray("first\r\n\r\ncaf\xe9\r\n"));
-    EXPECT_EQ(splitTextLines(QStringLiteral("a\r\nb\nc\rd\r\n")), QStringList({ "a", "b", "c", "d" }));
+    EXPECT_EQ(splitTextLines(u"a\r\nb\nc\rd\r\n"_s), QStringList({ "a", "b", "c", "d" }));
 
-    const auto e = test::raisedBy(
-        [&] { writeAnsiLines(dir.filePath(QStringLiteral("missing/out.cfg")), { QStringLiteral("x") }); });
+    const auto e = test::raisedBy([&] { writeAnsiLines(dir.filePath(u"missing/out.cfg"_s), { u"x"_s }); });
     ASSERT_TRUE(e) << "writing into a missing folder must fail";
     EXPECT_EQ(e->number(), RuntimeError::PathNotFound);
     // What the list files are read with: a file gone between the look and the read is error 53.
-    EXPECT_EQ(test::raisedNumber(
-                  kExecutableName, [&] { readUserTextFile(dir.filePath(QStringLiteral("gone.txt"))); }),
+    EXPECT_EQ(test::raisedNumber(kExecutableName, [&] { readUserTextFile(dir.filePath(u"gone.txt"_s)); }),
         RuntimeError::FileNotFound);
 }
 
@@ -103,27 +102,24 @@ TEST(WholeFileBatch, ReplacesNothingBeforeTheCommitAndKeepsWhatTheTargetsWere)
 
 TEST(NumericText, ReadsTheLeadingNumberAndWritesTheShortestDecimal)
 {
-    EXPECT_EQ(leadingNumber(QStringLiteral("56")), 56.0);
-    EXPECT_EQ(leadingNumber(QStringLiteral("  -5abc")), -5.0);
-    EXPECT_EQ(leadingNumber(QStringLiteral("2.5 minutes")), 2.5);
-    EXPECT_EQ(leadingNumber(QStringLiteral(".5")), 0.5);
-    EXPECT_EQ(leadingNumber(QStringLiteral("abc")), 0.0);
-    EXPECT_EQ(leadingNumber(QString()), 0.0);
-    EXPECT_EQ(leadingNumber(QStringLiteral("x12")), 0.0);
+    QList<double> numbers;
+    for (const QString& text :
+        { u"56"_s, u"  -5abc"_s, u"2.5 minutes"_s, u".5"_s, u"abc"_s, QString(), u"x12"_s })
+        numbers << leadingNumber(text);
+    EXPECT_EQ(numbers, QList<double>({ 56, -5, 2.5, 0.5, 0, 0, 0 }));
 
-    EXPECT_EQ(shortestDecimal(56), QStringLiteral("56"));
-    EXPECT_EQ(shortestDecimal(0.5), QStringLiteral("0.5"));
-    EXPECT_EQ(shortestDecimal(-3), QStringLiteral("-3"));
-    EXPECT_EQ(shortestDecimal(0.1 + 0.2), QStringLiteral("0.30000000000000004"));
-    EXPECT_EQ(shortestDecimal(1e21), QStringLiteral("1000000000000000000000"));
-    EXPECT_EQ(shortestDecimal(-0.0), QStringLiteral("0"));
+    QStringList decimals;
+    for (const double value : { 56.0, 0.5, -3.0, 0.1 + 0.2, 1e21, -0.0 })
+        decimals << shortestDecimal(value);
+    EXPECT_EQ(
+        decimals, QStringList({ "56", "0.5", "-3", "0.30000000000000004", "1000000000000000000000", "0" }));
 }
 
 TEST(Clock, DateAndTimeTexts)
 {
     const QDateTime now = QDateTime::fromSecsSinceEpoch(1000000000, QTimeZone::utc());
-    EXPECT_EQ(slashDateText(now), QStringLiteral("09/09/2001"));
-    EXPECT_FALSE(timeText(now).contains(QStringLiteral("UTC")));
-    EXPECT_TRUE(timeText(now).contains(QStringLiteral("46:40"))) << timeText(now).toStdString();
-    EXPECT_TRUE(longDateText(now).contains(QStringLiteral("2001")));
+    EXPECT_EQ(slashDateText(now), u"09/09/2001"_s);
+    EXPECT_FALSE(timeText(now).contains(u"UTC"_s));
+    EXPECT_TRUE(timeText(now).contains(u"46:40"_s)) << timeText(now).toStdString();
+    EXPECT_TRUE(longDateText(now).contains(u"2001"_s));
 }

@@ -1,8 +1,38 @@
 #include "testkit/ScriptedPrompter.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
-namespace fw::test {
+namespace fw {
+
+bool operator==(const MessageBox& a, const MessageBox& b)
+{
+    return std::tie(a.text, a.title, a.icon, a.buttons, a.defaultAnswer)
+        == std::tie(b.text, b.title, b.icon, b.buttons, b.defaultAnswer);
+}
+
+bool operator==(const FileDialogRequest& a, const FileDialogRequest& b)
+{
+    return std::tie(a.open, a.title, a.filter, a.initialDir, a.fileName, a.defaultExt, a.flags, a.filterIndex)
+        == std::tie(
+            b.open, b.title, b.filter, b.initialDir, b.fileName, b.defaultExt, b.flags, b.filterIndex);
+}
+
+void PrintTo(const MessageBox& b, std::ostream* os)
+{
+    *os << "{\"" << b.text.toStdString() << "\" \"" << b.title.toStdString() << "\" icon " << int(b.icon)
+        << " buttons " << int(b.buttons) << " default " << int(b.defaultAnswer) << '}';
+}
+
+void PrintTo(const FileDialogRequest& d, std::ostream* os)
+{
+    *os << '{' << (d.open ? "open" : "save") << " \"" << d.title.toStdString() << "\" \""
+        << d.filter.toStdString() << "\" in \"" << d.initialDir.toStdString() << "\" name \""
+        << d.fileName.toStdString() << "\" ext \"" << d.defaultExt.toStdString() << "\" flags 0x" << std::hex
+        << d.flags << std::dec << " index " << d.filterIndex << '}';
+}
+
+namespace test {
 
 ScriptedPrompter::~ScriptedPrompter()
 {
@@ -58,4 +88,5 @@ void ScriptedPrompter::clear()
     m_dialogs.clear();
 }
 
-} // namespace fw::test
+} // namespace test
+} // namespace fw
