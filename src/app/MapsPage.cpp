@@ -1,5 +1,7 @@
 #include "app/MapsPage.h"
 
+#include "app/KeyAction.h"
+#include "app/MapTree.h"
 #include "app/MenuEntry.h"
 #include "app/ProfileModel.h"
 #include "generate/MapList.h"
@@ -7,6 +9,7 @@
 #include "support/AppContext.h"
 #include "support/platform/PlatformServices.h"
 
+#include <QDropEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -42,7 +45,7 @@ QIcon mapIcon()
 class MapNode : public QTreeWidgetItem {
 public:
     MapNode(const MapEntry& map, const QIcon& icon)
-        : QTreeWidgetItem(UserType)
+        : QTreeWidgetItem(Type)
         , m_map(map)
         , m_icon(icon)
     {
@@ -66,6 +69,8 @@ public:
         return QTreeWidgetItem::data(column, role);
     }
 
+    static constexpr int Type = UserType;
+
 private:
     // The page's, which outlive its tree.
     const MapEntry& m_map;
@@ -87,7 +92,7 @@ MapsPage::MapsPage(ProfileModel& model, AppContext& context, QWidget* parent)
     : QWidget(parent)
     , m_model(model)
     , m_context(context)
-    , m_tree(new QTreeWidget)
+    , m_tree(new MapTree)
     , m_mapType(valueLabel("lblMapType"))
     , m_longName(valueLabel("lblLongMapName"))
     , m_totalMaps(valueLabel("lblTotalAvailMaps"))
@@ -114,12 +119,20 @@ MapsPage::~MapsPage()
     m_tree->clear();
 }
 
+QTreeWidget* MapsPage::tree() const
+{
+    return m_tree;
+}
+
 QWidget* MapsPage::makeTreePanel()
 {
     m_tree->setObjectName(QStringLiteral("trvAvailableMaps"));
     m_tree->setHeaderHidden(true);
     m_tree->setIconSize(QSize(16, 16));
-    m_tree->setToolTip(QStringLiteral("Double-click a map to add it to the rotation"));
+    m_tree->setToolTip(
+        QStringLiteral("Double-click a map, press Enter or drag it onto the rotation to add it"));
+    KeyAction::install(
+        m_tree, { Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space }, [this] { return activateCurrentNode(); });
     connect(m_tree, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { mapClicked(item); });
     connect(m_tree, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) { mapClicked(item); });
     connect(
@@ -158,6 +171,9 @@ QWidget* MapsPage::makeRotationPanel()
         { QStringLiteral("Map Name"), QStringLiteral("Game Types"), QStringLiteral("Long Name") });
     m_rotation->verticalHeader()->hide();
     m_rotation->horizontalHeader()->setStretchLastSection(true);
+    m_rotation->setTabKeyNavigation(false);
+    m_rotation->setAcceptDrops(true);
+    m_rotation->viewport()->installEventFilter(this);
     m_rotation->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_rotation->setSelectionMode(QAbstractItemView::SingleSelection);
     m_rotation->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -229,7 +245,8 @@ QMenu* MapsPage::makeRotationPopup()
     addMenuEntry(*popup, "Sort Ascending", "ID_SortAscending", [this] { sortAscending(); });
     addMenuEntry(*popup, "Sort Descending", "ID_SortDescending", [this] { sortDescending(); });
     popup->addSeparator();
-    addMenuEntry(*popup, "Remove Map", "ID_RemoveMap", [this] { removeMap(); });
+    removeWithDeleteKey(
+        m_rotation, addMenuEntry(*popup, "Remove Map", "ID_RemoveMap", [this] { removeMap(); }));
     addMenuEntry(*popup, "Clear List", "ID_ClearList", [this] { clearList(); });
     popup->addSeparator();
     addMenuEntry(*popup, "Cancel", "ID_Cancel");
@@ -341,6 +358,57 @@ void MapsPage::mapDoubleClicked(QTreeWidgetItem* item)
     }
     m_model.appendToRotation(item->text(0), m_mapType->text(), m_longName->text());
     m_rotation->scrollToBottom();
+}
+
+void MapsPage::addMap(QTreeWidgetItem* item)
+{
+    mapClicked(item);
+    mapDoubleClicked(item);
+}
+
+bool MapsPage::activateCurrentNode()
+{
+    QTreeWidgetItem* item = m_tree->currentItem();
+    if (!item)
+        return false;
+    if (item->type() == MapNode::Type) {
+        addMap(item);
+        return true;
+    }
+    // The root and an archive open or close, and clear the labels, as a double-click does.
+    mapDoubleClicked(item);
+    item->setExpanded(!item->isExpanded());
+    return true;
+}
+
+bool MapsPage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_rotation->viewport()) {
+        switch (event->type()) {
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+        case QEvent::Drop:
+            return dragOverRotation(event);
+        default:
+            break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool MapsPage::dragOverRotation(QEvent* event)
+{
+    auto* drag = static_cast<QDropEvent*>(event);
+    QTreeWidgetItem* node = m_tree->draggedNode(drag->mimeData());
+    if (!node || node->type() != MapNode::Type) {
+        drag->ignore();
+        return true;
+    }
+    drag->setDropAction(Qt::CopyAction);
+    drag->accept();
+    if (event->type() == QEvent::Drop)
+        addMap(node);
+    return true;
 }
 
 void MapsPage::openSavedCycle()

@@ -15,13 +15,15 @@ class QTreeWidgetItem;
 namespace fw {
 
 struct AppContext;
+class MapTree;
 class ProfileModel;
 
 // Set on the rotation row whose map name carries the starting-map marker.
 inline constexpr int kStartingMarkerRole = Qt::UserRole + 1;
 
 // The "&Maps" tab: the maps found in the game's archives, the rotation built from them, and the
-// saved map cycle.
+// saved map cycle. A map joins the rotation by a double-click, Enter or Space on its node, or
+// by a drag onto the rotation.
 class MapsPage : public QWidget {
     Q_OBJECT
 public:
@@ -31,7 +33,7 @@ public:
     // Rebuilds the tree from a catalogue.
     void showCatalogue(const MapCatalogue& catalogue);
 
-    QTreeWidget* tree() const { return m_tree; }
+    QTreeWidget* tree() const;
     QTableWidget* rotationGrid() const { return m_rotation; }
     int currentRotationRow() const;
 
@@ -51,6 +53,12 @@ signals:
 private:
     void mapClicked(QTreeWidgetItem* item);
     void mapDoubleClicked(QTreeWidgetItem* item);
+    // What a double-click on the node does, with the click that precedes it.
+    void addMap(QTreeWidgetItem* item);
+    // Enter or Space on the tree's current node.
+    bool activateCurrentNode();
+    // A drag from the tree over or onto the rotation.
+    bool dragOverRotation(QEvent* event);
     void openSavedCycle();
     // Shows the profile's rotation and saved cycle again.
     void refresh();
@@ -63,9 +71,13 @@ private:
     QWidget* makeRotationPanel();
     QMenu* makeRotationPopup();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
     ProfileModel& m_model;
     AppContext& m_context;
-    QTreeWidget* m_tree;
+    MapTree* m_tree;
     QLabel* m_mapType;
     QLabel* m_longName;
     QLabel* m_totalMaps;
