@@ -1,6 +1,7 @@
 #include "app/BanListPanel.h"
 
 #include "app/KeyAction.h"
+#include "app/ListRowHeight.h"
 #include "app/MenuEntry.h"
 #include "app/ProfileBinder.h"
 #include "profile/ListEditing.h"
@@ -35,6 +36,7 @@ BanListPanel::BanListPanel(ProfileBinder& binder, const Clock& clock, Prompter& 
     m_grid->setHorizontalHeaderLabels({ QStringLiteral("Added"), QStringLiteral("IP") });
     m_grid->verticalHeader()->hide();
     m_grid->horizontalHeader()->setStretchLastSection(true);
+    useListRowHeight(m_grid);
     m_grid->setTabKeyNavigation(false);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);

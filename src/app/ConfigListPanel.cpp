@@ -1,6 +1,7 @@
 #include "app/ConfigListPanel.h"
 
 #include "app/KeyAction.h"
+#include "app/ListRowHeight.h"
 #include "app/MenuEntry.h"
 #include "app/ProfileBinder.h"
 #include "profile/ListEditing.h"
@@ -39,8 +40,7 @@ ConfigListPanel::ConfigListPanel(ProfileBinder& binder, const AppContext& contex
         QStringLiteral("Configuration"), QStringLiteral("FullPath") });
     m_grid->setColumnHidden(kPathColumn, true);
     m_grid->horizontalHeader()->setStretchLastSection(true);
-    m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 8);
+    useListRowHeight(m_grid);
     // The grid is one stop of the tab chain; its rows' buttons are reached by Enter instead.
     m_grid->setTabKeyNavigation(false);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -2,6 +2,7 @@
 #include "app/MapsPage.h"
 #include "maps/MapCatalogue.h"
 
+#include <QLineEdit>
 #include <QMimeData>
 #include <QTableWidget>
 #include <QTest>
@@ -57,6 +58,18 @@ protected:
         QApplication::sendEvent(target, &drop);
         // A move would take the node out of the tree.
         return drop.isAccepted() && drop.dropAction() == Qt::CopyAction;
+    }
+    // The texts of the tree's archive and map nodes, in tree order.
+    QStringList shownNodes()
+    {
+        QStringList shown;
+        QTreeWidgetItem* root = tree()->topLevelItem(0);
+        for (int a = 0; a < root->childCount(); ++a) {
+            shown.append(root->child(a)->text(0));
+            for (int m = 0; m < root->child(a)->childCount(); ++m)
+                shown.append(root->child(a)->child(m)->text(0));
+        }
+        return shown;
     }
 };
 
@@ -127,4 +140,53 @@ TEST_F(MapListsInputTest, ConfigurationGridKeysChooseAFileAndTabLeavesTheGrid)
     press(configs, Qt::Key_Tab);
     QWidget* focus = QApplication::focusWidget();
     EXPECT_TRUE(focus && focus != configs && !configs->isAncestorOf(focus));
+}
+
+TEST_F(MapListsInputTest, RotationColumnsFitTheirTextAndEveryListSharesOneRowHeight)
+{
+    window.model().edit(ProfileModel::Part::Rotation | ProfileModel::Part::Bans, [](ServerProfile& p) {
+        p.rotation.rows = { { "pack0000_0", "ffa team round", "" } };
+        p.bans.append({ QStringLiteral("01/02/2003"), QStringLiteral("10.1.1.1") });
+    });
+    pressOnMap("obj_team1", Qt::Key_Return);
+    for (int column : { 0, 1 }) {
+        for (int row = 0; row < rotation()->rowCount(); ++row) {
+            EXPECT_LE(rotation()->sizeHintForIndex(rotation()->model()->index(row, column)).width(),
+                rotation()->columnWidth(column))
+                << "row " << row << " column " << column;
+        }
+    }
+
+    const int height = tree()->visualItemRect(mapNode(QStringLiteral("bunker"))).height();
+    EXPECT_EQ(rotation()->rowHeight(0), height);
+    EXPECT_EQ(find<QTableWidget>(QStringLiteral("grdBanned"))->rowHeight(0), height);
+    EXPECT_EQ(find<QTableWidget>(QStringLiteral("grdAdditionalCfg"))->rowHeight(0), height);
+}
+
+TEST_F(MapListsInputTest, TheFilterNarrowsTheTreeAndNeverChangesWhatIsAdded)
+{
+    QLineEdit* filter = find<QLineEdit>(QStringLiteral("txtMapFilter"));
+    ASSERT_NE(filter, nullptr);
+    QTest::keyClicks(filter, QStringLiteral("HILL"));
+    EXPECT_EQ(shownNodes(), QStringList({ "Maps1.pk3", "bunker" })) << "long names count";
+    tree()->setCurrentItem(mapNode(QStringLiteral("bunker")));
+
+    filter->setText(QStringLiteral("mohdm"));
+    EXPECT_EQ(shownNodes(), QStringList({ "Pak5.pk3", "mohdm1" }));
+    EXPECT_EQ(tree()->currentItem(), nullptr) << "the hidden map is no longer current";
+    press(tree(), Qt::Key_Return);
+    EXPECT_TRUE(rows().isEmpty()) << "Enter adds no hidden map";
+    pressOnMap("mohdm1", Qt::Key_Return);
+    EXPECT_EQ(rows(), QList<RotationRow>({ kMohdm1 }));
+
+    filter->setText(QStringLiteral(" maps1 "));
+    EXPECT_EQ(shownNodes(), QStringList({ "Maps1.pk3", "bunker", "bridge" }))
+        << "an archive's name shows all of it";
+    tree()->setCurrentItem(mapNode(QStringLiteral("bridge")));
+    filter->clear();
+    EXPECT_EQ(tree()->topLevelItem(0)->childCount(), 2);
+    ASSERT_NE(tree()->currentItem(), nullptr);
+    EXPECT_EQ(tree()->currentItem()->text(0), QStringLiteral("bridge")) << "the current map stays current";
+    press(tree(), Qt::Key_Return);
+    EXPECT_EQ(rows(), QList<RotationRow>({ kMohdm1, kBridge }));
 }
