@@ -4,6 +4,9 @@
 //                                in the catalogue and ROWS rows in the rotation; PNG, when given,
 //                                receives a picture of the Maps tab afterwards
 //   add WORK ROWS ADDS           the mean time of one double-click add to a rotation of ROWS rows
+//   filter WORK MAPS mean|worst  the mean or the slowest keystroke in the Maps tab's filter field,
+//                                typing and erasing queries over MAPS maps, each keystroke
+//                                timed until the tab has painted the narrowed tree
 // Everything is written below WORK, which must be an empty folder.
 #include "app/FortwrightApp.h"
 #include "app/FrmMain.h"
@@ -19,11 +22,14 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QIcon>
+#include <QLineEdit>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTreeWidget>
 #include <QWindow>
+#include <algorithm>
 #include <cstdio>
+#include <numeric>
 
 using namespace fw;
 
@@ -110,11 +116,33 @@ QList<QTreeWidgetItem*> mapNodes(QTreeWidget* tree)
     return nodes;
 }
 
+// Types each query into the filter field a character at a time and erases it again; the time of
+// every keystroke in milliseconds.
+QList<double> typeQueries(QLineEdit* filter, const QStringList& queries)
+{
+    QList<double> times;
+    QElapsedTimer timer;
+    auto keystroke = [&](auto&& change) {
+        timer.restart();
+        change();
+        QApplication::processEvents();
+        times.append(timer.nsecsElapsed() / 1e6);
+    };
+    for (const QString& query : queries) {
+        for (QChar c : query)
+            keystroke([&] { filter->insert(QString(c)); });
+        while (!filter->text().isEmpty())
+            keystroke([&] { filter->backspace(); });
+    }
+    return times;
+}
+
 int usage()
 {
     std::fprintf(stderr,
         "usage: fortwright-window-bench start WORK MAPS ROWS [PNG [TAB]]\n"
-        "       fortwright-window-bench add WORK ROWS ADDS\n");
+        "       fortwright-window-bench add WORK ROWS ADDS\n"
+        "       fortwright-window-bench filter WORK MAPS mean|worst\n");
     return 2;
 }
 
@@ -126,12 +154,13 @@ int main(int argc, char* argv[])
         return usage();
     const QString mode = QString::fromLocal8Bit(argv[1]);
     const bool adding = mode == QLatin1String("add");
-    if (!adding && mode != QLatin1String("start"))
+    const bool filtering = mode == QLatin1String("filter");
+    if (!adding && !filtering && mode != QLatin1String("start"))
         return usage();
     // The add case opens over enough maps to pick each added map from a different node.
     const int adds = adding ? atoi(argv[4]) : 0;
     const int maps = adding ? std::max(adds, 100) : atoi(argv[3]);
-    const int rows = adding ? atoi(argv[3]) : atoi(argv[4]);
+    const int rows = adding ? atoi(argv[3]) : filtering ? 0 : atoi(argv[4]);
     const Session session = makeFolders(QString::fromLocal8Bit(argv[2]), maps, rows);
 
     // The start-up is timed as the program's own main runs it, its application object included.
@@ -153,7 +182,20 @@ int main(int argc, char* argv[])
     MapsPage* page = window->mapsPage();
     window->tabs()->setCurrentWidget(page);
     QApplication::processEvents();
-    if (adding) {
+    if (filtering) {
+        // A map chosen first, so that every keystroke also looks for it again.
+        const QList<QTreeWidgetItem*> nodes = mapNodes(page->tree());
+        page->tree()->collapseAll();
+        page->tree()->topLevelItem(0)->setExpanded(true);
+        page->tree()->setCurrentItem(nodes.value(nodes.size() / 2));
+        QApplication::processEvents();
+        // Every map, a tenth, a hundredth, a few, one; long names (two maps in three); none.
+        const QList<double> times = typeQueries(page->filterField(),
+            { QStringLiteral("c00123m4"), QStringLiteral("long"), QStringLiteral("xyz") });
+        elapsed = QLatin1String(argv[4]) == QLatin1String("worst")
+            ? *std::ranges::max_element(times)
+            : std::accumulate(times.begin(), times.end(), 0.0) / times.size();
+    } else if (adding) {
         const QList<QTreeWidgetItem*> nodes = mapNodes(page->tree());
         timer.restart();
         for (int i = 0; i < adds; ++i) {

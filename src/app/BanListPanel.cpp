@@ -1,5 +1,7 @@
 #include "app/BanListPanel.h"
 
+#include "app/KeyAction.h"
+#include "app/ListRowHeight.h"
 #include "app/MenuEntry.h"
 #include "app/ProfileBinder.h"
 #include "profile/ListEditing.h"
@@ -34,15 +36,17 @@ BanListPanel::BanListPanel(ProfileBinder& binder, const Clock& clock, Prompter& 
     m_grid->setHorizontalHeaderLabels({ QStringLiteral("Added"), QStringLiteral("IP") });
     m_grid->verticalHeader()->hide();
     m_grid->horizontalHeader()->setStretchLastSection(true);
+    useListRowHeight(m_grid);
+    m_grid->setTabKeyNavigation(false);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     auto* popup = new QMenu(this);
     popup->setObjectName(QStringLiteral("ID_Banned"));
-    addMenuEntry(*popup, "Remove IP", "ID_RemoveIP", [this] {
+    removeWithDeleteKey(m_grid, addMenuEntry(*popup, "Remove IP", "ID_RemoveIP", [this] {
         if (m_prompter.confirm(QStringLiteral("Remove Selected IP?") + kEightBlanks))
             removeCurrent();
-    });
+    }));
     popup->addSeparator();
     addMenuEntry(*popup, "Cancel", "ID_CancelBanned");
     m_grid->setContextMenuPolicy(Qt::CustomContextMenu);

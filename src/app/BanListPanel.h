@@ -13,7 +13,7 @@ class ProfileBinder;
 class Prompter;
 
 // The "Banning:" frame: the address field, "Add", and the list "Added|IP" of the profile's bans
-// with its pop-up menu.
+// with its pop-up menu, whose removal Delete on a selected row also asks for.
 class BanListPanel : public QGroupBox {
     Q_OBJECT
 public:

@@ -1,5 +1,7 @@
 #include "app/ConfigListPanel.h"
 
+#include "app/KeyAction.h"
+#include "app/ListRowHeight.h"
 #include "app/MenuEntry.h"
 #include "app/ProfileBinder.h"
 #include "profile/ListEditing.h"
@@ -38,14 +40,15 @@ ConfigListPanel::ConfigListPanel(ProfileBinder& binder, const AppContext& contex
         QStringLiteral("Configuration"), QStringLiteral("FullPath") });
     m_grid->setColumnHidden(kPathColumn, true);
     m_grid->horizontalHeader()->setStretchLastSection(true);
-    m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 8);
+    useListRowHeight(m_grid);
+    // The grid is one stop of the tab chain; its rows' buttons are reached by Enter instead.
+    m_grid->setTabKeyNavigation(false);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     auto* popup = new QMenu(this);
     popup->setObjectName(QStringLiteral("ID_AdditionalCFGs"));
-    addMenuEntry(*popup, "Remove Configuration", "ID_RemoveConfiguration", [this] {
+    QAction* remove = addMenuEntry(*popup, "Remove Configuration", "ID_RemoveConfiguration", [this] {
         if (m_context.prompter.confirm(QStringLiteral("Remove Selected Configuration?") + kEightBlanks))
             removeCurrent();
     });
@@ -53,10 +56,16 @@ ConfigListPanel::ConfigListPanel(ProfileBinder& binder, const AppContext& contex
     addMenuEntry(*popup, "Cancel", "ID_CancelCFG");
     m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_grid, &QWidget::customContextMenuRequested, this, [this, popup](const QPoint& pos) {
-        const int row = m_grid->currentRow();
-        const auto& configs = m_binder.profile().configs;
-        if (row >= 0 && row < configs.size() && !configs[row].name.isEmpty())
+        if (currentRowNamesFile())
             popup->popup(m_grid->viewport()->mapToGlobal(pos));
+    });
+    removeWithDeleteKey(m_grid, remove, [this] { return currentRowNamesFile(); });
+    KeyAction::install(m_grid, { Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_F2 }, [this] {
+        const int row = m_grid->currentRow();
+        if (row < 0)
+            return false;
+        chooseConfiguration(row);
+        return true;
     });
     // Editing the Configuration cell means choosing a file; the other cells refuse edits.
     connect(m_grid, &QTableWidget::cellDoubleClicked, this, [this](int row, int column) {
@@ -69,6 +78,7 @@ ConfigListPanel::ConfigListPanel(ProfileBinder& binder, const AppContext& contex
         button->setText(QStringLiteral("..."));
         button->setFixedHeight(m_grid->fontMetrics().height() + 4);
         button->setObjectName(QStringLiteral("cmdChooseConfig_%1").arg(row + 1));
+        button->setFocusPolicy(Qt::NoFocus);
         button->setToolTip(QStringLiteral("Choose a configuration file to execute"));
         connect(button, &QToolButton::clicked, this, [this, row] {
             m_grid->setCurrentCell(row, kNameColumn);
@@ -109,6 +119,13 @@ void ConfigListPanel::refresh()
     }
     m_grid->resizeColumnsToContents();
     m_grid->setColumnWidth(kNameColumn, std::max(m_grid->columnWidth(kNameColumn) + 28, 160));
+}
+
+bool ConfigListPanel::currentRowNamesFile() const
+{
+    const int row = m_grid->currentRow();
+    const auto& configs = m_binder.profile().configs;
+    return row >= 0 && row < configs.size() && !configs[row].name.isEmpty();
 }
 
 void ConfigListPanel::chooseConfiguration(int row)

@@ -11,7 +11,8 @@ class ProfileBinder;
 
 // The "Additional Configurations to Execute:" frame: nine rows of configuration files, each
 // chosen with the "..." button of its Configuration cell; rows whose file is gone are shown
-// struck through in red; the pop-up menu of a row that names one blanks it.
+// struck through in red; the pop-up menu of a row that names one blanks it. Enter, Space or F2 on
+// a row choose its file as its button does; Delete asks the pop-up's question.
 class ConfigListPanel : public QGroupBox {
     Q_OBJECT
 public:
@@ -26,6 +27,9 @@ public:
     QTableWidget* grid() const { return m_grid; }
 
 private:
+    // The pop-up's condition: the current row names a file.
+    bool currentRowNamesFile() const;
+
     ProfileBinder& m_binder;
     const AppContext& m_context;
     QTableWidget* m_grid;

@@ -1,5 +1,8 @@
 #include "app/MapsPage.h"
 
+#include "app/KeyAction.h"
+#include "app/ListRowHeight.h"
+#include "app/MapTree.h"
 #include "app/MenuEntry.h"
 #include "app/ProfileModel.h"
 #include "generate/MapList.h"
@@ -7,16 +10,19 @@
 #include "support/AppContext.h"
 #include "support/platform/PlatformServices.h"
 
+#include <QDropEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace fw {
 namespace {
@@ -24,6 +30,8 @@ namespace {
 constexpr int kTagRole = Qt::UserRole;
 // On an archive node: its group's place in the catalogue's groups.
 constexpr int kArchiveGroupRole = Qt::UserRole + 2;
+// A filter that leaves no more maps than this opens every archive that holds one.
+constexpr qsizetype kOpenArchivesUpTo = 200;
 
 QIcon icon(const char* name)
 {
@@ -42,7 +50,7 @@ QIcon mapIcon()
 class MapNode : public QTreeWidgetItem {
 public:
     MapNode(const MapEntry& map, const QIcon& icon)
-        : QTreeWidgetItem(UserType)
+        : QTreeWidgetItem(Type)
         , m_map(map)
         , m_icon(icon)
     {
@@ -66,6 +74,9 @@ public:
         return QTreeWidgetItem::data(column, role);
     }
 
+    static constexpr int Type = UserType;
+    const MapEntry& entry() const { return m_map; }
+
 private:
     // The page's, which outlive its tree.
     const MapEntry& m_map;
@@ -87,7 +98,8 @@ MapsPage::MapsPage(ProfileModel& model, AppContext& context, QWidget* parent)
     : QWidget(parent)
     , m_model(model)
     , m_context(context)
-    , m_tree(new QTreeWidget)
+    , m_filter(new QLineEdit)
+    , m_tree(new MapTree)
     , m_mapType(valueLabel("lblMapType"))
     , m_longName(valueLabel("lblLongMapName"))
     , m_totalMaps(valueLabel("lblTotalAvailMaps"))
@@ -114,18 +126,47 @@ MapsPage::~MapsPage()
     m_tree->clear();
 }
 
+QTreeWidget* MapsPage::tree() const
+{
+    return m_tree;
+}
+
 QWidget* MapsPage::makeTreePanel()
 {
     m_tree->setObjectName(QStringLiteral("trvAvailableMaps"));
     m_tree->setHeaderHidden(true);
     m_tree->setIconSize(QSize(16, 16));
-    m_tree->setToolTip(QStringLiteral("Double-click a map to add it to the rotation"));
+    useListRowHeight(m_tree);
+    m_tree->setToolTip(
+        QStringLiteral("Double-click a map, press Enter or drag it onto the rotation to add it"));
+    KeyAction::install(
+        m_tree, { Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space }, [this] { return activateCurrentNode(); });
     connect(m_tree, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { mapClicked(item); });
     connect(m_tree, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) { mapClicked(item); });
     connect(
         m_tree, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem* item) { showArchiveMaps(item); });
     connect(m_tree, &QTreeWidget::itemDoubleClicked, this,
         [this](QTreeWidgetItem* item) { mapDoubleClicked(item); });
+
+    m_filter->setObjectName(QStringLiteral("txtMapFilter"));
+    m_filter->setPlaceholderText(QStringLiteral("Filter maps by name"));
+    m_filter->setClearButtonEnabled(true);
+    m_filter->setToolTip(
+        QStringLiteral("Shows only the maps whose name, long name or archive holds this text"));
+    connect(m_filter, &QLineEdit::textChanged, this, &MapsPage::filterMaps);
+    KeyAction::install(m_filter, { Qt::Key_Escape }, [this] {
+        if (m_filter->text().isEmpty())
+            return false;
+        m_filter->clear();
+        return true;
+    });
+    // Down goes on to the narrowed tree, as in a search field of a file dialog.
+    KeyAction::install(m_filter, { Qt::Key_Down }, [this] {
+        m_tree->setFocus(Qt::TabFocusReason);
+        if (!m_tree->currentItem())
+            m_tree->setCurrentItem(m_tree->topLevelItem(0));
+        return true;
+    });
 
     auto* scan = new QPushButton(QStringLiteral("Map Scan"));
     scan->setObjectName(QStringLiteral("cmdMapScan"));
@@ -145,6 +186,7 @@ QWidget* MapsPage::makeTreePanel()
 
     auto* frame = new QGroupBox(QStringLiteral("Available Maps:"));
     auto* box = new QVBoxLayout(frame);
+    box->addWidget(m_filter);
     box->addWidget(m_tree, 1);
     box->addLayout(details);
     box->addLayout(footer);
@@ -158,6 +200,10 @@ QWidget* MapsPage::makeRotationPanel()
         { QStringLiteral("Map Name"), QStringLiteral("Game Types"), QStringLiteral("Long Name") });
     m_rotation->verticalHeader()->hide();
     m_rotation->horizontalHeader()->setStretchLastSection(true);
+    useListRowHeight(m_rotation);
+    m_rotation->setTabKeyNavigation(false);
+    m_rotation->setAcceptDrops(true);
+    m_rotation->viewport()->installEventFilter(this);
     m_rotation->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_rotation->setSelectionMode(QAbstractItemView::SingleSelection);
     m_rotation->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -229,7 +275,8 @@ QMenu* MapsPage::makeRotationPopup()
     addMenuEntry(*popup, "Sort Ascending", "ID_SortAscending", [this] { sortAscending(); });
     addMenuEntry(*popup, "Sort Descending", "ID_SortDescending", [this] { sortDescending(); });
     popup->addSeparator();
-    addMenuEntry(*popup, "Remove Map", "ID_RemoveMap", [this] { removeMap(); });
+    removeWithDeleteKey(
+        m_rotation, addMenuEntry(*popup, "Remove Map", "ID_RemoveMap", [this] { removeMap(); }));
     addMenuEntry(*popup, "Clear List", "ID_ClearList", [this] { clearList(); });
     popup->addSeparator();
     addMenuEntry(*popup, "Cancel", "ID_Cancel");
@@ -238,8 +285,44 @@ QMenu* MapsPage::makeRotationPopup()
 
 void MapsPage::showCatalogue(const MapCatalogue& catalogue)
 {
+    // The map nodes refer to the catalogue being replaced.
     m_tree->clear();
     m_catalogue = catalogue;
+    m_groups = m_catalogue.groups();
+    showTree();
+    m_totalMaps->setText(catalogue.countText());
+}
+
+void MapsPage::filterMaps(const QString& text)
+{
+    const QString filter = text.trimmed();
+    if (filter == m_filterText)
+        return;
+    m_filterText = filter;
+    showTree();
+}
+
+bool MapsPage::showsMap(const MapEntry& map, bool archiveShown) const
+{
+    return archiveShown || map.mapName.contains(m_filterText, Qt::CaseInsensitive)
+        || map.longName.contains(m_filterText, Qt::CaseInsensitive);
+}
+
+bool MapsPage::showsArchive(qsizetype group) const
+{
+    return m_filterText.isEmpty() || m_groups[group].archive.contains(m_filterText, Qt::CaseInsensitive);
+}
+
+void MapsPage::showTree()
+{
+    // The current map, as its group and its place there, to find again after the rebuild.
+    qsizetype keptGroup = -1;
+    const MapEntry* kept = nullptr;
+    if (QTreeWidgetItem* current = m_tree->currentItem(); current && current->type() == MapNode::Type) {
+        keptGroup = current->parent()->data(0, kArchiveGroupRole).toInt();
+        kept = &static_cast<MapNode*>(current)->entry();
+    }
+    m_tree->clear();
     // Filled before it joins the tree, so that the view hears of one item instead of each.
     auto* root = new QTreeWidgetItem({ QStringLiteral("Medal of Honor") });
     root->setIcon(0, icon("game"));
@@ -248,16 +331,43 @@ void MapsPage::showCatalogue(const MapCatalogue& catalogue)
     root->setFont(0, bold);
     // An archive's map nodes are made when it is first expanded: tens of thousands of nodes
     // would cost start-up more than everything else the window does.
-    m_groups = m_catalogue.groups();
+    QList<QTreeWidgetItem*> archives;
+    QTreeWidgetItem* keptArchive = nullptr;
+    qsizetype shownMaps = 0;
     for (qsizetype i = 0; i < m_groups.size(); ++i) {
+        const bool wholeArchive = showsArchive(i);
+        const qsizetype shown = wholeArchive
+            ? m_groups[i].maps.size()
+            : std::ranges::count_if(
+                m_groups[i].maps, [this](const MapEntry& map) { return showsMap(map, false); });
+        if (shown == 0 && !m_filterText.isEmpty())
+            continue;
+        shownMaps += shown;
         auto* archive = new QTreeWidgetItem(root, { m_groups[i].archive });
         archive->setIcon(0, m_archiveIcon);
         archive->setData(0, kArchiveGroupRole, i);
         archive->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+        archives.append(archive);
+        if (i == keptGroup)
+            keptArchive = archive;
     }
     m_tree->addTopLevelItem(root);
     root->setExpanded(true);
-    m_totalMaps->setText(catalogue.countText());
+    if (!m_filterText.isEmpty() && shownMaps <= kOpenArchivesUpTo) {
+        for (QTreeWidgetItem* archive : archives)
+            archive->setExpanded(true);
+    }
+    if (!keptArchive || !showsMap(*kept, showsArchive(keptGroup)))
+        return;
+    keptArchive->setExpanded(true);
+    for (int i = 0; i < keptArchive->childCount(); ++i) {
+        auto* node = static_cast<MapNode*>(keptArchive->child(i));
+        if (&node->entry() == kept) {
+            m_tree->setCurrentItem(node);
+            m_tree->scrollToItem(node);
+            return;
+        }
+    }
 }
 
 void MapsPage::showArchiveMaps(QTreeWidgetItem* archive)
@@ -265,9 +375,12 @@ void MapsPage::showArchiveMaps(QTreeWidgetItem* archive)
     const QVariant group = archive->data(0, kArchiveGroupRole);
     if (!group.isValid() || archive->childCount() > 0)
         return;
+    const bool wholeArchive = showsArchive(group.toInt());
     QList<QTreeWidgetItem*> nodes;
-    for (const MapEntry& map : m_groups.at(group.toInt()).maps)
-        nodes.append(new MapNode(map, m_mapIcon));
+    for (const MapEntry& map : m_groups.at(group.toInt()).maps) {
+        if (showsMap(map, wholeArchive))
+            nodes.append(new MapNode(map, m_mapIcon));
+    }
     archive->addChildren(nodes);
     archive->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicatorWhenChildless);
 }
@@ -280,6 +393,7 @@ void MapsPage::refresh()
     const int marker = commands.markerRow();
     for (int row = 0; row < rotation.rows.size(); ++row)
         showRow(row, marker);
+    fitColumns(0);
     m_selectedCount->setText(commands.countText());
     m_savedCycle->setText(rotation.savedCyclePath.isEmpty()
             ? QStringLiteral("(no saved map cycle)")
@@ -308,7 +422,23 @@ void MapsPage::showAddedRow()
     m_rotation->insertRow(row);
     // A marker left beyond the end of the rotation lands on the row that reaches it.
     showRow(row, m_model.rotationCommands().markerRow());
+    fitColumns(row);
     m_selectedCount->setText(m_model.rotationCommands().countText());
+}
+
+void MapsPage::fitColumns(int fromRow)
+{
+    // Measured row by row rather than by the view, which looks only at the rows in sight; an
+    // added row can only widen a column.
+    const int grid = m_rotation->showGrid() ? 1 : 0;
+    for (int column : { 0, 1 }) {
+        int width = fromRow == 0 ? m_rotation->horizontalHeader()->sectionSizeHint(column)
+                                 : m_rotation->columnWidth(column);
+        for (int row = fromRow; row < m_rotation->rowCount(); ++row)
+            width = std::max(
+                width, m_rotation->sizeHintForIndex(m_rotation->model()->index(row, column)).width() + grid);
+        m_rotation->setColumnWidth(column, width);
+    }
 }
 
 int MapsPage::currentRotationRow() const
@@ -341,6 +471,57 @@ void MapsPage::mapDoubleClicked(QTreeWidgetItem* item)
     }
     m_model.appendToRotation(item->text(0), m_mapType->text(), m_longName->text());
     m_rotation->scrollToBottom();
+}
+
+void MapsPage::addMap(QTreeWidgetItem* item)
+{
+    mapClicked(item);
+    mapDoubleClicked(item);
+}
+
+bool MapsPage::activateCurrentNode()
+{
+    QTreeWidgetItem* item = m_tree->currentItem();
+    if (!item)
+        return false;
+    if (item->type() == MapNode::Type) {
+        addMap(item);
+        return true;
+    }
+    // The root and an archive open or close, and clear the labels, as a double-click does.
+    mapDoubleClicked(item);
+    item->setExpanded(!item->isExpanded());
+    return true;
+}
+
+bool MapsPage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_rotation->viewport()) {
+        switch (event->type()) {
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+        case QEvent::Drop:
+            return dragOverRotation(event);
+        default:
+            break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool MapsPage::dragOverRotation(QEvent* event)
+{
+    auto* drag = static_cast<QDropEvent*>(event);
+    QTreeWidgetItem* node = m_tree->draggedNode(drag->mimeData());
+    if (!node || node->type() != MapNode::Type) {
+        drag->ignore();
+        return true;
+    }
+    drag->setDropAction(Qt::CopyAction);
+    drag->accept();
+    if (event->type() == QEvent::Drop)
+        addMap(node);
+    return true;
 }
 
 void MapsPage::openSavedCycle()
