@@ -1,0 +1,68 @@
+#include "WindowFixture.h"
+#include "app/MapsPage.h"
+#include "app/QtPrompter.h"
+#include "profile/AppState.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <cmath>
+
+using namespace fw;
+
+namespace {
+
+class WindowFinishTest : public test::WindowFixture { };
+
+} // namespace
+
+namespace {
+
+// What the file dialog shows when it opens: its folder and the name in its name field.
+struct OpenedDialog {
+    QString folder;
+    QString name;
+};
+
+OpenedDialog openAndCancel(QtPrompter& prompter, const FileDialogRequest& request)
+{
+    OpenedDialog seen;
+    QTimer::singleShot(0, [&seen] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        seen.folder = dialog->directory().absolutePath();
+        if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+            seen.name = name->text();
+        dialog->reject();
+    });
+    EXPECT_EQ(prompter.chooseFile(request), QString());
+    return seen;
+}
+
+} // namespace
+
+TEST_F(WindowFinishTest, AMissingStartingFolderOpensTheNearestFolderWithAnEmptyName)
+{
+    const QString missing = t.context.dataDir + QStringLiteral("/Fortwright Configs/deeper");
+    QtPrompter prompter;
+    for (const bool open : { false, true }) {
+        FileDialogRequest request;
+        request.open = open;
+        request.filter = QStringLiteral("Fortwright Configuration (*.ini)|*.ini");
+        request.initialDir = missing;
+        const OpenedDialog seen = openAndCancel(prompter, request);
+        EXPECT_EQ(seen.folder, QDir(t.context.dataDir).absolutePath()) << open;
+        EXPECT_EQ(seen.name, QString()) << open;
+    }
+    EXPECT_FALSE(QFileInfo::exists(t.context.dataDir + QStringLiteral("/Fortwright Configs")));
+}
