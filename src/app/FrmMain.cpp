@@ -67,8 +67,10 @@ FrmMain::FrmMain(AppContext& context, QWidget* parent)
     setWindowTitle(QStringLiteral("Fortwright"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/fortwright.svg")));
 
-    // The window is left through Exit, which saves its lists.
-    setWindowFlag(Qt::WindowCloseButtonHint, false);
+    // The window is left through Exit, which saves its lists. Without the customising hint a
+    // window manager draws a close box all the same, one that does nothing.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+        | Qt::WindowMinMaxButtonsHint);
     m_tabs->setObjectName(QStringLiteral("tabMain"));
     auto* serverPage = new ServerPage(*m_binder);
     connect(serverPage->localAddressButton(), &QPushButton::clicked, this, &FrmMain::cmdIP_Click);
@@ -92,6 +94,18 @@ FrmMain::FrmMain(AppContext& context, QWidget* parent)
     layout->addWidget(m_tabs, 1);
     layout->addWidget(makeBottomBar());
     setCentralWidget(central);
+    // A logout keeps what Exit would: the lists and the position are saved while the session
+    // asks, and the window unloads if the program is ended without Exit.
+#ifndef QT_NO_SESSIONMANAGER
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this] {
+        if (!m_unloading)
+            saveListsAndPosition();
+    });
+#endif
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
+        if (!m_unloading)
+            Form_Unload();
+    });
     // Fits a 1024x768 screen with room for the title bar and a panel.
     resize(std::max(minimumSizeHint().width(), 900), std::max(minimumSizeHint().height(), 690));
 }
@@ -274,6 +288,14 @@ void FrmMain::centre()
 void FrmMain::Form_Unload()
 {
     m_unloading = true;
+    saveListsAndPosition();
+    if (m_preview)
+        m_preview->unload();
+    UninstallExceptionHandler();
+}
+
+void FrmMain::saveListsAndPosition()
+{
     try {
         writeFileWhole(m_context.dataPath(QStringLiteral("MOHAALib.atb")), saveState());
         ListFiles::saveAll(profile(), m_context);
@@ -282,9 +304,6 @@ void FrmMain::Form_Unload()
     } catch (const std::exception& e) {
         m_context.errors.report(QStringLiteral("::frmMain.form_unload(sub)"), e);
     }
-    if (m_preview)
-        m_preview->unload();
-    UninstallExceptionHandler();
 }
 
 void FrmMain::unloadAll()

@@ -91,6 +91,8 @@ protected:
 
 private:
     QWidget* makeBottomBar();
+    // The toolbar layout, the list files and the window position, as the unload writes them.
+    void saveListsAndPosition();
     void centre();
     void unloadAll();
 

@@ -66,3 +66,22 @@ TEST_F(WindowFinishTest, AMissingStartingFolderOpensTheNearestFolderWithAnEmptyN
     }
     EXPECT_FALSE(QFileInfo::exists(t.context.dataDir + QStringLiteral("/Fortwright Configs")));
 }
+
+TEST_F(WindowFinishTest, TheCloseBoxIsLeftOffAndAnEndingSessionSavesWhatExitSaves)
+{
+    const Qt::WindowFlags flags = window.windowFlags();
+    EXPECT_TRUE(flags.testFlag(Qt::CustomizeWindowHint)) << "without it a window manager ignores the hints";
+    EXPECT_FALSE(flags.testFlag(Qt::WindowCloseButtonHint));
+    EXPECT_TRUE(flags.testFlag(Qt::WindowTitleHint));
+    EXPECT_TRUE(flags.testFlag(Qt::WindowMinimizeButtonHint));
+
+    window.Form_Load();
+    window.move(120, 45);
+    const QPoint where = window.pos();
+    QMetaObject::invokeMethod(qApp, "aboutToQuit", Qt::DirectConnection);
+    for (const char* file : { "Configs.dat", "Banned.dat", "msg.txt", "MOHAALib.atb" })
+        EXPECT_TRUE(QFileInfo::exists(t.dataFile(QString::fromLatin1(file)))) << file;
+    const AppState state(t.context.settingsStorePath);
+    EXPECT_EQ(state.left(), where.x() * 15);
+    EXPECT_EQ(state.top(), where.y() * 15);
+}
