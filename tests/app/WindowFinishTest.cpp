@@ -85,3 +85,35 @@ TEST_F(WindowFinishTest, TheCloseBoxIsLeftOffAndAnEndingSessionSavesWhatExitSave
     EXPECT_EQ(state.left(), where.x() * 15);
     EXPECT_EQ(state.top(), where.y() * 15);
 }
+
+TEST_F(WindowFinishTest, SaveLoadExitAndHelpHaveTheirKeysInTheMenus)
+{
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    const struct {
+        const char* id;
+        const char* keys;
+    } keyed[]
+        = { { "id_UtilitiesConfigurationSave", "Ctrl+S" }, { "id_UtilitiesConfigurationLoad", "Ctrl+O" },
+              { "id_FileExit", "Ctrl+Q" }, { "id_HelpContents", "F1" } };
+    for (const auto& [id, keys] : keyed) {
+        auto* action = find<QAction>(QString::fromLatin1(id));
+        ASSERT_NE(action, nullptr);
+        EXPECT_EQ(action->shortcut(), QKeySequence(QString::fromLatin1(keys))) << id;
+        EXPECT_FALSE(action->associatedObjects().isEmpty()) << id << " is in a menu";
+    }
+
+    t.prompter.choose(QString()).choose(QString());
+    QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier);
+    QTest::keyClick(&window, Qt::Key_F1);
+    EXPECT_EQ(t.prompter.texts(),
+        QStringList({ "Settings Saved        ", "Settings Loaded        ", "No help at this time        " }));
+    EXPECT_EQ(t.prompter.dialogs().size(), 2);
+
+    bool exited = false;
+    QObject::connect(&window, &FrmMain::exitRequested, [&exited] { exited = true; });
+    QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_TRUE(exited);
+}
