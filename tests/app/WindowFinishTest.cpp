@@ -117,3 +117,27 @@ TEST_F(WindowFinishTest, SaveLoadExitAndHelpHaveTheirKeysInTheMenus)
     QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier);
     EXPECT_TRUE(exited);
 }
+
+TEST_F(WindowFinishTest, OnlyThePasswordsAreMaskedAndShowingOneKeepsItsValue)
+{
+    QStringList masked;
+    for (QLineEdit* edit : window.findChildren<QLineEdit*>())
+        if (edit->echoMode() != QLineEdit::Normal)
+            masked.append(edit->objectName());
+    masked.sort();
+    EXPECT_EQ(masked,
+        QStringList({ "txtAdministration_12", "txtAdministration_13", "txtAdministration_14",
+            "txtAdministration_17" }));
+
+    auto* rcon = find<QLineEdit>(QStringLiteral("txtAdministration_13"));
+    QTest::keyClicks(rcon, "s3cret");
+    auto* toggle = rcon->findChild<QAction*>(QStringLiteral("actShowPassword"));
+    ASSERT_NE(toggle, nullptr);
+    EXPECT_TRUE(rcon->actions().contains(toggle));
+    toggle->trigger();
+    EXPECT_EQ(rcon->echoMode(), QLineEdit::Normal);
+    EXPECT_EQ(rcon->text(), QStringLiteral("s3cret"));
+    toggle->trigger();
+    EXPECT_EQ(rcon->echoMode(), QLineEdit::Password);
+    EXPECT_EQ(window.profile().text(SettingGroup::txtAdministration, 13), QStringLiteral("s3cret"));
+}
