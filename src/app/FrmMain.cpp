@@ -22,6 +22,7 @@
 #include "maps/MapListFile.h"
 #include "profile/AppState.h"
 #include "profile/ListFiles.h"
+#include "profile/ProfileLayout.h"
 #include "profile/ProfileStore.h"
 #include "server/ControlButtons.h"
 #include "server/LocalAddress.h"
@@ -81,6 +82,8 @@ FrmMain::FrmMain(AppContext& context, QWidget* parent)
     m_tabs->addTab(new InformationPage, QStringLiteral("&Information"));
 
     m_dispatcher = std::make_unique<CommandDispatcher>(*this, context.prompter);
+    connect(&m_model, &ProfileModel::changed, this, &FrmMain::showWhetherModified);
+    connect(&m_model, &ProfileModel::fieldChanged, this, &FrmMain::showWhetherModified);
     m_menus = new MainMenus(*this, [this](const QString& id) { m_dispatcher->tbrMain_ToolClick(id); });
     connect(m_maps, &MapsPage::scanRequested, this, &FrmMain::cmdMapScan_Click);
     connect(m_maps, &MapsPage::wizardRequested, this, &FrmMain::openMapWizard);
@@ -132,11 +135,31 @@ void FrmMain::saveProfileAs()
     const ProfileSaveOutcome saved = SaveProfile(profile(), m_context, false);
     if (!saved.path.isEmpty() && !saved.written)
         m_context.prompter.warn(saved.error);
+    if (saved.written)
+        rememberStoredSettings(saved.path);
 }
 
 void FrmMain::loadProfileFrom()
 {
-    m_model.edit(ProfileModel::kAllParts, [this](ServerProfile& p) { LoadProfile(p, m_context, false); });
+    ProfileLoadOutcome loaded;
+    m_model.edit(
+        ProfileModel::kAllParts, [&](ServerProfile& p) { loaded = LoadProfile(p, m_context, false); });
+    if (loaded.fileRead)
+        rememberStoredSettings(loaded.path);
+}
+
+void FrmMain::rememberStoredSettings(const QString& profilePath)
+{
+    m_storedSettings = profileValues(profile());
+    setWindowTitle(kAppTitle + QStringLiteral(" - ") + QFileInfo(profilePath).completeBaseName()
+        + QStringLiteral("[*]"));
+    setWindowModified(false);
+}
+
+void FrmMain::showWhetherModified()
+{
+    if (!m_storedSettings.isEmpty())
+        setWindowModified(profileValues(profile()) != m_storedSettings);
 }
 
 void FrmMain::exportShellScript()
@@ -227,6 +250,7 @@ void FrmMain::Form_Load()
     m_isLoading = true;
     try {
         m_model.edit(ProfileModel::kAllParts, [this](ServerProfile& p) { LoadProfile(p, m_context, true); });
+        rememberStoredSettings(kDefaultProfileName);
         QFile layout(m_context.dataPath(QStringLiteral("MOHAALib.atb")));
         if (openRegularFile(layout))
             restoreState(layout.readAll());
@@ -333,7 +357,8 @@ void FrmMain::cmdZarirEvevav_Click(int index)
                 emit restartRequested();
             break;
         case 3:
-            m_controls->makeDefault();
+            if (m_controls->makeDefault())
+                rememberStoredSettings(kDefaultProfileName);
             break;
         default:
             break;

@@ -141,3 +141,33 @@ TEST_F(WindowFinishTest, OnlyThePasswordsAreMaskedAndShowingOneKeepsItsValue)
     EXPECT_EQ(rcon->echoMode(), QLineEdit::Password);
     EXPECT_EQ(window.profile().text(SettingGroup::txtAdministration, 13), QStringLiteral("s3cret"));
 }
+
+TEST_F(WindowFinishTest, TheTitleNamesTheProfileAndMarksSettingsChangedSinceItsLoadOrSave)
+{
+    window.Form_Load();
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Fortwright - Default[*]"));
+    EXPECT_FALSE(window.isWindowModified());
+    auto* host = find<QLineEdit>(QStringLiteral("txtAdministration_2"));
+    QTest::keyClicks(host, "N");
+    EXPECT_TRUE(window.isWindowModified());
+    QTest::keyClick(host, Qt::Key_Backspace);
+    EXPECT_FALSE(window.isWindowModified()) << "the same settings as loaded";
+
+    QTest::keyClicks(host, "Night");
+    const QString file = t.context.dataDir + QStringLiteral("/Night Games.ini");
+    t.prompter.choose(QString());
+    window.saveProfileAs();
+    EXPECT_TRUE(window.isWindowModified()) << "a cancelled save keeps the mark";
+    t.prompter.choose(file);
+    window.saveProfileAs();
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Fortwright - Night Games[*]"));
+    EXPECT_FALSE(window.isWindowModified());
+
+    host->clear();
+    EXPECT_TRUE(window.isWindowModified());
+    t.prompter.choose(file);
+    window.loadProfileFrom();
+    EXPECT_EQ(host->text(), QStringLiteral("Night"));
+    EXPECT_FALSE(window.isWindowModified());
+    window.Form_Unload();
+}
