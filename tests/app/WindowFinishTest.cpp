@@ -171,3 +171,53 @@ TEST_F(WindowFinishTest, TheTitleNamesTheProfileAndMarksSettingsChangedSinceItsL
     EXPECT_FALSE(window.isWindowModified());
     window.Form_Unload();
 }
+
+namespace {
+
+// WCAG 2 contrast of two colours, from 1 (none) to 21 (black on white).
+double contrast(const QColor& a, const QColor& b)
+{
+    auto luminance = [](const QColor& c) {
+        auto channel = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    const double x = luminance(a);
+    const double y = luminance(b);
+    return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
+}
+
+QPalette palette(const char* window, const char* text, const char* base)
+{
+    QPalette p { QColor(QLatin1String(text)), QColor(QLatin1String(window)) };
+    p.setColor(QPalette::Base, QColor(QLatin1String(base)));
+    p.setColor(QPalette::Text, QColor(QLatin1String(text)));
+    return p;
+}
+
+} // namespace
+
+TEST_F(WindowFinishTest, TheWarningReadsOnLightAndDarkPalettes)
+{
+    const QPalette before = QApplication::palette();
+    auto* warning = find<QLabel>(QStringLiteral("pnlIcon_2"));
+    auto* header = find<QWidget>(QStringLiteral("pnlHeader"));
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    for (const QPalette& p :
+        { palette("#f0f0f0", "#000000", "#ffffff"), palette("#2d2d2d", "#e6e6e6", "#1e1e1e") }) {
+        QApplication::setPalette(p);
+        QApplication::processEvents();
+        // The text as drawn on the strip: of a bold line, the pixel that stands out most is its colour.
+        const QImage drawn = header->grab(warning->geometry()).toImage();
+        const QColor background = header->palette().color(QPalette::Window);
+        QColor text = background;
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int x = 0; x < drawn.width(); ++x)
+                if (contrast(drawn.pixelColor(x, y), background) > contrast(text, background))
+                    text = drawn.pixelColor(x, y);
+        EXPECT_GE(contrast(text, background), 4.5)
+            << text.name().toStdString() << " on " << background.name().toStdString();
+        EXPECT_GT(text.red(), text.green() + 40) << "the warning stays red";
+    }
+    QApplication::setPalette(before);
+}
