@@ -40,6 +40,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QScreen>
+#include <QScrollArea>
 #include <QTableWidget>
 
 #include <QHBoxLayout>
@@ -50,6 +51,19 @@
 #include <QVBoxLayout>
 
 namespace fw {
+namespace {
+
+// A page that scrolls when the window is smaller than what it holds.
+QScrollArea* scrolling(QWidget* page)
+{
+    auto* area = new QScrollArea;
+    area->setWidget(page);
+    area->setWidgetResizable(true);
+    area->setFrameShape(QFrame::NoFrame);
+    return area;
+}
+
+} // namespace
 
 FrmMain::FrmMain(AppContext& context, QWidget* parent)
     : QMainWindow(parent)
@@ -75,11 +89,14 @@ FrmMain::FrmMain(AppContext& context, QWidget* parent)
     m_tabs->setObjectName(QStringLiteral("tabMain"));
     auto* serverPage = new ServerPage(*m_binder);
     connect(serverPage->localAddressButton(), &QPushButton::clicked, this, &FrmMain::cmdIP_Click);
-    m_tabs->addTab(serverPage, QStringLiteral("&Server"));
-    m_tabs->addTab(new GamePage(*m_binder), QStringLiteral("&Game"));
+    m_tabs->addTab(scrolling(serverPage), QStringLiteral("&Server"));
+    m_tabs->addTab(scrolling(new GamePage(*m_binder)), QStringLiteral("&Game"));
+    // The Maps tab's lists scroll on their own but keep a width of their own; below it the tabs
+    // scroll as a whole.
     m_tabs->addTab(m_maps, QStringLiteral("&Maps"));
-    m_tabs->addTab(new MiscOptionsPage(*m_binder, m_bans, m_configs), QStringLiteral("Misc. &Options"));
-    m_tabs->addTab(new InformationPage, QStringLiteral("&Information"));
+    m_tabs->addTab(
+        scrolling(new MiscOptionsPage(*m_binder, m_bans, m_configs)), QStringLiteral("Misc. &Options"));
+    m_tabs->addTab(scrolling(new InformationPage), QStringLiteral("&Information"));
 
     m_dispatcher = std::make_unique<CommandDispatcher>(*this, context.prompter);
     connect(&m_model, &ProfileModel::changed, this, &FrmMain::showWhetherModified);
@@ -94,7 +111,7 @@ FrmMain::FrmMain(AppContext& context, QWidget* parent)
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
     layout->addWidget(header);
-    layout->addWidget(m_tabs, 1);
+    layout->addWidget(scrolling(m_tabs), 1);
     layout->addWidget(makeBottomBar());
     setCentralWidget(central);
     // A logout keeps what Exit would: the lists and the position are saved while the session
@@ -109,8 +126,7 @@ FrmMain::FrmMain(AppContext& context, QWidget* parent)
         if (!m_unloading)
             Form_Unload();
     });
-    // Fits a 1024x768 screen with room for the title bar and a panel.
-    resize(std::max(minimumSizeHint().width(), 900), std::max(minimumSizeHint().height(), 690));
+    fitToScreen();
 }
 
 FrmMain::~FrmMain() = default;
@@ -264,6 +280,7 @@ void FrmMain::Form_Load()
         m_model.edit(ProfileModel::Part::Rotation, [this](ServerProfile& p) {
             p.rotation.rows = ListFiles::readRotation(m_context.dataPath(kRotationListFile));
         });
+        fitToScreen();
         centre();
     } catch (const std::exception& e) {
         m_context.errors.report(QStringLiteral("frmMain::Form_Load(Sub)"), e);
@@ -304,9 +321,26 @@ void FrmMain::centre()
 {
     if (const QScreen* screen = this->screen()) {
         const QRect area = screen->availableGeometry();
-        move(area.x() + (area.width() - frameGeometry().width()) / 2,
-            area.y() + (area.height() - frameGeometry().height()) / 2);
+        // A window larger than the screen keeps its title bar on it.
+        move(std::max(area.x(), area.x() + (area.width() - frameGeometry().width()) / 2),
+            std::max(area.y(), area.y() + (area.height() - frameGeometry().height()) / 2));
     }
+}
+
+void FrmMain::fitToScreen()
+{
+    // Fits a 1024x768 screen with room for the title bar and a panel; a smaller or scaled screen
+    // gets what it can hold, and the pages scroll.
+    const QSize opening(900, 690);
+    const QScreen* screen = this->screen();
+    if (!screen) {
+        resize(opening.expandedTo(minimumSizeHint()));
+        return;
+    }
+    QSize frame = frameGeometry().size() - size();
+    if (frame.isEmpty())
+        frame = QSize(16, 48); // not yet shown: a title bar and borders
+    resize(opening.boundedTo(screen->availableGeometry().size() - frame).expandedTo(minimumSizeHint()));
 }
 
 void FrmMain::Form_Unload()

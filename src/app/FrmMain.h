@@ -94,6 +94,7 @@ private:
     // The toolbar layout, the list files and the window position, as the unload writes them.
     void saveListsAndPosition();
     void centre();
+    void fitToScreen();
     // The profile just loaded or saved: its name in the title, its values as the unmodified ones.
     void rememberStoredSettings(const QString& profilePath);
     void showWhetherModified();

@@ -221,3 +221,26 @@ TEST_F(WindowFinishTest, TheWarningReadsOnLightAndDarkPalettes)
     }
     QApplication::setPalette(before);
 }
+
+TEST_F(WindowFinishTest, TheWindowFitsASmallScreenAndItsPagesScroll)
+{
+    window.Form_Load();
+    window.show();
+    const QRect area = window.screen()->availableGeometry();
+    EXPECT_TRUE(area.contains(window.frameGeometry()))
+        << "window " << window.frameGeometry().width() << "x" << window.frameGeometry().height();
+    // 1280x1024 at a scale of 1.5, less a title bar.
+    EXPECT_LE(window.minimumSizeHint().width(), 853);
+    EXPECT_LE(window.minimumSizeHint().height(), 640);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_TRUE(window.rect().contains(window.button(i)->geometry().translated(
+            window.button(i)->parentWidget()->mapTo(&window, QPoint()))))
+            << i;
+    for (int i = 0; i < window.tabs()->count(); ++i) {
+        // The lists of the Maps tab scroll on their own.
+        if (window.tabs()->widget(i) != window.mapsPage()) {
+            EXPECT_NE(qobject_cast<QScrollArea*>(window.tabs()->widget(i)), nullptr) << i;
+        }
+    }
+    window.Form_Unload();
+}
