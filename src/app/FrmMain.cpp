@@ -22,6 +22,7 @@
 #include "maps/MapListFile.h"
 #include "profile/AppState.h"
 #include "profile/ListFiles.h"
+#include "profile/ProfileLayout.h"
 #include "profile/ProfileStore.h"
 #include "server/ControlButtons.h"
 #include "server/LocalAddress.h"
@@ -39,6 +40,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QScreen>
+#include <QScrollArea>
 #include <QTableWidget>
 
 #include <QHBoxLayout>
@@ -49,6 +51,19 @@
 #include <QVBoxLayout>
 
 namespace fw {
+namespace {
+
+// A page that scrolls when the window is smaller than what it holds.
+QScrollArea* scrolling(QWidget* page)
+{
+    auto* area = new QScrollArea;
+    area->setWidget(page);
+    area->setWidgetResizable(true);
+    area->setFrameShape(QFrame::NoFrame);
+    return area;
+}
+
+} // namespace
 
 FrmMain::FrmMain(AppContext& context, QWidget* parent)
     : QMainWindow(parent)
@@ -67,18 +82,25 @@ FrmMain::FrmMain(AppContext& context, QWidget* parent)
     setWindowTitle(QStringLiteral("Fortwright"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/fortwright.svg")));
 
-    // The window is left through Exit, which saves its lists.
-    setWindowFlag(Qt::WindowCloseButtonHint, false);
+    // The window is left through Exit, which saves its lists. Without the customising hint a
+    // window manager draws a close box all the same, one that does nothing.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+        | Qt::WindowMinMaxButtonsHint);
     m_tabs->setObjectName(QStringLiteral("tabMain"));
     auto* serverPage = new ServerPage(*m_binder);
     connect(serverPage->localAddressButton(), &QPushButton::clicked, this, &FrmMain::cmdIP_Click);
-    m_tabs->addTab(serverPage, QStringLiteral("&Server"));
-    m_tabs->addTab(new GamePage(*m_binder), QStringLiteral("&Game"));
+    m_tabs->addTab(scrolling(serverPage), QStringLiteral("&Server"));
+    m_tabs->addTab(scrolling(new GamePage(*m_binder)), QStringLiteral("&Game"));
+    // The Maps tab's lists scroll on their own but keep a width of their own; below it the tabs
+    // scroll as a whole.
     m_tabs->addTab(m_maps, QStringLiteral("&Maps"));
-    m_tabs->addTab(new MiscOptionsPage(*m_binder, m_bans, m_configs), QStringLiteral("Misc. &Options"));
-    m_tabs->addTab(new InformationPage, QStringLiteral("&Information"));
+    m_tabs->addTab(
+        scrolling(new MiscOptionsPage(*m_binder, m_bans, m_configs)), QStringLiteral("Misc. &Options"));
+    m_tabs->addTab(scrolling(new InformationPage), QStringLiteral("&Information"));
 
     m_dispatcher = std::make_unique<CommandDispatcher>(*this, context.prompter);
+    connect(&m_model, &ProfileModel::changed, this, &FrmMain::showWhetherModified);
+    connect(&m_model, &ProfileModel::fieldChanged, this, &FrmMain::showWhetherModified);
     m_menus = new MainMenus(*this, [this](const QString& id) { m_dispatcher->tbrMain_ToolClick(id); });
     connect(m_maps, &MapsPage::scanRequested, this, &FrmMain::cmdMapScan_Click);
     connect(m_maps, &MapsPage::wizardRequested, this, &FrmMain::openMapWizard);
@@ -89,11 +111,22 @@ FrmMain::FrmMain(AppContext& context, QWidget* parent)
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
     layout->addWidget(header);
-    layout->addWidget(m_tabs, 1);
+    layout->addWidget(scrolling(m_tabs), 1);
     layout->addWidget(makeBottomBar());
     setCentralWidget(central);
-    // Fits a 1024x768 screen with room for the title bar and a panel.
-    resize(std::max(minimumSizeHint().width(), 900), std::max(minimumSizeHint().height(), 690));
+    // A logout keeps what Exit would: the lists and the position are saved while the session
+    // asks, and the window unloads if the program is ended without Exit.
+#ifndef QT_NO_SESSIONMANAGER
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this] {
+        if (!m_unloading)
+            saveListsAndPosition();
+    });
+#endif
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
+        if (!m_unloading)
+            Form_Unload();
+    });
+    fitToScreen();
 }
 
 FrmMain::~FrmMain() = default;
@@ -118,11 +151,31 @@ void FrmMain::saveProfileAs()
     const ProfileSaveOutcome saved = SaveProfile(profile(), m_context, false);
     if (!saved.path.isEmpty() && !saved.written)
         m_context.prompter.warn(saved.error);
+    if (saved.written)
+        rememberStoredSettings(saved.path);
 }
 
 void FrmMain::loadProfileFrom()
 {
-    m_model.edit(ProfileModel::kAllParts, [this](ServerProfile& p) { LoadProfile(p, m_context, false); });
+    ProfileLoadOutcome loaded;
+    m_model.edit(
+        ProfileModel::kAllParts, [&](ServerProfile& p) { loaded = LoadProfile(p, m_context, false); });
+    if (loaded.fileRead)
+        rememberStoredSettings(loaded.path);
+}
+
+void FrmMain::rememberStoredSettings(const QString& profilePath)
+{
+    m_storedSettings = profileValues(profile());
+    setWindowTitle(kAppTitle + QStringLiteral(" - ") + QFileInfo(profilePath).completeBaseName()
+        + QStringLiteral("[*]"));
+    setWindowModified(false);
+}
+
+void FrmMain::showWhetherModified()
+{
+    if (!m_storedSettings.isEmpty())
+        setWindowModified(profileValues(profile()) != m_storedSettings);
 }
 
 void FrmMain::exportShellScript()
@@ -213,6 +266,7 @@ void FrmMain::Form_Load()
     m_isLoading = true;
     try {
         m_model.edit(ProfileModel::kAllParts, [this](ServerProfile& p) { LoadProfile(p, m_context, true); });
+        rememberStoredSettings(kDefaultProfileName);
         QFile layout(m_context.dataPath(QStringLiteral("MOHAALib.atb")));
         if (openRegularFile(layout))
             restoreState(layout.readAll());
@@ -226,6 +280,7 @@ void FrmMain::Form_Load()
         m_model.edit(ProfileModel::Part::Rotation, [this](ServerProfile& p) {
             p.rotation.rows = ListFiles::readRotation(m_context.dataPath(kRotationListFile));
         });
+        fitToScreen();
         centre();
     } catch (const std::exception& e) {
         m_context.errors.report(QStringLiteral("frmMain::Form_Load(Sub)"), e);
@@ -266,14 +321,39 @@ void FrmMain::centre()
 {
     if (const QScreen* screen = this->screen()) {
         const QRect area = screen->availableGeometry();
-        move(area.x() + (area.width() - frameGeometry().width()) / 2,
-            area.y() + (area.height() - frameGeometry().height()) / 2);
+        // A window larger than the screen keeps its title bar on it.
+        move(std::max(area.x(), area.x() + (area.width() - frameGeometry().width()) / 2),
+            std::max(area.y(), area.y() + (area.height() - frameGeometry().height()) / 2));
     }
+}
+
+void FrmMain::fitToScreen()
+{
+    // Fits a 1024x768 screen with room for the title bar and a panel; a smaller or scaled screen
+    // gets what it can hold, and the pages scroll.
+    const QSize opening(900, 690);
+    const QScreen* screen = this->screen();
+    if (!screen) {
+        resize(opening.expandedTo(minimumSizeHint()));
+        return;
+    }
+    QSize frame = frameGeometry().size() - size();
+    if (frame.isEmpty())
+        frame = QSize(16, 48); // not yet shown: a title bar and borders
+    resize(opening.boundedTo(screen->availableGeometry().size() - frame).expandedTo(minimumSizeHint()));
 }
 
 void FrmMain::Form_Unload()
 {
     m_unloading = true;
+    saveListsAndPosition();
+    if (m_preview)
+        m_preview->unload();
+    UninstallExceptionHandler();
+}
+
+void FrmMain::saveListsAndPosition()
+{
     try {
         writeFileWhole(m_context.dataPath(QStringLiteral("MOHAALib.atb")), saveState());
         ListFiles::saveAll(profile(), m_context);
@@ -282,9 +362,6 @@ void FrmMain::Form_Unload()
     } catch (const std::exception& e) {
         m_context.errors.report(QStringLiteral("::frmMain.form_unload(sub)"), e);
     }
-    if (m_preview)
-        m_preview->unload();
-    UninstallExceptionHandler();
 }
 
 void FrmMain::unloadAll()
@@ -314,7 +391,8 @@ void FrmMain::cmdZarirEvevav_Click(int index)
                 emit restartRequested();
             break;
         case 3:
-            m_controls->makeDefault();
+            if (m_controls->makeDefault())
+                rememberStoredSettings(kDefaultProfileName);
             break;
         default:
             break;

@@ -91,7 +91,13 @@ protected:
 
 private:
     QWidget* makeBottomBar();
+    // The toolbar layout, the list files and the window position, as the unload writes them.
+    void saveListsAndPosition();
     void centre();
+    void fitToScreen();
+    // The profile just loaded or saved: its name in the title, its values as the unmodified ones.
+    void rememberStoredSettings(const QString& profilePath);
+    void showWhetherModified();
     void unloadAll();
 
     AppContext& m_context;
@@ -110,6 +116,7 @@ private:
     std::unique_ptr<CommandDispatcher> m_dispatcher;
     std::unique_ptr<ServerMessenger> m_messenger;
     std::unique_ptr<ControlButtons> m_controls;
+    QStringList m_storedSettings;
     bool m_isLoading = false;
     bool m_unloading = false;
 };

@@ -1,5 +1,6 @@
 #include "app/HeaderPanel.h"
 
+#include "app/ReadableColour.h"
 #include "profile/SettingsCatalogue.h"
 #include "support/platform/Prompter.h"
 
@@ -9,6 +10,12 @@
 #include <QLabel>
 
 namespace fw {
+namespace {
+
+// The warning's red as a light palette shows it; a dark palette gets a lighter one.
+const QColor kWarningRed(0x9a, 0x2a, 0x1e);
+
+} // namespace
 
 HeaderPanel::HeaderPanel(QWidget* parent)
     : QFrame(parent)
@@ -23,7 +30,10 @@ HeaderPanel::HeaderPanel(QWidget* parent)
     auto* title = new QLabel(QStringLiteral("<b>Fortwright</b> &mdash; Medal of Honor server configuration"));
     m_warning->setObjectName(QStringLiteral("pnlIcon_2"));
     m_warning->setCursor(Qt::PointingHandCursor);
-    m_warning->setStyleSheet(QStringLiteral("QLabel { color: #9a2a1e; font-weight: bold; }"));
+    QFont bold = m_warning->font();
+    bold.setBold(true);
+    m_warning->setFont(bold);
+    showWarningColour();
     m_warning->setToolTip(QStringLiteral("About q3config.cfg when you also play on this computer"));
     m_warning->installEventFilter(this);
     m_home->setObjectName(QStringLiteral("lnkHome"));
@@ -56,8 +66,18 @@ QString HeaderPanel::warningText()
     });
 }
 
+void HeaderPanel::showWarningColour()
+{
+    // Only the text's colour is set, so every other role still follows the palette.
+    QPalette shown;
+    shown.setColor(QPalette::WindowText, readableOn(kWarningRed, palette().color(QPalette::Window)));
+    m_warning->setPalette(shown);
+}
+
 bool HeaderPanel::event(QEvent* event)
 {
+    if (event->type() == QEvent::PaletteChange)
+        showWarningColour();
     if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove)
         m_home->setVisible(true);
     return QFrame::event(event);

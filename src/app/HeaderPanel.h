@@ -27,6 +27,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void showWarningColour();
+
     QLabel* m_warning;
     QLabel* m_home;
 };

@@ -43,6 +43,13 @@ constexpr MenuRow command(const char* id, const char* caption, MenuRow::Run run,
     return { Kind::Command, id, caption, run, tool };
 }
 
+// A command reached from the keyboard too; the menu shows its keys.
+constexpr MenuRow withKeys(MenuRow row, const char* keys)
+{
+    row.keys = keys;
+    return row;
+}
+
 // Save and Load confirm when the routine returns, whatever it did.
 void saveProfile(MainCommands& window, Prompter& prompter)
 {
@@ -63,7 +70,8 @@ void buildMapList(MainCommands& window, Prompter&)
 
 constexpr MenuRow kRows[] = {
     menu("id_File", "&File"),
-    command("id_FileExit", "E&xit", [](MainCommands& window, Prompter&) { window.exitProgram(); }),
+    withKeys(command("id_FileExit", "E&xit", [](MainCommands& window, Prompter&) { window.exitProgram(); }),
+        "Ctrl+Q"),
     endMenu(),
 
     menu("id_Utilities", "&Utilities"),
@@ -75,10 +83,13 @@ constexpr MenuRow kRows[] = {
         { 3, "tbrScan", "Map Scan", "Scan the game's archives for maps", QStyle::SP_BrowserReload }),
     endMenu(),
     menu("id_UtilitiesConfiguration", "Con&figuration"),
-    command("id_UtilitiesConfigurationSave", "Save...", saveProfile,
-        { 1, "tbrSave", "Save", "Save this configuration under a name", QStyle::SP_DialogSaveButton }),
-    command("id_UtilitiesConfigurationLoad", "&Load...", loadProfile,
-        { 0, "tbrLoad", "Load", "Load a saved configuration", QStyle::SP_DialogOpenButton }),
+    withKeys(
+        command("id_UtilitiesConfigurationSave", "Save...", saveProfile,
+            { 1, "tbrSave", "Save", "Save this configuration under a name", QStyle::SP_DialogSaveButton }),
+        "Ctrl+S"),
+    withKeys(command("id_UtilitiesConfigurationLoad", "&Load...", loadProfile,
+                 { 0, "tbrLoad", "Load", "Load a saved configuration", QStyle::SP_DialogOpenButton }),
+        "Ctrl+O"),
     endMenu(),
     menu("id_UtilitiesExport", "&Export"),
     command("id_UtilitiesExportLinuxShellScript", "&Linux Shell Script...",
@@ -94,7 +105,9 @@ constexpr MenuRow kRows[] = {
     endMenu(),
 
     menu("id_Help", "&Help"),
-    command("id_HelpContents", "Contents", [](MainCommands& window, Prompter&) { window.showHelp(); }),
+    withKeys(
+        command("id_HelpContents", "Contents", [](MainCommands& window, Prompter&) { window.showHelp(); }),
+        "F1"),
     separator(),
     menu("id_HelpQ3Links", "MOHAA Links"),
     command("ID_PlanetQuake", "MOHAA at ModDB",

@@ -30,6 +30,7 @@ struct MenuRow {
     const char* caption = nullptr;
     Run run = nullptr;
     ToolButton tool = {};
+    const char* keys = nullptr; // the command's shortcut, in portable text ("Ctrl+S")
 };
 
 // The menu bar and toolbar of the main window, and what each command does.

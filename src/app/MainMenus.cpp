@@ -3,6 +3,8 @@
 #include "app/MainCommandTable.h"
 #include "app/MenuEntry.h"
 
+#include <QAction>
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -47,7 +49,9 @@ void MainMenus::buildMenuBar(QMainWindow& window)
             break;
         case MenuRow::Kind::Command: {
             const QString id = QString::fromUtf8(row.id);
-            addMenuEntry(*open.back(), row.caption, row.id, [this, id] { m_dispatch(id); });
+            QAction* entry = addMenuEntry(*open.back(), row.caption, row.id, [this, id] { m_dispatch(id); });
+            if (row.keys)
+                entry->setShortcut(QKeySequence(QString::fromLatin1(row.keys), QKeySequence::PortableText));
             break;
         }
         }

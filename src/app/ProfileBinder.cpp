@@ -1,6 +1,7 @@
 #include "app/ProfileBinder.h"
 
 #include "app/FieldTextValidator.h"
+#include "app/PasswordToggle.h"
 #include "app/SpinField.h"
 #include "app/ValueWarningMark.h"
 
@@ -132,6 +133,8 @@ QWidget* ProfileBinder::makeWidget(const SettingField& field)
         edit->setValidator(new FieldTextValidator(field, edit));
     }
     ValueWarningMark::install(edit, field);
+    if (field.password)
+        PasswordToggle::install(edit);
     connect(edit, &QLineEdit::textChanged, this, store);
     return edit;
 }

@@ -1,6 +1,8 @@
 #include "app/QtPrompter.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 
 namespace fw {
@@ -40,6 +42,22 @@ QMessageBox::StandardButton qtButton(Answer answer)
         break;
     }
     return QMessageBox::Ok;
+}
+
+// Qt shows a folder that does not exist as the file name to save under; the system dialogs open
+// in the nearest folder that does, with the name left empty. Nothing is created.
+QString nearestExistingFolder(const QString& folder)
+{
+    if (folder.isEmpty())
+        return folder;
+    QString path = QDir::cleanPath(QDir::fromNativeSeparators(folder));
+    while (!QFileInfo(path).isDir()) {
+        const QString parent = QFileInfo(path).path();
+        if (parent == path)
+            return QString();
+        path = parent;
+    }
+    return path;
 }
 
 } // namespace
@@ -92,7 +110,8 @@ QString qtFilterFromPairs(const QString& pairs)
 
 QString QtPrompter::chooseFile(const FileDialogRequest& request)
 {
-    QFileDialog dialog(m_parent, request.title, request.initialDir, qtFilterFromPairs(request.filter));
+    QFileDialog dialog(m_parent, request.title, nearestExistingFolder(request.initialDir),
+        qtFilterFromPairs(request.filter));
     dialog.setAcceptMode(request.open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     dialog.setFileMode(request.open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     if (!request.defaultExt.isEmpty())

@@ -1,5 +1,9 @@
 #include "profile/ProfileLayout.h"
 
+#include "profile/ServerProfile.h"
+
+#include <QStringList>
+
 namespace fw {
 namespace {
 
@@ -53,6 +57,20 @@ const QList<ProfileKey>& profileKeys()
 {
     static const QList<ProfileKey> kKeys = makeKeys();
     return kKeys;
+}
+
+QStringList profileValues(const ServerProfile& profile)
+{
+    QStringList values;
+    for (const ProfileKey& key : profileKeys()) {
+        if (!key.group)
+            values.append(profile.rotation.savedCyclePath);
+        else if (key.encoding == ProfileEncoding::OptionIndex)
+            values.append(QString::number(profile.selected(*key.group)));
+        else
+            values.append(profile.value(*key.group, key.index));
+    }
+    return values;
 }
 
 } // namespace fw

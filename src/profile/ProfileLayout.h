@@ -8,6 +8,8 @@
 
 namespace fw {
 
+class ServerProfile;
+
 // The section and key of the saved map-cycle path, the one profile entry that is no window field.
 inline const QString kSavedCycleSection = QStringLiteral("SavedMapcycle");
 
@@ -23,5 +25,9 @@ struct ProfileKey {
 // Every key of a profile, in the order a save writes them: the sections in file order, each
 // array's members lowest index first. Section names come from the catalogue's group table.
 const QList<ProfileKey>& profileKeys();
+
+// What a profile file would hold, one value per key of profileKeys(): two profiles with the same
+// values save to the same file.
+QStringList profileValues(const ServerProfile& profile);
 
 } // namespace fw

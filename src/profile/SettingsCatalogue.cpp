@@ -55,6 +55,13 @@ SettingField text(G g, int i, const char* tag, const char* caption, const char* 
     return { g, i, tag, caption, tooltip, K::Text, 0, 0, initial, {}, 0 };
 }
 
+SettingField password(G g, int i, const char* tag, const char* caption, const char* tooltip)
+{
+    SettingField field = text(g, i, tag, caption, "", tooltip);
+    field.password = true;
+    return field;
+}
+
 SettingField number(G g, int i, const char* tag, const char* caption, const char* initial, int max,
     const QString& tooltip, int min = 0)
 {
@@ -93,12 +100,12 @@ void addAdministration(QList<SettingField>& f)
     f << text(g, 9, "Hours", "Hours", "", "When is your server available?").writtenAs(L::SetsWhenTyped);
     f << text(g, 10, "IRC", "IRC", "", "Do you have an irc channel?").writtenAs(L::SetsWhenTyped);
     f << text(g, 11, "Clan", "Clan", "", "Do you belong to a Clan?").writtenAs(L::SetsWhenTyped);
-    f << text(g, 12, "g_password", "Server Pass", "", "Set Server password (leave blank for none)")
+    f << password(g, 12, "g_password", "Server Pass", "Set Server password (leave blank for none)")
              .writtenAs(L::Seta);
-    f << text(g, 13, "rconPassword", "Rcon Pass", "", "Set Remote password (type none for no password)")
+    f << password(g, 13, "rconPassword", "Rcon Pass", "Set Remote password (type none for no password)")
              .writtenAs(L::Seta);
-    f << text(
-        g, 14, "sv_privatePassword", "Private Pass", "", "Set Private password  (type none for no password)")
+    f << password(
+        g, 14, "sv_privatePassword", "Private Pass", "Set Private password  (type none for no password)")
              .writtenAs(L::Seta);
     // Address and port reach the server on its command line.
     f << text(g, 15, "net_ip", "Server IP", "",
@@ -109,7 +116,7 @@ void addAdministration(QList<SettingField>& f)
         "Setting the game port is useful for running multiple servers on the same computer (12203 Default)")
              .writtenAs(L::None);
     f.last().maxLength = 5;
-    f << text(g, 17, "g_refpass", "Ref Pass", "", "Set Referee password (leave blank for none)")
+    f << password(g, 17, "g_refpass", "Ref Pass", "Set Referee password (leave blank for none)")
              .writtenAs(L::None);
 }
 

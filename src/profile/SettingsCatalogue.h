@@ -61,6 +61,7 @@ struct SettingField {
     QString captionTooltip; // a tooltip of the caption label itself, where it has one of its own
     int maxLength = 0; // digits a field may hold (the port); 0 for no limit
     ConfigLine configLine = ConfigLine::None;
+    bool password = false; // shown masked on the window; stored and written as typed
 
     FieldId id() const { return { group, index }; }
     SettingField writtenAs(ConfigLine line) const

@@ -53,12 +53,13 @@ bool ControlButtons::run(const std::function<void()>& minimise)
     return false;
 }
 
-void ControlButtons::makeDefault()
+bool ControlButtons::makeDefault()
 {
     if (!m_ctx.prompter.confirm(QStringLiteral("Set current settings as default?") + kEightBlanks))
-        return;
-    SaveProfile(m_profile, m_ctx, true);
+        return false;
+    const bool written = SaveProfile(m_profile, m_ctx, true).written;
     m_ctx.prompter.inform(QStringLiteral("Settings have been saved") + kEightBlanks);
+    return written;
 }
 
 bool ControlButtons::reset()

@@ -17,8 +17,8 @@ public:
 
     // Run. minimise is called after a launch. True when the configuration was written.
     bool run(const std::function<void()>& minimise = {});
-    // Default: asks, then writes Default.ini.
-    void makeDefault();
+    // Default: asks, then writes Default.ini. True when it was written.
+    bool makeDefault();
     // Reset: asks, removes Default.ini (read-only or not), says the program restarts. True when
     // the program is to restart.
     bool reset();
