@@ -4,12 +4,14 @@
 #include "app/ListRowHeight.h"
 #include "app/MenuEntry.h"
 #include "app/ProfileBinder.h"
+#include "app/ReadableColour.h"
 #include "profile/ListEditing.h"
 #include "support/AppContext.h"
 #include "support/errors/ErrorReporter.h"
 #include "support/platform/CFileDialog.h"
 #include "support/platform/Prompter.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QMenu>
@@ -108,7 +110,7 @@ void ConfigListPanel::refresh()
         for (int column = 0; column < cells.size(); ++column) {
             auto* item = new QTableWidgetItem(cells[column]);
             if (missing) {
-                item->setForeground(Qt::red);
+                item->setForeground(readableOn(Qt::red, palette().color(QPalette::Base)));
                 QFont font = item->font();
                 font.setStrikeOut(true);
                 item->setFont(font);
@@ -158,6 +160,14 @@ void ConfigListPanel::removeCurrent()
         return;
     m_binder.model().edit(ProfileModel::Part::Configs,
         [row](ServerProfile& profile) { profile.configs[row] = AdditionalConfig(); });
+}
+
+void ConfigListPanel::changeEvent(QEvent* event)
+{
+    QGroupBox::changeEvent(event);
+    // The red of a missing file is chosen against the palette's background.
+    if (event->type() == QEvent::PaletteChange)
+        refresh();
 }
 
 } // namespace fw

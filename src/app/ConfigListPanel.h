@@ -26,6 +26,9 @@ public:
     void removeCurrent();
     QTableWidget* grid() const { return m_grid; }
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     // The pop-up's condition: the current row names a file.
     bool currentRowNamesFile() const;

@@ -14,6 +14,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <cmath>
@@ -201,6 +202,11 @@ TEST_F(WindowFinishTest, TheWarningReadsOnLightAndDarkPalettes)
     const QPalette before = QApplication::palette();
     auto* warning = find<QLabel>(QStringLiteral("pnlIcon_2"));
     auto* header = find<QWidget>(QStringLiteral("pnlHeader"));
+    auto* configs = find<QTableWidget>(QStringLiteral("grdAdditionalCfg"));
+    window.model().edit(ProfileModel::Part::Configs, [](ServerProfile& profile) {
+        profile.configs[0].name = QStringLiteral("gone.cfg");
+        profile.configs[0].fullPath = QStringLiteral("/nonexistent/gone.cfg");
+    });
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     for (const QPalette& p :
@@ -218,6 +224,9 @@ TEST_F(WindowFinishTest, TheWarningReadsOnLightAndDarkPalettes)
         EXPECT_GE(contrast(text, background), 4.5)
             << text.name().toStdString() << " on " << background.name().toStdString();
         EXPECT_GT(text.red(), text.green() + 40) << "the warning stays red";
+        const QColor missing = configs->item(0, 2)->foreground().color();
+        EXPECT_GE(contrast(missing, configs->palette().color(QPalette::Base)), 4.5)
+            << missing.name().toStdString();
     }
     QApplication::setPalette(before);
 }
