@@ -41,7 +41,9 @@ public:
 protected:
     void run(CliSession& session, const QCommandLineParser&, const QStringList&) override
     {
-        for (const MapEntry& entry : availableMaps(session).entries())
+        // Held by name: a loop over the entries of a temporary would outlive them.
+        const MapCatalogue catalogue = availableMaps(session);
+        for (const MapEntry& entry : catalogue.entries())
             session.out() << entry.line() << '\n';
     }
 };
