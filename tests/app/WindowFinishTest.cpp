@@ -2,6 +2,7 @@
 #include "app/MapsPage.h"
 #include "app/QtPrompter.h"
 #include "profile/AppState.h"
+#include "testkit/ScriptedPrompter.h"
 
 #include <QAction>
 #include <QDir>
@@ -9,7 +10,6 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -20,160 +20,26 @@
 #include <cmath>
 
 using namespace fw;
+using namespace Qt::StringLiterals;
+using WindowFinishTest = test::WindowFixture;
 
 namespace {
 
-class WindowFinishTest : public test::WindowFixture { };
-
-} // namespace
-
-namespace {
-
-// What the file dialog shows when it opens: its folder and the name in its name field.
-struct OpenedDialog {
-    QString folder;
-    QString name;
-};
-
-OpenedDialog openAndCancel(QtPrompter& prompter, const FileDialogRequest& request)
+// What the file dialog shows when it opens: its folder, then the text of its name field.
+QStringList openAndCancel(QtPrompter& prompter, const FileDialogRequest& request)
 {
-    OpenedDialog seen;
+    QStringList seen { QString(), QString() };
     QTimer::singleShot(0, [&seen] {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
-        seen.folder = dialog->directory().absolutePath();
-        if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
-            seen.name = name->text();
+        seen[0] = dialog->directory().absolutePath();
+        if (auto* name = dialog->findChild<QLineEdit*>(u"fileNameEdit"_s))
+            seen[1] = name->text();
         dialog->reject();
     });
     EXPECT_EQ(prompter.chooseFile(request), QString());
     return seen;
 }
-
-} // namespace
-
-TEST_F(WindowFinishTest, AMissingStartingFolderOpensTheNearestFolderWithAnEmptyName)
-{
-    const QString missing = t.context.dataDir + QStringLiteral("/Fortwright Configs/deeper");
-    QtPrompter prompter;
-    for (const bool open : { false, true }) {
-        FileDialogRequest request;
-        request.open = open;
-        request.filter = QStringLiteral("Fortwright Configuration (*.ini)|*.ini");
-        request.initialDir = missing;
-        const OpenedDialog seen = openAndCancel(prompter, request);
-        EXPECT_EQ(seen.folder, QDir(t.context.dataDir).absolutePath()) << open;
-        EXPECT_EQ(seen.name, QString()) << open;
-    }
-    EXPECT_FALSE(QFileInfo::exists(t.context.dataDir + QStringLiteral("/Fortwright Configs")));
-}
-
-TEST_F(WindowFinishTest, TheCloseBoxIsLeftOffAndAnEndingSessionSavesWhatExitSaves)
-{
-    const Qt::WindowFlags flags = window.windowFlags();
-    EXPECT_TRUE(flags.testFlag(Qt::CustomizeWindowHint)) << "without it a window manager ignores the hints";
-    EXPECT_FALSE(flags.testFlag(Qt::WindowCloseButtonHint));
-    EXPECT_TRUE(flags.testFlag(Qt::WindowTitleHint));
-    EXPECT_TRUE(flags.testFlag(Qt::WindowMinimizeButtonHint));
-
-    window.Form_Load();
-    window.move(120, 45);
-    const QPoint where = window.pos();
-    QMetaObject::invokeMethod(qApp, "aboutToQuit", Qt::DirectConnection);
-    for (const char* file : { "Configs.dat", "Banned.dat", "msg.txt", "MOHAALib.atb" })
-        EXPECT_TRUE(QFileInfo::exists(t.dataFile(QString::fromLatin1(file)))) << file;
-    const AppState state(t.context.settingsStorePath);
-    EXPECT_EQ(state.left(), where.x() * 15);
-    EXPECT_EQ(state.top(), where.y() * 15);
-}
-
-TEST_F(WindowFinishTest, SaveLoadExitAndHelpHaveTheirKeysInTheMenus)
-{
-    window.show();
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    const struct {
-        const char* id;
-        const char* keys;
-    } keyed[]
-        = { { "id_UtilitiesConfigurationSave", "Ctrl+S" }, { "id_UtilitiesConfigurationLoad", "Ctrl+O" },
-              { "id_FileExit", "Ctrl+Q" }, { "id_HelpContents", "F1" } };
-    for (const auto& [id, keys] : keyed) {
-        auto* action = find<QAction>(QString::fromLatin1(id));
-        ASSERT_NE(action, nullptr);
-        EXPECT_EQ(action->shortcut(), QKeySequence(QString::fromLatin1(keys))) << id;
-        EXPECT_FALSE(action->associatedObjects().isEmpty()) << id << " is in a menu";
-    }
-
-    t.prompter.choose(QString()).choose(QString());
-    QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
-    QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier);
-    QTest::keyClick(&window, Qt::Key_F1);
-    EXPECT_EQ(t.prompter.texts(),
-        QStringList({ "Settings Saved        ", "Settings Loaded        ", "No help at this time        " }));
-    EXPECT_EQ(t.prompter.dialogs().size(), 2);
-
-    bool exited = false;
-    QObject::connect(&window, &FrmMain::exitRequested, [&exited] { exited = true; });
-    QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier);
-    EXPECT_TRUE(exited);
-}
-
-TEST_F(WindowFinishTest, OnlyThePasswordsAreMaskedAndShowingOneKeepsItsValue)
-{
-    QStringList masked;
-    for (QLineEdit* edit : window.findChildren<QLineEdit*>())
-        if (edit->echoMode() != QLineEdit::Normal)
-            masked.append(edit->objectName());
-    masked.sort();
-    EXPECT_EQ(masked,
-        QStringList({ "txtAdministration_12", "txtAdministration_13", "txtAdministration_14",
-            "txtAdministration_17" }));
-
-    auto* rcon = find<QLineEdit>(QStringLiteral("txtAdministration_13"));
-    QTest::keyClicks(rcon, "s3cret");
-    auto* toggle = rcon->findChild<QAction*>(QStringLiteral("actShowPassword"));
-    ASSERT_NE(toggle, nullptr);
-    EXPECT_TRUE(rcon->actions().contains(toggle));
-    toggle->trigger();
-    EXPECT_EQ(rcon->echoMode(), QLineEdit::Normal);
-    EXPECT_EQ(rcon->text(), QStringLiteral("s3cret"));
-    toggle->trigger();
-    EXPECT_EQ(rcon->echoMode(), QLineEdit::Password);
-    EXPECT_EQ(window.profile().text(SettingGroup::txtAdministration, 13), QStringLiteral("s3cret"));
-}
-
-TEST_F(WindowFinishTest, TheTitleNamesTheProfileAndMarksSettingsChangedSinceItsLoadOrSave)
-{
-    window.Form_Load();
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Fortwright - Default[*]"));
-    EXPECT_FALSE(window.isWindowModified());
-    auto* host = find<QLineEdit>(QStringLiteral("txtAdministration_2"));
-    QTest::keyClicks(host, "N");
-    EXPECT_TRUE(window.isWindowModified());
-    QTest::keyClick(host, Qt::Key_Backspace);
-    EXPECT_FALSE(window.isWindowModified()) << "the same settings as loaded";
-
-    QTest::keyClicks(host, "Night");
-    const QString file = t.context.dataDir + QStringLiteral("/Night Games.ini");
-    t.prompter.choose(QString());
-    window.saveProfileAs();
-    EXPECT_TRUE(window.isWindowModified()) << "a cancelled save keeps the mark";
-    t.prompter.choose(file);
-    window.saveProfileAs();
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Fortwright - Night Games[*]"));
-    EXPECT_FALSE(window.isWindowModified());
-
-    host->clear();
-    EXPECT_TRUE(window.isWindowModified());
-    t.prompter.choose(file);
-    window.loadProfileFrom();
-    EXPECT_EQ(host->text(), QStringLiteral("Night"));
-    EXPECT_FALSE(window.isWindowModified());
-    window.Form_Unload();
-}
-
-namespace {
 
 // WCAG 2 contrast of two colours, from 1 (none) to 21 (black on white).
 double contrast(const QColor& a, const QColor& b)
@@ -197,15 +63,133 @@ QPalette palette(const char* window, const char* text, const char* base)
 
 } // namespace
 
+TEST_F(WindowFinishTest, AMissingStartingFolderOpensTheNearestFolderWithAnEmptyName)
+{
+    QtPrompter prompter;
+    for (const bool open : { false, true }) {
+        FileDialogRequest request;
+        request.open = open;
+        request.filter = u"Fortwright Configuration (*.ini)|*.ini"_s;
+        request.initialDir = t.context.dataDir + u"/Fortwright Configs/deeper"_s;
+        EXPECT_EQ(openAndCancel(prompter, request),
+            QStringList({ QDir(t.context.dataDir).absolutePath(), QString() }))
+            << open;
+    }
+    EXPECT_FALSE(QFileInfo::exists(t.context.dataDir + u"/Fortwright Configs"_s));
+}
+
+TEST_F(WindowFinishTest, TheCloseBoxIsLeftOffAndAnEndingSessionSavesWhatExitSaves)
+{
+    // Without CustomizeWindowHint a window manager ignores the other hints.
+    const Qt::WindowFlags hints
+        = Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint;
+    EXPECT_EQ((window.windowFlags() & (hints | Qt::WindowCloseButtonHint)).toInt(), hints.toInt());
+
+    window.Form_Load();
+    window.move(120, 45);
+    const QPoint where = window.pos();
+    QMetaObject::invokeMethod(qApp, "aboutToQuit", Qt::DirectConnection);
+    for (const QString& file : { u"Configs.dat"_s, u"Banned.dat"_s, u"msg.txt"_s, u"MOHAALib.atb"_s })
+        EXPECT_TRUE(QFileInfo::exists(t.dataFile(file))) << file.toStdString();
+    const AppState state(t.context.settingsStorePath);
+    EXPECT_EQ(state.left(), where.x() * 15);
+    EXPECT_EQ(state.top(), where.y() * 15);
+}
+
+TEST_F(WindowFinishTest, SaveLoadExitAndHelpHaveTheirKeysInTheMenus)
+{
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    const QPair<QString, QString> keyed[] = { { u"id_UtilitiesConfigurationSave"_s, u"Ctrl+S"_s },
+        { u"id_UtilitiesConfigurationLoad"_s, u"Ctrl+O"_s }, { u"id_FileExit"_s, u"Ctrl+Q"_s },
+        { u"id_HelpContents"_s, u"F1"_s } };
+    for (const auto& [id, keys] : keyed) {
+        SCOPED_TRACE(id.toStdString());
+        auto* action = find<QAction>(id);
+        ASSERT_NE(action, nullptr);
+        EXPECT_EQ(action->shortcut(), QKeySequence(keys));
+        EXPECT_FALSE(action->associatedObjects().isEmpty()) << "it is in a menu";
+    }
+
+    t.prompter.choose(QString()).choose(QString());
+    QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier);
+    QTest::keyClick(&window, Qt::Key_F1);
+    EXPECT_EQ(t.prompter.boxes(),
+        test::Boxes({ test::infoBox(u"Settings Saved        "_s), test::infoBox(u"Settings Loaded        "_s),
+            test::infoBox(u"No help at this time        "_s) }));
+    EXPECT_EQ(t.prompter.dialogs().size(), 2);
+
+    bool exited = false;
+    QObject::connect(&window, &FrmMain::exitRequested, [&exited] { exited = true; });
+    QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_TRUE(exited);
+}
+
+TEST_F(WindowFinishTest, OnlyThePasswordsAreMaskedAndShowingOneKeepsItsValue)
+{
+    QStringList masked;
+    for (QLineEdit* edit : window.findChildren<QLineEdit*>())
+        if (edit->echoMode() != QLineEdit::Normal)
+            masked.append(edit->objectName());
+    masked.sort();
+    EXPECT_EQ(masked,
+        QStringList({ "txtAdministration_12", "txtAdministration_13", "txtAdministration_14",
+            "txtAdministration_17" }));
+
+    auto* rcon = find<QLineEdit>(u"txtAdministration_13"_s);
+    QTest::keyClicks(rcon, "s3cret");
+    auto* toggle = rcon->findChild<QAction*>(u"actShowPassword"_s);
+    ASSERT_NE(toggle, nullptr);
+    EXPECT_TRUE(rcon->actions().contains(toggle));
+    toggle->trigger();
+    EXPECT_EQ(rcon->echoMode(), QLineEdit::Normal);
+    EXPECT_EQ(rcon->text(), u"s3cret"_s);
+    toggle->trigger();
+    EXPECT_EQ(rcon->echoMode(), QLineEdit::Password);
+    EXPECT_EQ(window.profile().text(SettingGroup::txtAdministration, 13), u"s3cret"_s);
+}
+
+TEST_F(WindowFinishTest, TheTitleNamesTheProfileAndMarksSettingsChangedSinceItsLoadOrSave)
+{
+    window.Form_Load();
+    EXPECT_EQ(window.windowTitle(), u"Fortwright - Default[*]"_s);
+    EXPECT_FALSE(window.isWindowModified());
+    auto* host = find<QLineEdit>(u"txtAdministration_2"_s);
+    QTest::keyClicks(host, "N");
+    EXPECT_TRUE(window.isWindowModified());
+    QTest::keyClick(host, Qt::Key_Backspace);
+    EXPECT_FALSE(window.isWindowModified()) << "the same settings as loaded";
+
+    QTest::keyClicks(host, "Night");
+    const QString file = t.context.dataDir + u"/Night Games.ini"_s;
+    t.prompter.choose(QString());
+    window.saveProfileAs();
+    EXPECT_TRUE(window.isWindowModified()) << "a cancelled save keeps the mark";
+    t.prompter.choose(file);
+    window.saveProfileAs();
+    EXPECT_EQ(window.windowTitle(), u"Fortwright - Night Games[*]"_s);
+    EXPECT_FALSE(window.isWindowModified());
+
+    host->clear();
+    EXPECT_TRUE(window.isWindowModified());
+    t.prompter.choose(file);
+    window.loadProfileFrom();
+    EXPECT_EQ(host->text(), u"Night"_s);
+    EXPECT_FALSE(window.isWindowModified());
+    window.Form_Unload();
+}
+
 TEST_F(WindowFinishTest, TheWarningReadsOnLightAndDarkPalettes)
 {
     const QPalette before = QApplication::palette();
-    auto* warning = find<QLabel>(QStringLiteral("pnlIcon_2"));
-    auto* header = find<QWidget>(QStringLiteral("pnlHeader"));
-    auto* configs = find<QTableWidget>(QStringLiteral("grdAdditionalCfg"));
+    auto* warning = find<QLabel>(u"pnlIcon_2"_s);
+    auto* header = find<QWidget>(u"pnlHeader"_s);
+    auto* configs = find<QTableWidget>(u"grdAdditionalCfg"_s);
     window.model().edit(ProfileModel::Part::Configs, [](ServerProfile& profile) {
-        profile.configs[0].name = QStringLiteral("gone.cfg");
-        profile.configs[0].fullPath = QStringLiteral("/nonexistent/gone.cfg");
+        profile.configs[0].name = u"gone.cfg"_s;
+        profile.configs[0].fullPath = u"/nonexistent/gone.cfg"_s;
     });
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
@@ -241,15 +225,16 @@ TEST_F(WindowFinishTest, TheWindowFitsASmallScreenAndItsPagesScroll)
     // 1280x1024 at a scale of 1.5, less a title bar.
     EXPECT_LE(window.minimumSizeHint().width(), 853);
     EXPECT_LE(window.minimumSizeHint().height(), 640);
-    for (int i = 0; i < 4; ++i)
-        EXPECT_TRUE(window.rect().contains(window.button(i)->geometry().translated(
-            window.button(i)->parentWidget()->mapTo(&window, QPoint()))))
+    for (int i = 0; i < 4; ++i) {
+        const QPushButton* button = window.button(i);
+        EXPECT_TRUE(window.rect().contains(
+            button->geometry().translated(button->parentWidget()->mapTo(&window, QPoint()))))
             << i;
-    for (int i = 0; i < window.tabs()->count(); ++i) {
-        // The lists of the Maps tab scroll on their own.
+    }
+    // The lists of the Maps tab scroll on their own.
+    for (int i = 0; i < window.tabs()->count(); ++i)
         if (window.tabs()->widget(i) != window.mapsPage()) {
             EXPECT_NE(qobject_cast<QScrollArea*>(window.tabs()->widget(i)), nullptr) << i;
         }
-    }
     window.Form_Unload();
 }

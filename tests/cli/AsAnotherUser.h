@@ -13,8 +13,8 @@ namespace fw::test {
 // Permissions stop only other users: as root the tool runs as nobody, through setpriv.
 struct AsAnotherUser : CliFolders {
     const bool root = ::geteuid() == 0;
-    const QString setpriv = QStringLiteral("/usr/bin/setpriv");
-    QString program = dir.filePath(QStringLiteral("fortwright-cli"));
+    const QString setpriv = u"/usr/bin/setpriv"_s;
+    QString program = dir.filePath(u"fortwright-cli"_s);
 
     void SetUp() override
     {
@@ -36,15 +36,13 @@ struct AsAnotherUser : CliFolders {
 
     CliResult run(const QStringList& command) const
     {
-        const QStringList arguments = inFolders(command);
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("HOME"), dir.path());
-        env.insert(QStringLiteral("FORTWRIGHT_SETTINGS"), data + QStringLiteral("/registry.json"));
+        env.insert(u"HOME"_s, dir.path());
+        env.insert(u"FORTWRIGHT_SETTINGS"_s, data + u"/registry.json"_s);
         if (!root)
-            return runProcess(arguments, program, env);
-        return runProcess(QStringList { QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
-                              QStringLiteral("--clear-groups"), program }
-                + arguments,
+            return runProcess(inFolders(command), program, env);
+        return runProcess(
+            QStringList { "--reuid=65534", "--regid=65534", "--clear-groups", program } + inFolders(command),
             setpriv, env);
     }
 };

@@ -6,6 +6,12 @@
 using namespace fw;
 using namespace fw::test;
 
+namespace {
+
+const QString kUsage = u"Usage: fortwright-cli [--data-dir DIR] [--game-dir DIR] "_s;
+
+} // namespace
+
 TEST(CommandUsage, ANounWithoutItsSubcommandListsThem)
 {
     const struct {
@@ -27,38 +33,35 @@ TEST(CommandUsage, ANounWithoutItsSubcommandListsThem)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());
         const CliResult result = runTool(c.arguments);
-        EXPECT_EQ(result.code, c.code);
         const QString& listing = c.code == 0 ? result.out : result.err;
+        EXPECT_EQ(result.code, c.code);
         EXPECT_EQ(c.code == 0 ? result.err : result.out, QString());
-        EXPECT_TRUE(listing.startsWith(
-            QStringLiteral("Usage: fortwright-cli [--data-dir DIR] [--game-dir DIR] %1 SUBCOMMAND [ARGS...]\n"
-                           "Subcommands (--help after one shows its usage):\n")
-                .arg(QLatin1String(c.noun))))
+        EXPECT_TRUE(listing.startsWith(kUsage + QLatin1String(c.noun)
+            + u" SUBCOMMAND [ARGS...]\nSubcommands (--help after one shows its usage):\n"_s))
             << listing.toStdString();
         for (const QString& subcommand : c.subcommands)
-            EXPECT_TRUE(listing.contains(QStringLiteral("\n  ") + subcommand + QStringLiteral("\n      ")))
+            EXPECT_TRUE(listing.contains(u"\n  "_s + subcommand + u"\n      "_s))
                 << subcommand.toStdString() << " in " << listing.toStdString();
     }
 }
 
 TEST(CommandUsage, UsageMarksARequiredOutAndAnUnknownOptionIsNamed)
 {
-    const QString head = QStringLiteral("Usage: fortwright-cli [--data-dir DIR] [--game-dir DIR] ");
     const struct {
         QStringList arguments;
         int code;
         QString start; // of standard output for 0, of standard error otherwise
     } cases[] = {
-        { { "batch", "--help" }, 0, head + "batch --out FILE [--profile FILE]\n" },
-        { { "shell", "--help" }, 0, head + "shell --out FILE [--profile FILE]\n" },
-        { { "cycle", "--help" }, 0, head + "cycle --out FILE [--profile FILE]\n" },
+        { { "batch", "--help" }, 0, kUsage + "batch --out FILE [--profile FILE]\n" },
+        { { "shell", "--help" }, 0, kUsage + "shell --out FILE [--profile FILE]\n" },
+        { { "cycle", "--help" }, 0, kUsage + "cycle --out FILE [--profile FILE]\n" },
         { { "config", "--help" }, 0,
-            head + "config [--profile FILE] [--name NAME] [--starting-map LINE] [--out FILE]\n" },
-        { { "cycle" }, 2, "--out FILE is required\n" + head + "cycle --out FILE [--profile FILE]\n" },
-        { { "--bogus", "profile", "show" }, 2, "Unknown option: --bogus\n" + head + "COMMAND [ARGS...]\n" },
+            kUsage + "config [--profile FILE] [--name NAME] [--starting-map LINE] [--out FILE]\n" },
+        { { "cycle" }, 2, "--out FILE is required\n" + kUsage + "cycle --out FILE [--profile FILE]\n" },
+        { { "--bogus", "profile", "show" }, 2, "Unknown option: --bogus\n" + kUsage + "COMMAND [ARGS...]\n" },
         { { "--game-dir", "/g", "-x", "maps" }, 2, "Unknown option: -x\n" },
-        { { "nothing" }, 2, "Unknown command: nothing\n" + head + "COMMAND [ARGS...]\n" },
-        { { "bans", "bogus" }, 2, "Unknown command: bans bogus\n" + head + "bans SUBCOMMAND [ARGS...]\n" },
+        { { "nothing" }, 2, "Unknown command: nothing\n" + kUsage + "COMMAND [ARGS...]\n" },
+        { { "bans", "bogus" }, 2, "Unknown command: bans bogus\n" + kUsage + "bans SUBCOMMAND [ARGS...]\n" },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());
