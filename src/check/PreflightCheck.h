@@ -8,6 +8,7 @@
 namespace fw {
 
 class MapCatalogue;
+class MapNameIndex;
 class ServerProfile;
 
 // How much a finding matters: the server would run something other than a setting, a setting or
@@ -36,6 +37,8 @@ struct Finding {
 // What the check may look at beyond the profile; each piece is optional.
 struct CheckInputs {
     const MapCatalogue* catalogue = nullptr; // the last scan; no catalogue, no map rules
+    // The catalogue's names, ready: a caller that checks on every edit builds it once per scan.
+    const MapNameIndex* mapIndex = nullptr;
 };
 
 // Every finding for profile, dangers first, then warnings, then notes, each kind in catalogue

@@ -1,6 +1,6 @@
 #include "cli/CliProfile.h"
 
-#include "profile/FieldValueRules.h"
+#include "check/ValueWarnings.h"
 #include "profile/ListFiles.h"
 
 #include "cli/CliCommand.h"

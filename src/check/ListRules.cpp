@@ -1,0 +1,97 @@
+#include "check/CheckRules.h"
+
+#include "maps/MapCatalogue.h"
+#include "maps/MapNameIndex.h"
+#include "profile/ServerProfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <optional>
+
+namespace fw {
+
+namespace {
+
+// The maps a saved advanced cycle loads: the names after "map" in its "set mN" lines.
+QStringList cycleMaps(const QByteArray& text)
+{
+    static const QRegularExpression kMapCommand(QStringLiteral(";\\s*map\\s+([^;\"\\s]+)"));
+    QStringList maps;
+    for (const QRegularExpressionMatch& match : kMapCommand.globalMatch(QString::fromLatin1(text)))
+        maps << match.captured(1);
+    return maps;
+}
+
+void savedCycle(const RuleInput& in, QList<Finding>& out)
+{
+    const QString path = in.profile.rotation.savedCyclePath;
+    if (path.isEmpty())
+        return;
+    const FindingPlace place { FindingPlace::Kind::SavedCycle, {}, -1 };
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        out << Finding { Severity::Warning, place,
+            QStringLiteral("The saved map cycle %1 cannot be read, so the server has no cycle to run")
+                .arg(QDir::toNativeSeparators(path)),
+            QStringLiteral("Save the cycle again with the Map Wizard, or clear the saved cycle.") };
+        return;
+    }
+    QStringList bare;
+    for (const QString& map : cycleMaps(file.readAll())) {
+        if (!map.contains(u'/') && !bare.contains(map))
+            bare << map;
+    }
+    if (bare.isEmpty())
+        return;
+    out << Finding { Severity::Warning, place,
+        QStringLiteral("The saved map cycle %1 loads %2 without a dm/ or obj/ folder: the server looks for "
+                       "maps/%3.bsp, which is not where the map lives, and cannot load it")
+            .arg(QDir::toNativeSeparators(path), bare.join(QStringLiteral(", ")), bare.constFirst()),
+        QStringLiteral("Name each map with its folder in the cycle file (dm/%1 or obj/%1).")
+            .arg(bare.constFirst()) };
+}
+
+void missingConfigs(const RuleInput& in, QList<Finding>& out)
+{
+    for (qsizetype i = 0; i < in.profile.configs.size(); ++i) {
+        const AdditionalConfig& config = in.profile.configs[i];
+        if (config.isEmpty() || QFileInfo::exists(config.fullPath))
+            continue;
+        out << Finding { Severity::Warning, { FindingPlace::Kind::Configs, {}, int(i) },
+            QStringLiteral("The additional configuration %1 is no longer at %2, so the configuration leaves "
+                           "out its exec line and the server runs without it")
+                .arg(config.name, QDir::toNativeSeparators(config.fullPath)),
+            QStringLiteral("Add it again from where it is now, or remove the row.") };
+    }
+}
+
+void rotationOutsideCatalogue(const RuleInput& in, QList<Finding>& out)
+{
+    if (!in.inputs.catalogue && !in.inputs.mapIndex)
+        return;
+    std::optional<MapNameIndex> built;
+    const MapNameIndex* index = in.inputs.mapIndex;
+    if (!index)
+        index = &built.emplace(*in.inputs.catalogue);
+    const QList<RotationRow>& rows = in.profile.rotation.rows;
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        if (index->find(rows[i].mapName))
+            continue;
+        out << Finding { Severity::Warning, { FindingPlace::Kind::Rotation, {}, int(i) },
+            QStringLiteral("%1 is not among the maps of the last scan: the server fails to load it when the "
+                           "rotation reaches it")
+                .arg(rows[i].mapPath()),
+            QStringLiteral("Scan the maps again, or remove the row.") };
+    }
+}
+
+} // namespace
+
+QList<CheckRule> listRules()
+{
+    return { savedCycle, missingConfigs, rotationOutsideCatalogue };
+}
+
+} // namespace fw
