@@ -5,7 +5,9 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace fw {
 
@@ -52,11 +54,28 @@ void FrmCheck::showFindings(const QList<Finding>& findings)
     for (const Finding& finding : findings) {
         const QString place = m_describe ? m_describe(finding.place) : placeName(finding.place);
         auto* item = new QListWidgetItem(severityIcon(*style(), finding.severity),
-            place + QLatin1Char('\n') + finding.what + QLatin1Char(' ') + finding.fix);
+            place + QLatin1Char('\n') + finding.what + QStringLiteral("\n\u2192 ") + finding.fix);
         item->setToolTip(severityName(finding.severity) + QStringLiteral(": ") + finding.what
             + QLatin1Char('\n') + finding.fix);
         m_list->addItem(item);
     }
+}
+
+void FrmCheck::placeBeside(const QWidget& window)
+{
+    const QRect main = window.frameGeometry();
+    const QScreen* screen = window.screen();
+    const QRect area = screen ? screen->availableGeometry() : main;
+    QSize size = this->size();
+    // Right of the main window where the screen has room, else over its right-hand part, so the
+    // fields a row leads to stay in view.
+    QPoint at(main.right() + 8, main.top());
+    if (at.x() + size.width() > area.right())
+        at.setX(std::max(area.left(), std::min(main.right(), area.right()) - size.width()));
+    size.setHeight(std::min(size.height(), area.height()));
+    at.setY(std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() - size.height())));
+    resize(size);
+    move(at);
 }
 
 void FrmCheck::closeEvent(QCloseEvent* event)

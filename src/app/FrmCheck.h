@@ -19,6 +19,8 @@ public:
     FrmCheck(Describe describe, QWidget* parent);
 
     void showFindings(const QList<Finding>& findings);
+    // Places the window beside the main window, on the screen.
+    void placeBeside(const QWidget& window);
     QListWidget* list() const { return m_list; }
 
 signals:

@@ -258,12 +258,16 @@ void FrmMain::showCheckList()
     if (!m_checkWindow) {
         m_checkWindow
             = new FrmCheck([this](const FindingPlace& place) { return m_places->describe(place); }, this);
-        connect(m_checkWindow, &FrmCheck::placeRequested, this,
-            [this](const FindingPlace& place) { m_places->goTo(place); });
+        connect(m_checkWindow, &FrmCheck::placeRequested, this, [this](const FindingPlace& place) {
+            m_places->goTo(place);
+            // The list stays in view for the next row.
+            m_checkWindow->raise();
+        });
         connect(m_checkWindow, &FrmCheck::closedByUser, this,
             [this] { CheckWindowState(m_context.settingsStorePath).setOpen(false); });
         auto show = [this] { m_checkWindow->showFindings(m_check->findings()); };
         connect(m_check, &LiveCheck::findingsChanged, m_checkWindow, show);
+        m_checkWindow->placeBeside(*this);
     }
     m_checkWindow->showFindings(m_check->current());
     m_checkWindow->show();

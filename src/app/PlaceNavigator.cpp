@@ -134,7 +134,6 @@ bool PlaceNavigator::goTo(const FindingPlace& place) const
             }
     }
     m_window.activateWindow();
-    m_window.raise();
     if (auto* list = qobject_cast<QTableWidget*>(widget);
         list && place.row >= 0 && place.row < list->rowCount()) {
         list->selectRow(place.row);
