@@ -174,10 +174,14 @@ QString setaValue(const QString& line)
 
 QString placeOnWindow(const SettingField& field)
 {
-    QString frame = SettingsCatalogue::group(field.group).frame.trimmed();
+    static const char* const kTabNames[] = { "Server", "Game", "Maps", "Misc Options", "Information", "" };
+    const GroupInfo& group = SettingsCatalogue::group(field.group);
+    QString frame = group.frame.trimmed();
     if (frame.endsWith(u':'))
         frame.chop(1);
-    return frame.isEmpty() ? fieldName(field) : QStringLiteral("%1 (%2)").arg(fieldName(field), frame);
+    if (!frame.isEmpty())
+        return QStringLiteral("%1 (%2)").arg(fieldName(field), frame);
+    return QStringLiteral("%1 on the %2 tab").arg(fieldName(field), QLatin1String(kTabNames[int(group.tab)]));
 }
 
 void variablesSetTwice(const RuleInput& in, QList<Finding>& out)

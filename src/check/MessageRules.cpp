@@ -13,39 +13,47 @@ bool messagingOn(const ServerProfile& profile)
     return leadingNumber(profile.text(SettingGroup::txtSeverMessageTime)) > 0;
 }
 
-// What the server's say makes of a line: a line wholly in double quotes keeps its "//" and its
-// blanks; otherwise everything after the first "//" goes, quotes go and blanks collapse. "%"
-// becomes "." either way.
-QString sayAsSeen(const QString& line)
+// A line as meant and as players see it after the server's say: a line wholly in double quotes
+// keeps its "//" and its blanks; otherwise everything after the first "//" goes, quotes go and
+// blanks collapse. "%" becomes "." either way.
+struct SaidLine {
+    QString meant;
+    QString seen;
+    bool cut = false;
+};
+
+SaidLine said(const QString& line)
 {
     const QString trimmed = line.trimmed();
-    QString seen;
+    SaidLine out;
     if (trimmed.size() >= 2 && trimmed.startsWith(u'"') && trimmed.endsWith(u'"')) {
-        seen = trimmed.mid(1, trimmed.size() - 2);
+        out.meant = trimmed.mid(1, trimmed.size() - 2);
+        out.seen = out.meant;
     } else {
+        out.meant = line.simplified();
         const qsizetype comment = line.indexOf(QLatin1String("//"));
-        seen = QString(comment < 0 ? line : line.left(comment)).remove(u'"').simplified();
+        out.cut = comment >= 0;
+        out.seen = QString(out.cut ? line.left(comment) : line).remove(u'"').simplified();
     }
-    return seen.replace(u'%', u'.');
+    out.seen.replace(u'%', u'.');
+    return out;
 }
 
 void sayChanges(const RuleInput& in, QList<Finding>& out)
 {
     const QStringList lines = in.profile.message.split(QStringLiteral("\r\n"));
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QString& line = lines[i];
-        if (line.trimmed().isEmpty())
+        if (lines[i].trimmed().isEmpty())
             continue;
-        const QString seen = sayAsSeen(line);
-        if (seen == line.simplified())
+        const SaidLine line = said(lines[i]);
+        if (line.seen == line.meant)
             continue;
-        const bool cut = seen.size() < line.simplified().remove(u'"').size();
         out << Finding { Severity::Warning, { FindingPlace::Kind::Message, {}, int(i) },
             QStringLiteral("The server's say changes message line %1: players will see: %2")
                 .arg(i + 1)
-                .arg(seen),
-            cut ? QStringLiteral("Put the whole line in double quotes to keep its // and its blanks.")
-                : QStringLiteral("Leave out \" and % (a % shows as a dot).") };
+                .arg(line.seen),
+            line.cut ? QStringLiteral("Put the whole line in double quotes to keep its // and its blanks.")
+                     : QStringLiteral("Leave out \" and % (a % shows as a dot).") };
     }
 }
 
