@@ -67,11 +67,11 @@ void FrmCheck::placeBeside(const QWidget& window)
     const QScreen* screen = window.screen();
     const QRect area = screen ? screen->availableGeometry() : main;
     QSize size = this->size();
-    // Right of the main window where the screen has room, else over its right-hand part, so the
-    // fields a row leads to stay in view.
+    // Right of the main window where the screen has room, else against the screen's right edge,
+    // covering as little of the fields a row leads to as it can.
     QPoint at(main.right() + 8, main.top());
     if (at.x() + size.width() > area.right())
-        at.setX(std::max(area.left(), std::min(main.right(), area.right()) - size.width()));
+        at.setX(std::max(area.left(), area.right() - size.width()));
     size.setHeight(std::min(size.height(), area.height()));
     at.setY(std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() - size.height())));
     resize(size);
