@@ -76,7 +76,8 @@ TEST_F(CheckListTest, TheListFollowsEditsLeadsToTheFieldAndRunAsksBeforeWritingA
     ASSERT_GE(row, 0) << "the MOTD's quote is a danger";
     ASSERT_EQ(rows->count(), window.check().findings().size()) << "the list follows the edit";
     QListWidgetItem* item = rows->item(row);
-    EXPECT_TRUE(item->text().startsWith(u"Server tab, Administration, MOTD\n"_s)) << item->text().toStdString();
+    EXPECT_TRUE(item->text().startsWith(u"Server tab, Administration, MOTD\n"_s))
+        << item->text().toStdString();
     EXPECT_TRUE(item->text().contains(window.check().findings()[row].what));
     EXPECT_TRUE(sameIcon(item->icon(), window.style()->standardIcon(QStyle::SP_MessageBoxCritical)));
 
@@ -105,6 +106,13 @@ TEST_F(CheckListTest, TheListFollowsEditsLeadsToTheFieldAndRunAsksBeforeWritingA
     EXPECT_EQ(asked.defaultAnswer, Answer::No);
     EXPECT_TRUE(asked.text.contains(u"- Server tab, Administration, MOTD: "_s + dangers().first().what))
         << asked.text.toStdString();
+
+    // Export Config asks the same; No opens no save dialog.
+    t.prompter.clear();
+    t.prompter.answer(Answer::No);
+    window.menus()->action(u"id_UtilitiesExportServerConfiguration"_s)->trigger();
+    EXPECT_EQ(t.prompter.boxes(), test::Boxes { asked });
+    EXPECT_TRUE(t.prompter.dialogs().isEmpty());
 
     // Yes: the documented flow, byte for byte what the writer makes of this profile.
     t.prompter.clear();
