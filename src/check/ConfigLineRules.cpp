@@ -7,6 +7,7 @@
 #include "support/text/NumericText.h"
 
 #include <QHash>
+#include <utility>
 
 namespace fw {
 

@@ -4,6 +4,8 @@
 #include "profile/ServerProfile.h"
 #include "support/text/NumericText.h"
 
+#include <algorithm>
+
 namespace fw {
 
 namespace {
