@@ -7,6 +7,7 @@
 #include "support/text/NumericText.h"
 
 #include <QHash>
+#include <utility>
 
 namespace fw {
 
@@ -199,7 +200,7 @@ void variablesSetTwice(const RuleInput& in, QList<Finding>& out)
             const auto& [lost, lostValue] = lines[i];
             if (lostValue == value)
                 continue;
-            out << fieldFinding(Severity::Warning, lost->id(),
+            out << fieldFinding(Severity::Note, lost->id(),
                 QStringLiteral("The configuration sets %1 twice and the later line wins: the server uses "
                                "%2 from %3, not %4 from %5")
                     .arg(lost->tag, value, placeOnWindow(*winner), lostValue, placeOnWindow(*lost)),

@@ -15,11 +15,9 @@ inline constexpr int kInfoStringLimit = 1024;
 // server, so the configuration's own keys must leave room for it.
 inline constexpr int kEngineInfoShare = 200;
 
-// An out-of-band command is read up to its first line break or NUL and kept to about this many
-// characters; the rest of an rcon line is lost.
+// An out-of-band datagram's text ("rcon PASSWORD say LINE") is read up to its first line break or
+// NUL and kept to about this many characters; the rest of a timed message is lost.
 inline constexpr int kCommandLimit = 1023;
-// One UDP datagram of a reply carries at most about this many bytes.
-inline constexpr int kReplyDatagramLimit = 8176;
 
 // The port a server listens on when its command line names none.
 inline constexpr int kServerDefaultPort = 12203;

@@ -2,6 +2,8 @@
 
 #include "profile/SettingsCatalogue.h"
 
+#include <algorithm>
+
 namespace fw {
 
 QString severityName(Severity severity)

@@ -32,14 +32,16 @@ void configNameBlank(const RuleInput& in, QList<Finding>& out)
     if (blank < 0)
         return;
     const QString first = name.left(blank);
+    // Run and Export write the file with underscores; the scripts keep the name as typed.
+    const QString underscored = QString(name).replace(u' ', u'_');
     out << fieldFinding(Severity::Warning, field::ConfigName,
         QStringLiteral(
-            "The configuration name \"%1\" holds a blank: the batch file's line hands the server "
-            "+exec %1.cfg, which it runs as \"exec %2\" (looking for %2.cfg), and the shell script's "
-            "line is split at the blank by the shell, so the server again runs \"exec %2\"; Run's "
-            "launch line does the same")
-            .arg(name, first),
-        QStringLiteral("Use a name without blanks, e.g. %1.").arg(QString(name).replace(u' ', u'_')));
+            "The configuration name \"%1\" holds a blank: the configuration is written as %3.cfg, "
+            "but the batch file's line hands the server +exec %1.cfg, which it runs as \"exec %2\" "
+            "(looking for %2.cfg), and the shell script's line is split at the blank by the shell, so "
+            "the server again runs \"exec %2\"")
+            .arg(name, first, underscored),
+        QStringLiteral("Use a name without blanks, e.g. %1.").arg(underscored));
 }
 
 } // namespace

@@ -7,20 +7,26 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <optional>
 
 namespace fw {
 
 namespace {
 
-// The maps a saved advanced cycle loads: the names after "map" in its "set mN" lines.
+// The maps a saved advanced cycle loads: the word after each ";map " of its "set mN" lines. A plain
+// search, as the check runs on every edit and a cycle of hundreds of maps is read each time.
 QStringList cycleMaps(const QByteArray& text)
 {
-    static const QRegularExpression kMapCommand(QStringLiteral(";\\s*map\\s+([^;\"\\s]+)"));
+    static constexpr QByteArrayView kMapCommand(";map ");
     QStringList maps;
-    for (const QRegularExpressionMatch& match : kMapCommand.globalMatch(QString::fromLatin1(text)))
-        maps << match.captured(1);
+    for (qsizetype at = text.indexOf(kMapCommand); at >= 0; at = text.indexOf(kMapCommand, at)) {
+        at += kMapCommand.size();
+        qsizetype end = at;
+        while (end < text.size() && !QByteArrayView(";\" \t\r\n").contains(text[end]))
+            ++end;
+        if (end > at)
+            maps << QString::fromLatin1(text.mid(at, end - at));
+    }
     return maps;
 }
 

@@ -4,6 +4,8 @@
 #include "profile/ServerProfile.h"
 #include "support/text/NumericText.h"
 
+#include <algorithm>
+
 namespace fw {
 
 namespace {
@@ -124,7 +126,7 @@ void rconPasswordCharacters(const RuleInput& in, QList<Finding>& out)
         QStringLiteral("Rcon Pass holds %1: an rcon command reads the password as one word, turns % into . "
                        "and drops what follows //, so the password never matches and rcon and the timed "
                        "messages are refused with \"Bad rconpassword.\"")
-            .arg(held.join(QStringLiteral(", "))),
+            .arg(held.join(QStringLiteral(" and "))),
         QStringLiteral("Use a password of letters, digits and plain punctuation."));
 }
 

@@ -32,11 +32,17 @@ ServerProfile loadProfileAt(const QString& path, bool mustExist)
     return profile;
 }
 
-ServerProfile windowProfile(CliSession& session, const QCommandLineParser& parser)
+ServerProfile quietWindowProfile(CliSession& session, const QCommandLineParser& parser)
 {
     const bool given = parser.isSet(CliCommand::profileOption().names().constFirst());
     ServerProfile profile = loadProfileAt(profilePathFor(session, parser), given);
     ListFiles::loadAll(profile, session.context());
+    return profile;
+}
+
+ServerProfile windowProfile(CliSession& session, const QCommandLineParser& parser)
+{
+    ServerProfile profile = quietWindowProfile(session, parser);
     session.warn(profileValueWarnings(profile));
     return profile;
 }

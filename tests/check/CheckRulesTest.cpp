@@ -129,7 +129,7 @@ TEST(CheckRules, EachRuleSpeaksOnItsTriggerAndKeepsQuietOnItsNeighbour)
                 "Clan) by at least 39 characters; Host is the longest."_s) },
         { "variable set twice", setField(field::MovementTimeOut, u"320"_s),
             setField(field::MovementTimeOut, u"200"_s),
-            at(field::TimeOut, Severity::Warning,
+            at(field::TimeOut, Severity::Note,
                 u"The configuration sets sv_timeout twice and the later line wins: the server uses 320 from "
                 "Time Out (Movement), not 200 from Time Out on the Server tab"_s,
                 u"Type the value you want in Time Out (Movement); this field has no effect."_s) },
@@ -180,10 +180,12 @@ TEST(CheckRules, EachRuleSpeaksOnItsTriggerAndKeepsQuietOnItsNeighbour)
         { "configuration name", setField(field::ConfigName, u"my server"_s),
             setField(field::ConfigName, u"my_server"_s),
             at(field::ConfigName, Severity::Warning,
-                u"The configuration name \"my server\" holds a blank: the batch file's line hands the server "
-                "+exec my server.cfg, which it runs as \"exec my\" (looking for my.cfg), and the shell "
-                "script's line is split at the blank by the shell, so the server again runs \"exec my\"; "
-                "Run's launch line does the same"_s,
+                u"The configuration name \"my server\" holds a blank: the configuration is written as "
+                "my_server.cfg, but the batch file's line hands the server +exec my server.cfg, which it "
+                "runs "
+                "as \"exec my\" (looking for my.cfg), and the shell script's line is split at the blank by "
+                "the "
+                "shell, so the server again runs \"exec my\""_s,
                 u"Use a name without blanks, e.g. my_server."_s) },
         { "saved cycle folders", cycleAt(bareCycle), cycleAt(foldedCycle),
             in(Kind::SavedCycle, -1,
