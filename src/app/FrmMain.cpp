@@ -1,18 +1,24 @@
 #include "app/FrmMain.h"
 
 #include "app/BanListPanel.h"
+#include "app/CheckCountButton.h"
+#include "app/CheckWindowState.h"
 #include "app/CommandDispatcher.h"
 #include "app/ConfigListPanel.h"
+#include "app/DangerQuestion.h"
 #include "app/FrmAbout.h"
+#include "app/FrmCheck.h"
 #include "app/FrmMapPreview.h"
 #include "app/FrmWizard.h"
 #include "app/GamePage.h"
 #include "app/HeaderPanel.h"
 #include "app/InformationPage.h"
+#include "app/LiveCheck.h"
 #include "app/MainMenus.h"
 #include "app/MapScanCommand.h"
 #include "app/MapsPage.h"
 #include "app/MiscOptionsPage.h"
+#include "app/PlaceNavigator.h"
 #include "app/ProfileBinder.h"
 #include "app/ServerPage.h"
 #include "generate/BatchFileWriter.h"
@@ -75,6 +81,12 @@ FrmMain::FrmMain(AppContext& context, QWidget* parent)
     , m_bans(new BanListPanel(*m_binder, context.clock, context.prompter))
     , m_configs(new ConfigListPanel(*m_binder, context))
     , m_maps(new MapsPage(m_model, context))
+    , m_check(new LiveCheck(
+          m_model,
+          [this]() -> const MapCatalogue* {
+              return m_maps->catalogue().isEmpty() ? nullptr : &m_maps->catalogue();
+          },
+          this))
     , m_messenger(std::make_unique<ServerMessenger>(m_model.profile(), context))
     , m_controls(std::make_unique<ControlButtons>(m_model.profile(), context, *m_messenger))
 {
@@ -98,6 +110,7 @@ FrmMain::FrmMain(AppContext& context, QWidget* parent)
         scrolling(new MiscOptionsPage(*m_binder, m_bans, m_configs)), QStringLiteral("Misc. &Options"));
     m_tabs->addTab(scrolling(new InformationPage), QStringLiteral("&Information"));
 
+    m_places = std::make_unique<PlaceNavigator>(*this, *m_tabs);
     m_dispatcher = std::make_unique<CommandDispatcher>(*this, context.prompter);
     connect(&m_model, &ProfileModel::changed, this, &FrmMain::showWhetherModified);
     connect(&m_model, &ProfileModel::fieldChanged, this, &FrmMain::showWhetherModified);
@@ -190,6 +203,8 @@ void FrmMain::exportBatchFile()
 
 void FrmMain::exportServerConfiguration()
 {
+    if (!mayWrite())
+        return;
     fw::exportServerConfiguration(profile(), m_context);
 }
 
@@ -238,6 +253,38 @@ void FrmMain::openMapWizard()
     wizard->show();
 }
 
+void FrmMain::showCheckList()
+{
+    if (!m_checkWindow) {
+        m_checkWindow
+            = new FrmCheck([this](const FindingPlace& place) { return m_places->describe(place); }, this);
+        connect(m_checkWindow, &FrmCheck::placeRequested, this, [this](const FindingPlace& place) {
+            m_places->goTo(place);
+            // The list stays in view for the next row.
+            m_checkWindow->raise();
+        });
+        connect(m_checkWindow, &FrmCheck::closedByUser, this,
+            [this] { CheckWindowState(m_context.settingsStorePath).setOpen(false); });
+        auto show = [this] { m_checkWindow->showFindings(m_check->findings()); };
+        connect(m_check, &LiveCheck::findingsChanged, m_checkWindow, show);
+        m_checkWindow->placeBeside(*this);
+    }
+    m_checkWindow->showFindings(m_check->current());
+    m_checkWindow->show();
+    m_checkWindow->raise();
+    CheckWindowState(m_context.settingsStorePath).setOpen(true);
+}
+
+bool FrmMain::mayWrite()
+{
+    const QList<Finding>& findings = m_check->current();
+    if (!hasDanger(findings))
+        return true;
+    showCheckList();
+    return writeDespiteDangers(m_context.prompter, findings,
+        [this](const FindingPlace& place) { return m_places->describe(place); });
+}
+
 QWidget* FrmMain::makeBottomBar()
 {
     auto* bar = new QWidget;
@@ -247,6 +294,12 @@ QWidget* FrmMain::makeBottomBar()
     row->addWidget(m_binder->caption(field::TimeOut));
     row->addWidget(m_binder->widget(field::TimeOut));
     row->addStretch();
+    m_checkCount = new CheckCountButton;
+    connect(m_checkCount, &QToolButton::clicked, this, &FrmMain::showCheckList);
+    connect(m_check, &LiveCheck::findingsChanged, m_checkCount,
+        [this] { m_checkCount->showFindings(m_check->findings()); });
+    m_checkCount->showFindings(m_check->findings());
+    row->addWidget(m_checkCount);
     int index = 0;
     for (const char* caption : { "E&xit", "&Run", "R&eset", "&Default" }) {
         auto* button = new QPushButton(QString::fromLatin1(caption));
@@ -282,6 +335,8 @@ void FrmMain::Form_Load()
         });
         fitToScreen();
         centre();
+        if (CheckWindowState(m_context.settingsStorePath).isOpen())
+            showCheckList();
     } catch (const std::exception& e) {
         m_context.errors.report(QStringLiteral("frmMain::Form_Load(Sub)"), e);
     }
@@ -381,6 +436,8 @@ void FrmMain::cmdZarirEvevav_Click(int index)
             emit exitRequested();
             break;
         case 1:
+            if (!mayWrite())
+                break;
             m_controls->run([this] {
                 if (!isMinimized())
                     showMinimized();

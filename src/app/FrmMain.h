@@ -19,7 +19,11 @@ class BanListPanel;
 class CommandDispatcher;
 class ControlButtons;
 class ServerMessenger;
+class CheckCountButton;
 class ConfigListPanel;
+class FrmCheck;
+class LiveCheck;
+class PlaceNavigator;
 class FrmMapPreview;
 class MainMenus;
 class MapsPage;
@@ -73,12 +77,16 @@ public:
     void showHelp() override;
     void showAbout() override;
     void openMapWizard() override;
+    void showCheckList() override;
 
     QTabWidget* tabs() const { return m_tabs; }
     QPushButton* button(int index) const;
     BanListPanel* banList() const { return m_bans; }
     ConfigListPanel* configList() const { return m_configs; }
     MapsPage* mapsPage() const { return m_maps; }
+    LiveCheck& check() const { return *m_check; }
+    // The pre-flight check's list, once it has been opened.
+    FrmCheck* checkWindow() const { return m_checkWindow; }
 
 signals:
     void exitRequested();
@@ -99,6 +107,8 @@ private:
     void rememberStoredSettings(const QString& profilePath);
     void showWhetherModified();
     void unloadAll();
+    // Before Run or Export Config writes: true unless a danger was found and the user declined.
+    bool mayWrite();
 
     AppContext& m_context;
     // First, so that the list is read while everything after it is built.
@@ -111,6 +121,10 @@ private:
     MapsPage* m_maps;
     QList<QPushButton*> m_buttons;
     FrmMapPreview* m_preview = nullptr;
+    LiveCheck* m_check;
+    std::unique_ptr<PlaceNavigator> m_places;
+    CheckCountButton* m_checkCount = nullptr;
+    FrmCheck* m_checkWindow = nullptr; // made on first use, a child of the window
     MainMenus* m_menus = nullptr;
     QPointer<FrmWizard> m_wizardWindow;
     std::unique_ptr<CommandDispatcher> m_dispatcher;

@@ -102,6 +102,9 @@ constexpr MenuRow kRows[] = {
     command("ID_SaveCycle", "Save Map Cycle", buildMapList),
     command("id_UtilitiesExportMapCycle", "Map Cycle", buildMapList),
     endMenu(),
+    separator(),
+    command("id_UtilitiesCheck", "Pre-flight &Check...",
+        [](MainCommands& window, Prompter&) { window.showCheckList(); }),
     endMenu(),
 
     menu("id_Help", "&Help"),

@@ -22,6 +22,8 @@ public:
     virtual void showHelp() = 0;
     virtual void showAbout() = 0;
     virtual void openMapWizard() = 0;
+    // The pre-flight check's list.
+    virtual void showCheckList() = 0;
 };
 
 } // namespace fw

@@ -38,6 +38,8 @@ public:
     QTreeWidget* tree() const;
     QLineEdit* filterField() const { return m_filter; }
     QTableWidget* rotationGrid() const { return m_rotation; }
+    // What the tree shows: the last scan's maps.
+    const MapCatalogue& catalogue() const { return m_catalogue; }
     int currentRotationRow() const;
 
 public slots:

@@ -1,6 +1,7 @@
 #include "app/ValueWarningMark.h"
 
-#include "profile/FieldValueRules.h"
+#include "check/ValueWarnings.h"
+#include "profile/SettingsCatalogue.h"
 
 #include <QAction>
 #include <QLineEdit>

@@ -9,7 +9,9 @@ QString CliCommand::synopsis() const
     QString line = name();
     for (const QCommandLineOption& option : options()) {
         const QString name = option.names().constFirst();
-        const QString text = QStringLiteral("--%1 %2").arg(name, option.valueName());
+        const QString value = option.valueName();
+        const QString text
+            = value.isEmpty() ? QStringLiteral("--") + name : QStringLiteral("--%1 %2").arg(name, value);
         line += QLatin1Char(' ')
             + (requiredOptions().contains(name) ? text : QLatin1Char('[') + text + QLatin1Char(']'));
     }
@@ -20,7 +22,9 @@ QString CliCommand::synopsis() const
 
 QString CliCommand::usage() const
 {
-    return kUsageHead + synopsis() + QStringLiteral("\n  ") + summary();
+    const QString note = usageNote();
+    return kUsageHead + synopsis() + QStringLiteral("\n  ") + summary()
+        + (note.isEmpty() ? QString() : QStringLiteral("\n  ") + note);
 }
 
 namespace {

@@ -23,6 +23,8 @@ public:
 
     virtual QStringList words() const = 0;
     virtual QString summary() const = 0;
+    // More about the command, shown under the summary in its usage; empty for none.
+    virtual QString usageNote() const { return {}; }
     // The positional part of the usage line, e.g. "GROUP INDEX VALUE".
     virtual QString argumentSyntax() const { return {}; }
     virtual QList<QCommandLineOption> options() const { return {}; }

@@ -1,6 +1,6 @@
 #include "cli/CliProfile.h"
 
-#include "profile/FieldValueRules.h"
+#include "check/ValueWarnings.h"
 #include "profile/ListFiles.h"
 
 #include "cli/CliCommand.h"
@@ -32,11 +32,17 @@ ServerProfile loadProfileAt(const QString& path, bool mustExist)
     return profile;
 }
 
-ServerProfile windowProfile(CliSession& session, const QCommandLineParser& parser)
+ServerProfile quietWindowProfile(CliSession& session, const QCommandLineParser& parser)
 {
     const bool given = parser.isSet(CliCommand::profileOption().names().constFirst());
     ServerProfile profile = loadProfileAt(profilePathFor(session, parser), given);
     ListFiles::loadAll(profile, session.context());
+    return profile;
+}
+
+ServerProfile windowProfile(CliSession& session, const QCommandLineParser& parser)
+{
+    ServerProfile profile = quietWindowProfile(session, parser);
     session.warn(profileValueWarnings(profile));
     return profile;
 }

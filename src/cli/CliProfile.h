@@ -16,7 +16,10 @@ QString profilePathFor(CliSession& session, const QCommandLineParser& parser);
 // there but cannot be read is a failure that gives the system's reason.
 ServerProfile loadProfileAt(const QString& path, bool mustExist);
 
-// The settings and lists as the window would hold them after opening with this profile.
+// The settings and lists as the window would hold them after opening with this profile, with the
+// value warnings on standard error.
 ServerProfile windowProfile(CliSession& session, const QCommandLineParser& parser);
+// The same without the warnings, for a command that shows the whole check instead.
+ServerProfile quietWindowProfile(CliSession& session, const QCommandLineParser& parser);
 
 } // namespace fw::cli

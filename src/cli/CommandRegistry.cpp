@@ -1,6 +1,7 @@
 #include "cli/CommandRegistry.h"
 
 #include "cli/BanListCommands.h"
+#include "cli/CheckCommand.h"
 #include "cli/ConfigListCommands.h"
 #include "cli/GenerateCommands.h"
 #include "cli/LocalIpCommand.h"
@@ -23,6 +24,7 @@ CommandList makeCommands()
     addMapCommands(commands);
     addGenerateCommands(commands);
     commands.push_back(std::make_unique<RunCommand>());
+    commands.push_back(std::make_unique<CheckCommand>());
     commands.push_back(std::make_unique<LocalIpCommand>());
     return commands;
 }

@@ -2,6 +2,7 @@
 
 #include "cli/CliProfile.h"
 #include "cli/CliSession.h"
+#include "cli/PreflightGate.h"
 #include "generate/AdvancedCycleWriter.h"
 #include "generate/BatchFileWriter.h"
 #include "generate/ConfigName.h"
@@ -69,17 +70,19 @@ public:
             { QStringLiteral("name"), QStringLiteral("Configuration name."), QStringLiteral("NAME") },
             { QStringLiteral("starting-map"), QStringLiteral("Line that loads the first map."),
                 QStringLiteral("LINE") },
-            outOption() };
+            outOption(), forceOption() };
     }
+    QString usageNote() const override { return checkedWriteNote(); }
 
 protected:
     void run(CliSession& session, const QCommandLineParser& parser, const QStringList&) override
     {
         AppContext& context = session.gameContext();
-        ServerProfile profile = windowProfile(session, parser);
+        ServerProfile profile = quietWindowProfile(session, parser);
         if (parser.isSet(QStringLiteral("name")))
             profile.setValue(field::ConfigName, parser.value(QStringLiteral("name")));
         profile.rotation.startingMap = parser.value(QStringLiteral("starting-map"));
+        checkBeforeWriting(session, parser, profile, QStringLiteral("write"));
 
         ConfigurationHooks hooks;
         hooks.show = ShowWritten::No;
@@ -136,8 +139,12 @@ public:
     QStringList words() const override { return { m_word }; }
     bool onlyReadsData() const override { return true; }
     QString summary() const override { return m_summary; }
-    QList<QCommandLineOption> options() const override { return { outOption(), profileOption() }; }
+    QList<QCommandLineOption> options() const override
+    {
+        return { outOption(), profileOption(), forceOption() };
+    }
     QStringList requiredOptions() const override { return { outOption().names().constFirst() }; }
+    QString usageNote() const override { return checkedWriteNote(); }
 
 protected:
     void run(CliSession& session, const QCommandLineParser& parser, const QStringList&) override
@@ -145,7 +152,9 @@ protected:
         requiredOut(session, parser);
         // The writers start their dialogs in the game folder (the script's makes its Main folder).
         AppContext& context = session.gameContext();
-        failUnless(m_writer(windowProfile(session, parser), context, ShowWritten::No));
+        const ServerProfile profile = quietWindowProfile(session, parser);
+        checkBeforeWriting(session, parser, profile, QStringLiteral("write"));
+        failUnless(m_writer(profile, context, ShowWritten::No));
     }
 
 private:
@@ -162,14 +171,19 @@ public:
         return QStringLiteral(
             "write the advanced map cycle of the rotation with the Map Wizard's starting values");
     }
-    QList<QCommandLineOption> options() const override { return { outOption(), profileOption() }; }
+    QList<QCommandLineOption> options() const override
+    {
+        return { outOption(), profileOption(), forceOption() };
+    }
     QStringList requiredOptions() const override { return { outOption().names().constFirst() }; }
+    QString usageNote() const override { return checkedWriteNote(); }
 
 protected:
     void run(CliSession& session, const QCommandLineParser& parser, const QStringList&) override
     {
         const QString out = requiredOut(session, parser);
-        const ServerProfile profile = windowProfile(session, parser);
+        const ServerProfile profile = quietWindowProfile(session, parser);
+        checkBeforeWriting(session, parser, profile, QStringLiteral("write"));
         if (profile.rotation.rows.isEmpty())
             CliSession::fail(QStringLiteral("There are no maps in the list, please select at least one map"));
         failUnless(gbln_MakeAdvancedCycle(out, handOverCycle(profile), session.context()));

@@ -1,5 +1,6 @@
 #include "cli/ProfileCommands.h"
 
+#include "check/ValueWarnings.h"
 #include "cli/CliArguments.h"
 #include "cli/CliProfile.h"
 #include "cli/CliSession.h"

@@ -2,6 +2,7 @@
 
 #include "cli/CliProfile.h"
 #include "cli/CliSession.h"
+#include "cli/PreflightGate.h"
 #include "server/ControlButtons.h"
 #include "server/RconDatagram.h"
 #include "server/ServerMessenger.h"
@@ -36,13 +37,19 @@ QString RunCommand::summary() const
 
 QList<QCommandLineOption> RunCommand::options() const
 {
-    return { profileOption(), secondsOption() };
+    return { profileOption(), secondsOption(), forceOption() };
+}
+
+QString RunCommand::usageNote() const
+{
+    return checkedWriteNote();
 }
 
 void RunCommand::run(CliSession& session, const QCommandLineParser& parser, const QStringList&)
 {
     AppContext& ctx = session.gameContext();
-    ServerProfile profile = windowProfile(session, parser);
+    ServerProfile profile = quietWindowProfile(session, parser);
+    checkBeforeWriting(session, parser, profile, QStringLiteral("run"));
     ServerMessenger messenger(profile, ctx);
     QObject::connect(&messenger, &ServerMessenger::datagramSent,
         [&session](const QByteArray& datagram) { session.out() << readableDatagram(datagram) << Qt::endl; });

@@ -10,6 +10,7 @@ class RunCommand : public CliCommand {
 public:
     QStringList words() const override { return { QStringLiteral("run") }; }
     QString summary() const override;
+    QString usageNote() const override;
     QList<QCommandLineOption> options() const override;
 
 protected:

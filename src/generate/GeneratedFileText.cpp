@@ -25,4 +25,9 @@ QString setaLine(const QString& tag, const QString& value)
     return QStringLiteral("seta ") + tag + QStringLiteral(" \"") + value + QLatin1Char('"');
 }
 
+QString setsLine(const QString& tag, const QString& value)
+{
+    return QStringLiteral("sets \"") + tag + QStringLiteral("\" \"") + value + QLatin1Char('"');
+}
+
 } // namespace fw

@@ -22,5 +22,7 @@ QStringList framedHeader(
 
 // A game-variable line: "seta tag "value"".
 QString setaLine(const QString& tag, const QString& value);
+// sets "tag" "value": a server-info value of the configuration, the value as typed.
+QString setsLine(const QString& tag, const QString& value);
 
 } // namespace fw

@@ -14,8 +14,9 @@ namespace {
 
 using G = SettingGroup;
 
-// The field's line, or nothing when the rule writes none for it.
-std::optional<QString> lineFor(const ServerProfile& profile, const SettingField& field)
+} // namespace
+
+std::optional<QString> fieldConfigLine(const ServerProfile& profile, const SettingField& field)
 {
     const QString text = profile.text(field.id());
     switch (field.configLine) {
@@ -30,7 +31,7 @@ std::optional<QString> lineFor(const ServerProfile& profile, const SettingField&
     case ConfigLine::SetsWhenTyped:
         if (text.isEmpty())
             return std::nullopt;
-        return QStringLiteral("sets \"") + field.tag + QStringLiteral("\" \"") + text + QLatin1Char('"');
+        return setsLine(field.tag, text);
     case ConfigLine::SetaOr200:
         return setaLine(field.tag, leadingNumber(text) == 0 ? QStringLiteral("200") : text);
     case ConfigLine::SetaCheck:
@@ -43,10 +44,12 @@ std::optional<QString> lineFor(const ServerProfile& profile, const SettingField&
     return std::nullopt;
 }
 
+namespace {
+
 void appendGroup(QStringList& out, const ServerProfile& profile, SettingGroup group)
 {
     for (const SettingField& field : SettingsCatalogue::members(group)) {
-        if (const std::optional<QString> line = lineFor(profile, field))
+        if (const std::optional<QString> line = fieldConfigLine(profile, field))
             out << *line;
     }
 }

@@ -1,7 +1,5 @@
 #include "profile/FieldValueRules.h"
 
-#include "profile/ServerProfile.h"
-
 #include <QRegularExpression>
 
 namespace fw {
@@ -58,36 +56,6 @@ QString fieldTakes(const SettingField& field)
         break;
     }
     return QStringLiteral("one of its members");
-}
-
-QStringList fieldValueWarnings(const SettingField& field, const QString& value)
-{
-    QStringList warnings;
-    // The message is sent line by line, so its line breaks are meant.
-    if (field.kind != FieldKind::Text || field.group == SettingGroup::txtMsg)
-        return warnings;
-    QString name = QString(field.caption).remove(QLatin1Char('&'));
-    if (name.endsWith(QLatin1Char(':')))
-        name.chop(1);
-    // A numbered caption ("1.") says nothing on its own; the server's name for the field does.
-    if (std::none_of(name.cbegin(), name.cend(), [](QChar c) { return c.isLetter(); }))
-        name = field.tag;
-    if (value.contains(QLatin1Char('\r')) || value.contains(QLatin1Char('\n')))
-        warnings << QStringLiteral("%1 holds a line break: the server would read what follows it as a "
-                                   "line of its own (a profile file keeps it as a blank)")
-                        .arg(name);
-    if (value.contains(QLatin1Char('"')))
-        warnings << QStringLiteral("%1 holds a double quote: the server would read the value as ending there")
-                        .arg(name);
-    return warnings;
-}
-
-QStringList profileValueWarnings(const ServerProfile& profile)
-{
-    QStringList warnings;
-    for (const SettingField& field : SettingsCatalogue::fields())
-        warnings << fieldValueWarnings(field, profile.value(field.id()));
-    return warnings;
 }
 
 } // namespace fw

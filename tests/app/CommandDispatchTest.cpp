@@ -25,6 +25,7 @@ public:
     void showHelp() override { calls << QStringLiteral("help"); }
     void showAbout() override { calls << QStringLiteral("about"); }
     void openMapWizard() override { calls << QStringLiteral("wizard"); }
+    void showCheckList() override { calls << QStringLiteral("check"); }
 };
 
 struct Dispatch : ::testing::Test {
@@ -61,6 +62,7 @@ TEST_F(Dispatch, EveryCommandReachesItsAction)
             "link MailTo:fortwright@example.org?Subject=Fortwright 0.1.2 October 21 2002" },
         { "id_HelpAboutFortwright", "about" },
         { "ID_MapWizardNew", "wizard" },
+        { "id_UtilitiesCheck", "check" },
     };
     for (const auto& [id, action] : table)
         EXPECT_EQ(run(id), QStringList { QString::fromLatin1(action) }) << id;

@@ -4,7 +4,7 @@
 #include "app/FrmMain.h"
 #include "app/SpinField.h"
 #include "app/ValueWarningMark.h"
-#include "profile/FieldValueRules.h"
+#include "check/ValueWarnings.h"
 #include "testkit/TestData.h"
 
 #include <QAction>

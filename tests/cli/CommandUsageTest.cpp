@@ -52,12 +52,13 @@ TEST(CommandUsage, UsageMarksARequiredOutAndAnUnknownOptionIsNamed)
         int code;
         QString start; // of standard output for 0, of standard error otherwise
     } cases[] = {
-        { { "batch", "--help" }, 0, kUsage + "batch --out FILE [--profile FILE]\n" },
-        { { "shell", "--help" }, 0, kUsage + "shell --out FILE [--profile FILE]\n" },
-        { { "cycle", "--help" }, 0, kUsage + "cycle --out FILE [--profile FILE]\n" },
+        { { "batch", "--help" }, 0, kUsage + "batch --out FILE [--profile FILE] [--force]\n" },
+        { { "shell", "--help" }, 0, kUsage + "shell --out FILE [--profile FILE] [--force]\n" },
+        { { "cycle", "--help" }, 0, kUsage + "cycle --out FILE [--profile FILE] [--force]\n" },
         { { "config", "--help" }, 0,
-            kUsage + "config [--profile FILE] [--name NAME] [--starting-map LINE] [--out FILE]\n" },
-        { { "cycle" }, 2, "--out FILE is required\n" + kUsage + "cycle --out FILE [--profile FILE]\n" },
+            kUsage + "config [--profile FILE] [--name NAME] [--starting-map LINE] [--out FILE] [--force]\n" },
+        { { "cycle" }, 2,
+            "--out FILE is required\n" + kUsage + "cycle --out FILE [--profile FILE] [--force]\n" },
         { { "--bogus", "profile", "show" }, 2, "Unknown option: --bogus\n" + kUsage + "COMMAND [ARGS...]\n" },
         { { "--game-dir", "/g", "-x", "maps" }, 2, "Unknown option: -x\n" },
         { { "nothing" }, 2, "Unknown command: nothing\n" + kUsage + "COMMAND [ARGS...]\n" },

@@ -73,8 +73,8 @@ TEST_F(CommandsTest, AValueTheServerWouldMisreadIsKeptAndWarnedAboutWhereverItIs
     EXPECT_TRUE(readBytes(profile()).contains("AdminSettings2=My \"Best\" Server\r\n"));
 
     const QString out = path(u"quoted.cfg"_s);
-    expectRun(runInGame({ "config", "--name", "quoted", "--out", out }), 0,
-        u"Warning: Host holds a double quote"_s, ErrText::Part);
+    expectRun(runInGame({ "config", "--name", "quoted", "--out", out, "--force" }), 0,
+        u"danger\ttxtAdministration 2\tHost holds a double quote"_s, ErrText::Part);
     EXPECT_TRUE(readBytes(out).contains("seta sv_hostname \"My \"Best\" Server\"\r\n")) << "written as typed";
 
     const CliResult plain = run({ "profile", "set", "txtAdministration", "2", "plain" });

@@ -37,8 +37,8 @@ TEST_F(ConfigsListTest, APathIsPresentExactlyWhenTheConfigurationExecutesIt)
 
     const CliResult listed = run({ "configs", "list" });
     expectRun(listed, 0, QString());
-    expectRun(runInGame({ "config", "--name", "server", "--out", path(u"server.cfg"_s) }), 0,
-        u"'server.cfg' has been created\n"_s);
+    const CliResult written = runInGame({ "config", "--name", "server", "--out", path(u"server.cfg"_s) });
+    ASSERT_EQ(written.code, 0) << written.err.toStdString();
     const QByteArray configuration = readBytes(path(u"server.cfg"_s));
     ASSERT_EQ(listed.lines().size(), std::size(cases));
     for (qsizetype i = 0; i < listed.lines().size(); ++i) {
@@ -46,6 +46,8 @@ TEST_F(ConfigsListTest, APathIsPresentExactlyWhenTheConfigurationExecutesIt)
         const QString status = listed.lines()[i].section(u'\t', -1);
         EXPECT_EQ(status, QLatin1String(cases[i].status));
         EXPECT_EQ(configuration.contains("\r\nexec "_ba + cases[i].name + "\r\n"), status == "present");
+        // The check warns of exactly the rows the configuration leaves out, numbered as listed.
+        EXPECT_EQ(written.err.contains(u"warning\tconfigs %1\t"_s.arg(i + 1)), status == "missing");
     }
 }
 
