@@ -70,8 +70,9 @@ void missingConfigs(const RuleInput& in, QList<Finding>& out)
             ? QStringLiteral("has no path")
             : QStringLiteral("is no longer at %1").arg(QDir::toNativeSeparators(config.fullPath));
         out << Finding { Severity::Warning, { FindingPlace::Kind::Configs, {}, int(i) },
-            QStringLiteral("The additional configuration %1 %2, so the configuration leaves out its exec line "
-                           "and the server runs without it")
+            QStringLiteral(
+                "The additional configuration %1 %2, so the configuration leaves out its exec line "
+                "and the server runs without it")
                 .arg(config.name, where),
             QStringLiteral("Add it again from where it is now, or remove the row.") };
     }
