@@ -16,8 +16,14 @@
 
 namespace {
 
-std::uint32_t read16(const unsigned char* p) { return p[0] | (p[1] << 8); }
-std::uint32_t read32(const unsigned char* p) { return read16(p) | (read16(p + 2) << 16); }
+std::uint32_t read16(const unsigned char* p)
+{
+    return p[0] | (p[1] << 8);
+}
+std::uint32_t read32(const unsigned char* p)
+{
+    return read16(p) | (read16(p + 2) << 16);
+}
 
 bool endsInBsp(const unsigned char* name, std::size_t length)
 {
@@ -42,7 +48,8 @@ long countMaps(const char* path, std::vector<unsigned char>& buffer)
             && std::memcmp(buffer.data(), "PK\5\6", 4) != 0) {
             tail = std::min<std::size_t>(size, 65557);
             buffer.resize(tail);
-            if (::pread(fd, buffer.data(), tail, static_cast<off_t>(size - tail)) != static_cast<ssize_t>(tail))
+            if (::pread(fd, buffer.data(), tail, static_cast<off_t>(size - tail))
+                != static_cast<ssize_t>(tail))
                 tail = 0;
         }
         const unsigned char* end = nullptr;
