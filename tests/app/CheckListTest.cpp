@@ -15,9 +15,6 @@
 #include <QTest>
 #include <QToolButton>
 
-using namespace fw;
-using namespace Qt::StringLiterals;
-
 namespace {
 
 class CheckListTest : public test::WindowFixture {

@@ -2,10 +2,6 @@
 #include "app/MainCommands.h"
 #include "testkit/TestContext.h"
 
-#include <gtest/gtest.h>
-
-using namespace fw;
-
 namespace {
 
 // Records which action each command reached.

@@ -13,10 +13,6 @@
 #include <QTableWidget>
 #include <QTest>
 
-using namespace fw;
-using namespace Qt::StringLiterals;
-using G = SettingGroup;
-
 namespace {
 
 // A whole program over a temporary data folder, settings store and game folder.

@@ -19,11 +19,6 @@
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QTest>
-#include <gtest/gtest.h>
-
-using namespace fw;
-using namespace Qt::StringLiterals;
-using G = SettingGroup;
 
 using MainWindowTest = test::WindowFixture;
 

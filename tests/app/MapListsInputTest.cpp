@@ -10,9 +10,6 @@
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 
-using namespace fw;
-using namespace Qt::StringLiterals;
-
 namespace {
 
 // The keys and the mouse on the Maps tab's tree and rotation and on the Misc. Options lists.

@@ -9,8 +9,6 @@
 #include <QTest>
 #include <QTreeWidget>
 
-using namespace fw;
-
 namespace {
 
 class MapsTabTest : public test::WindowFixture {

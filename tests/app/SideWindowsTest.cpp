@@ -10,9 +10,6 @@
 #include <QTest>
 #include <QToolBar>
 
-using namespace fw;
-using namespace Qt::StringLiterals;
-
 namespace {
 
 class SideWindowsTest : public test::WindowFixture {

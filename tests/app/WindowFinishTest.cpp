@@ -19,8 +19,6 @@
 #include <QTimer>
 #include <cmath>
 
-using namespace fw;
-using namespace Qt::StringLiterals;
 using WindowFinishTest = test::WindowFixture;
 
 namespace {

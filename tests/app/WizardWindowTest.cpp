@@ -10,8 +10,6 @@
 #include <QTableWidget>
 #include <QTest>
 
-using namespace fw;
-
 namespace {
 
 class WizardWindowTest : public test::WindowFixture {

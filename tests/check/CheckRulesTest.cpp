@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <functional>
-#include <gtest/gtest.h>
 
 namespace fw {
 // A failing row shows the finding as the command line prints it.
@@ -15,9 +14,6 @@ inline void PrintTo(const Finding& f, std::ostream* os)
 }
 } // namespace fw
 
-using namespace fw;
-using namespace Qt::StringLiterals;
-using G = SettingGroup;
 using Kind = FindingPlace::Kind;
 
 namespace {

@@ -1,12 +1,6 @@
 #include "check/ValueWarnings.h"
 #include "profile/ServerProfile.h"
 
-#include <gtest/gtest.h>
-
-using namespace fw;
-using namespace Qt::StringLiterals;
-using G = SettingGroup;
-
 TEST(ValueWarnings, ValuesTheServerWouldReadOtherwiseAreWarnedAboutNotChanged)
 {
     const SettingField& host = *SettingsCatalogue::field(G::txtAdministration, 2);

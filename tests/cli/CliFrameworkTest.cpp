@@ -3,11 +3,8 @@
 #include "support/platform/Prompter.h"
 
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
-using namespace fw;
 using namespace fw::cli;
-using namespace fw::test;
 
 namespace {
 

@@ -12,8 +12,6 @@
 
 namespace fw::test {
 
-using namespace Qt::StringLiterals;
-
 // What one run of the command-line tool printed and returned.
 struct CliResult {
     int code;

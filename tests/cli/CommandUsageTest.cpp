@@ -1,11 +1,6 @@
 #include "CliRun.h"
 #include "testkit/QtPrinters.h"
 
-#include <gtest/gtest.h>
-
-using namespace fw;
-using namespace fw::test;
-
 namespace {
 
 const QString kUsage = u"Usage: fortwright-cli [--data-dir DIR] [--game-dir DIR] "_s;

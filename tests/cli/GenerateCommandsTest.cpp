@@ -4,10 +4,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <gtest/gtest.h>
-
-using namespace fw;
-using namespace fw::test;
 
 namespace {
 

@@ -9,12 +9,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-using namespace fw;
-using namespace fw::test;
 
 namespace {
 

@@ -12,11 +12,6 @@
 #include <QSet>
 #include <QTemporaryDir>
 #include <QThread>
-#include <gtest/gtest.h>
-
-using namespace fw;
-using namespace fw::test;
-using namespace Qt::StringLiterals;
 
 namespace {
 

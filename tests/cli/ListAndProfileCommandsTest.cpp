@@ -5,10 +5,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <gtest/gtest.h>
-
-using namespace fw;
-using namespace fw::test;
 
 namespace {
 

@@ -9,11 +9,8 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <gtest/gtest.h>
 
-using namespace fw;
 using namespace fw::cli;
-using namespace fw::test;
 
 namespace {
 

@@ -6,10 +6,6 @@
 
 #include <QDir>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
-
-using namespace fw;
-using namespace fw::test;
 
 using ConfigsListTest = CliFolders;
 using CycleFailureTest = CliFolders;

@@ -6,10 +6,6 @@
 #include <QFile>
 #include <QProcess>
 #include <QThread>
-#include <gtest/gtest.h>
-
-using namespace fw;
-using namespace Qt::StringLiterals;
 
 using RunCommand = test::CliFolders;
 

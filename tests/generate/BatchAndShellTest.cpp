@@ -4,11 +4,6 @@
 
 #include <QDir>
 
-using namespace fw;
-using namespace fw::test;
-using namespace Qt::StringLiterals;
-using G = SettingGroup;
-
 namespace {
 
 class BatchAndShell : public GenerateFixture {

@@ -3,8 +3,6 @@
 #include "support/text/AnsiCodec.h"
 #include "testkit/TestData.h"
 
-using namespace Qt::StringLiterals;
-
 namespace fw::test {
 
 QByteArray GenerateFixture::expectedData(const QString& name) const

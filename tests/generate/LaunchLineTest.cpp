@@ -2,12 +2,6 @@
 #include "generate/LaunchValues.h"
 #include "profile/ServerProfile.h"
 
-#include <gtest/gtest.h>
-
-using namespace fw;
-using namespace Qt::StringLiterals;
-using G = SettingGroup;
-
 namespace {
 
 QString lineOf(const ServerProfile& profile)

@@ -4,11 +4,6 @@
 
 #include <QFile>
 
-using namespace fw;
-using namespace fw::test;
-using namespace Qt::StringLiterals;
-using G = SettingGroup;
-
 namespace {
 
 // The wizard's values for obj_team1 (Objective) and mohdm1 (Free for All).

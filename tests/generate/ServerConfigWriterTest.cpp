@@ -5,10 +5,6 @@
 #include <QDir>
 #include <QFile>
 
-using namespace fw;
-using namespace fw::test;
-using G = SettingGroup;
-
 namespace {
 
 // The configuration of a profile at its initial values with mohdm1 as the only map; the other

@@ -5,9 +5,6 @@
 
 #include <QProcess>
 #include <QStandardPaths>
-#include <gtest/gtest.h>
-
-using namespace fw;
 
 // An archive from another writer than libzip, in a layout players' pk3 files come in.
 TEST(ExternalArchives, PythonZipfileStreamedWithZip64Records)

@@ -4,11 +4,6 @@
 #include "testkit/QtPrinters.h"
 #include "testkit/TestContext.h"
 
-#include <gtest/gtest.h>
-
-using namespace fw;
-using namespace Qt::StringLiterals;
-
 TEST(MapListFile, GroupsConsecutiveArchivesIgnoringCaseAndCountsMalformedLinesWithoutShowingThem)
 {
     test::TestContext t;

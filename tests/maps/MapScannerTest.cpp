@@ -8,10 +8,6 @@
 #include "testkit/ZipFixture.h"
 
 #include <QDir>
-#include <gtest/gtest.h>
-
-using namespace fw;
-using namespace Qt::StringLiterals;
 
 namespace {
 

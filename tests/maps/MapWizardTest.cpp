@@ -6,10 +6,7 @@
 #include "testkit/TestContext.h"
 
 #include <QFileInfo>
-#include <gtest/gtest.h>
 
-using namespace fw;
-using G = SettingGroup;
 using B = MapWizard::Button;
 using R = MapWizard::Result;
 

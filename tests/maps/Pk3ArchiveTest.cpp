@@ -8,10 +8,7 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QTimeZone>
-#include <gtest/gtest.h>
 #include <random>
-
-using namespace fw;
 
 namespace {
 

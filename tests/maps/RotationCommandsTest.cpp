@@ -1,10 +1,6 @@
 #include "maps/RotationCommands.h"
 #include "testkit/TestContext.h"
 
-#include <gtest/gtest.h>
-
-using namespace fw;
-
 namespace {
 
 struct RotationFixture : ::testing::Test {

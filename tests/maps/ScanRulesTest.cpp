@@ -4,9 +4,6 @@
 #include "testkit/ZipFixture.h"
 
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
-
-using namespace fw;
 
 namespace {
 

@@ -1,11 +1,5 @@
 #include "profile/ServerProfile.h"
 
-#include <gtest/gtest.h>
-
-using namespace fw;
-using namespace Qt::StringLiterals;
-using G = SettingGroup;
-
 TEST(ServerProfile, OptionsAndCheckBoxesReadAsTheirFilesNeed)
 {
     ServerProfile p;

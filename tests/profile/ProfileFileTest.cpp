@@ -6,12 +6,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <gtest/gtest.h>
-
-using namespace fw;
-using namespace Qt::StringLiterals;
-using namespace fw::test;
-using G = SettingGroup;
 
 namespace {
 

@@ -5,11 +5,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <gtest/gtest.h>
-
-using namespace fw;
-using namespace Qt::StringLiterals;
-using G = SettingGroup;
 
 TEST(ProfileStore, NamedProfilesGoThroughTheDialogs)
 {

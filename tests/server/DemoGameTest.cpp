@@ -8,12 +8,6 @@
 #include <QDir>
 #include <QProcess>
 
-#include <gtest/gtest.h>
-
-using namespace fw;
-using namespace fw::test;
-using namespace Qt::StringLiterals;
-
 namespace {
 
 bool runGenerator(const QString& dir)

@@ -3,9 +3,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <gtest/gtest.h>
-
-using namespace fw;
 
 TEST(InterruptedSaves, OnlyOldTemporariesOfTheProgramsOwnFilesGo)
 {

@@ -2,11 +2,6 @@
 #include "testkit/ScriptedPrompter.h"
 
 #include <QHostAddress>
-#include <gtest/gtest.h>
-
-using namespace fw;
-using namespace fw::test;
-using namespace Qt::StringLiterals;
 
 namespace {
 

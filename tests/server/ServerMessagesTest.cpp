@@ -8,12 +8,6 @@
 #include "testkit/Raised.h"
 #include "testkit/TestContext.h"
 
-#include <gtest/gtest.h>
-
-using namespace fw;
-using namespace fw::test;
-using G = SettingGroup;
-
 namespace {
 
 const QByteArray kFour("\xff\xff\xff\xff", 4);

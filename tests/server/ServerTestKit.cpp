@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QNetworkDatagram>
-#include <gtest/gtest.h>
 
 namespace fw::test {
 

@@ -9,10 +9,6 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <functional>
-#include <gtest/gtest.h>
-
-using namespace fw;
-using namespace Qt::StringLiterals;
 
 namespace {
 

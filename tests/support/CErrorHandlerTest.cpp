@@ -7,9 +7,6 @@
 
 #include <QLocale>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
-
-using namespace fw;
 
 namespace {
 

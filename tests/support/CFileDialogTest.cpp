@@ -1,11 +1,6 @@
 #include "support/platform/CFileDialog.h"
 #include "testkit/ScriptedPrompter.h"
 
-#include <gtest/gtest.h>
-
-using namespace fw;
-using namespace Qt::StringLiterals;
-
 TEST(CFileDialog, AChosenPathLongerThanTheBufferIsTakenWhole)
 {
     test::ScriptedPrompter prompter;

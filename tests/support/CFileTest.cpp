@@ -6,10 +6,6 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <functional>
-#include <gtest/gtest.h>
-
-using namespace fw;
-using namespace Qt::StringLiterals;
 
 namespace {
 

@@ -6,11 +6,6 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <functional>
-#include <gtest/gtest.h>
-
-using namespace fw;
-using namespace Qt::StringLiterals;
-using namespace fw::test;
 
 namespace {
 

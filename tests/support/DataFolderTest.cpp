@@ -4,9 +4,6 @@
 #include <QDir>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
-
-using namespace fw;
 
 namespace {
 

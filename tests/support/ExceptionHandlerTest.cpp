@@ -6,12 +6,8 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <csignal>
-#include <gtest/gtest.h>
 #include <limits>
 #include <sys/resource.h>
-
-using namespace fw;
-using namespace Qt::StringLiterals;
 
 TEST(ExceptionNames, TheFaultsTheChildrenBelowDoNotRaiseAndAnUnknownCode)
 {

@@ -5,9 +5,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSet>
-#include <gtest/gtest.h>
-
-using namespace fw;
 
 namespace {
 

@@ -5,10 +5,6 @@
 
 #include <QPair>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
-
-using namespace fw;
-using namespace Qt::StringLiterals;
 
 // A key is written only where the file gives it back as itself; the profile functions would write
 // the line anyway and lose the key, or open a section with it that takes the keys after it.

@@ -3,10 +3,6 @@
 #include "testkit/TestContext.h"
 
 #include <QDir>
-#include <gtest/gtest.h>
-
-using namespace fw;
-using namespace Qt::StringLiterals;
 
 TEST(PathHelpers, CheckDirCreatesOneLevelAndReportsWhatItCannotCreate)
 {

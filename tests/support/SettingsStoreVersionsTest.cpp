@@ -10,10 +10,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
-
-using namespace fw;
-using namespace Qt::StringLiterals;
 
 TEST(SettingsStoreVersions, EveryVersionIsReadAnOlderOneMovesForwardAndANewerOneIsNeverWritten)
 {

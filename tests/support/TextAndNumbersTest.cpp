@@ -11,10 +11,6 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTimeZone>
-#include <gtest/gtest.h>
-
-using namespace fw;
-using namespace Qt::StringLiterals;
 
 TEST(AnsiCodec, MapsTheHighControlsAndReplacesWhatTheCodePageLacks)
 {
