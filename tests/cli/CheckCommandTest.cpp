@@ -3,6 +3,7 @@
 #include "profile/ProfileFile.h"
 #include "profile/ServerProfile.h"
 #include "testkit/TestContext.h"
+#include "testkit/TestData.h"
 
 #include <QFileInfo>
 
@@ -14,6 +15,15 @@ struct CheckCommandTest : CliFolders {
     ~CheckCommandTest() override { qunsetenv("SOURCE_DATE_EPOCH"); }
 };
 
+// A finding as the command prints it; its words are the check rules' own, from their data file.
+QString printed(const QString& severityAndPlace, const QString& rule)
+{
+    for (const QString& block : QString::fromUtf8(testData(u"check-rules.findings"_s)).split(u"\n\n"_s))
+        if (block.startsWith(rule + u'\n'))
+            return severityAndPlace + u'\t' + block.trimmed().section(u'\n', 1).replace(u'\n', u'\t') + u'\n';
+    return u"no rule "_s + rule;
+}
+
 const QString kRefusal
     = u"Refused to write: the check found a danger (above); give --force to write anyway.\n"_s;
 
@@ -23,21 +33,14 @@ TEST_F(CheckCommandTest, ADangerFailsTheCheckAndStopsEveryWriterUnlessForced)
 {
     const CliResult initial = run({ "check" });
     expectRun(initial, 0, QString());
-    EXPECT_EQ(initial.out,
-        u"note\ttxtGameSettings 18\tThe configuration sets sv_timeout twice and the later line wins: the "
-        "server uses 320 from Time Out (Movement), not 200 from Time Out on the Server tab\tType the value "
-        "you "
-        "want in Time Out (Movement); this field has no effect.\n"_s);
+    EXPECT_EQ(initial.out, printed(u"note\ttxtGameSettings 18"_s, u"variable set twice"_s));
     set(u"txtMovement"_s, u"0"_s, u"200"_s);
     expectRun(run({ "check" }), 0, QString());
     EXPECT_EQ(run({ "check" }).out, QString());
 
     set(u"txtAdministration"_s, u"0"_s, u"be \"nice; echo X"_s);
     writeBytes(file(u"Maps.dat"_s), crlfLines({ "obj_team2\tobjective\tV2 Rocket" }));
-    const QString danger
-        = u"danger\ttxtAdministration 0\tMOTD holds a double quote: the server would read the "
-          "value as ending there and run the rest of the line as commands: \"echo X\"\tRemove "
-          "the double quote (a ' reads the same to players).\n"_s;
+    const QString danger = printed(u"danger\ttxtAdministration 0"_s, u"double quote"_s);
     const CliResult checked = run({ "check" });
     expectRun(checked, 1, QString());
     EXPECT_EQ(checked.out, danger);
