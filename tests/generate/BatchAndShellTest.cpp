@@ -49,14 +49,7 @@ TEST_F(BatchAndShell, ShellScriptWithItsOwnDefaultPort)
     ASSERT_TRUE(gbln_MakeLinuxFile(profile, t.context));
     EXPECT_EQ(readBytes(script), expectedData(u"run-server.sh.expected"_s));
     EXPECT_EQ(t.prompter.boxes(),
-        (Boxes {
-            infoBox(
-                u"The following shell script is a guide and will need paths adjusted to point to your Medal "
-                u"of "
-                "Honor folder        \r\n"
-                "Place this file in the folder that contains the mohaa_lnxded executable and execute it from "
-                "there.        \r\n"
-                "Don't forget to include the my server.cfg file, place that in your main folder        "_s),
+        (Boxes { infoBox(QString::fromLatin1(expectedData(u"shell-script-guide.txt"_s))),
             infoBox(u"Shell script has been Saved        "_s, u"Linux Shell Script"_s) }));
     expectSaveDialog(u"Save Linux Shell Script"_s, u"Linux Shell Script (*.sh)|*.sh"_s,
         t.context.gamePath + QDir::separator() + u"Main"_s);

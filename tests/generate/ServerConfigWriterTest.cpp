@@ -1,6 +1,8 @@
 #include "generate/ServerConfigWriter.h"
 #include "GenerateFixture.h"
 #include "generate/LaunchValues.h"
+#include "profile/SettingsCatalogue.h"
+#include "testkit/TestData.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,23 +11,20 @@ namespace {
 
 // The configuration of a profile at its initial values with mohdm1 as the only map; the other
 // generate-*.cfg.expected files differ from it only in the lines their tests change.
-const QString kDefaultConfig = QStringLiteral("server.cfg.expected");
+const QString kDefaultConfig = u"server.cfg.expected"_s;
 
 const QByteArray kHelperFile = "//Blank file\r\n//prevents bogus fail message\r\n";
 
 class ServerConfigWriter : public GenerateFixture {
 protected:
-    ServerConfigWriter() { addRotation(QStringLiteral("mohdm1")); }
+    ServerConfigWriter() { addRotation(u"mohdm1"_s); }
 
-    bool runMode(QString name = QStringLiteral("server.cfg"))
+    bool runMode(QString name = u"server.cfg"_s)
     {
         return CreateMOHAAConfiguration(profile, t.context, ConfigurationTarget::GameMainFolder, name, hooks)
             .has_value();
     }
-    QByteArray written(const QString& name = QStringLiteral("server.cfg"))
-    {
-        return readBytes(t.mainFile(name));
-    }
+    QByteArray written(const QString& name = u"server.cfg"_s) { return readBytes(t.mainFile(name)); }
 
     ConfigurationHooks hooks;
 };
@@ -35,55 +34,47 @@ protected:
 TEST_F(ServerConfigWriter, InitialSettingsWithOneDeathmatchMapAndHelperFiles)
 {
     const std::optional<WrittenConfiguration> done = CreateMOHAAConfiguration(
-        profile, t.context, ConfigurationTarget::GameMainFolder, QStringLiteral("Server 1.cfg"), hooks);
+        profile, t.context, ConfigurationTarget::GameMainFolder, u"Server 1.cfg"_s, hooks);
     ASSERT_TRUE(done);
-    EXPECT_EQ(done->path, t.mainFile(QStringLiteral("server_1.cfg")));
-    EXPECT_EQ(done->configName, QStringLiteral("Server_1.cfg")) << "the server executes it in its case";
-    EXPECT_EQ(done->launch.port, 12203);
-    EXPECT_EQ(done->launch.pure, QStringLiteral("+set sv_pure 1"));
-    EXPECT_EQ(written(QStringLiteral("server_1.cfg")), expectedData(kDefaultConfig));
-    EXPECT_EQ(readBytes(t.mainFile(QStringLiteral("default.cfg"))), kHelperFile);
-    EXPECT_EQ(readBytes(t.mainFile(QStringLiteral("autoexec.cfg"))), kHelperFile);
-    EXPECT_FALSE(QFile::exists(t.mainFile(QStringLiteral("Banned.cfg")))) << "no addresses, no ban list";
+    // The server executes the configuration by its name in its case.
+    EXPECT_EQ(std::tuple(done->path, done->configName, done->launch.port, done->launch.pure),
+        std::tuple(t.mainFile(u"server_1.cfg"_s), u"Server_1.cfg"_s, 12203, u"+set sv_pure 1"_s));
+    EXPECT_EQ(written(u"server_1.cfg"_s), expectedData(kDefaultConfig));
+    EXPECT_EQ(QList({ readBytes(t.mainFile(u"default.cfg"_s)), readBytes(t.mainFile(u"autoexec.cfg"_s)) }),
+        QList<QByteArray>(2, kHelperFile));
+    EXPECT_FALSE(QFile::exists(t.mainFile(u"Banned.cfg"_s))) << "no addresses, no ban list";
     EXPECT_TRUE(t.prompter.boxes().isEmpty());
 
     // Existing helper files are never touched.
-    writeBytes(t.mainFile(QStringLiteral("default.cfg")), "bind x quit\r\n");
+    writeBytes(t.mainFile(u"default.cfg"_s), "bind x quit\r\n");
     ASSERT_TRUE(runMode());
-    EXPECT_EQ(readBytes(t.mainFile(QStringLiteral("default.cfg"))), "bind x quit\r\n");
+    EXPECT_EQ(readBytes(t.mainFile(u"default.cfg"_s)), "bind x quit\r\n");
 }
 
 TEST_F(ServerConfigWriter, LanAndListenServersHaveNoMasterBlock)
 {
     profile.select(G::optServerType, 2); // Listen; LAN takes the same branch
     ASSERT_TRUE(runMode());
-    EXPECT_EQ(written(), expectedData(QStringLiteral("generate-no-masters.cfg.expected")));
+    EXPECT_EQ(written(), expectedData(u"generate-no-masters.cfg.expected"_s));
 }
 
 TEST_F(ServerConfigWriter, ValuesThatTheRulesRewriteOrLeaveOut)
 {
-    profile.setValue(G::txtAdministration, 16, QString()); // port
-    profile.setValue(G::txtAdministration, 15, QStringLiteral("10.0.0.5"));
-    profile.setValue(G::txtAdministration, 3, QStringLiteral("Sarge")); // Admin
-    profile.setValue(G::txtAdministration, 4, QString()); // an empty Admin E-Mail has no line
-    profile.setValue(G::txtAdministration, 17, QStringLiteral("refpass")); // never written
-    profile.setValue(G::chkDMFlags, 0, QStringLiteral("1"));
-    profile.setValue(G::chkDMFlags, 2, QStringLiteral("1"));
-    profile.setValue(G::GameLimit, 0, QStringLiteral("-5"));
-    profile.setValue(G::GameLimit, 1, QStringLiteral("15"));
-    profile.setValue(G::txtGameSettings, 18, QStringLiteral("0"));
-    profile.setValue(G::txtGameSettings, 5, QString()); // an empty setting has no line
-    profile.setValue(G::txtGameSettings, 12, QStringLiteral("24.5MB"));
-    profile.setValue(G::txtMovement, 3, QStringLiteral("9999")); // kept in the profile only
-    profile.setValue(G::txtMasterServers, 4, QStringLiteral("  master.example.net  "));
-    profile.setValue(G::chkSOF2Options, 8, QStringLiteral("0")); // pure server: command line only
-    profile.setValue(G::chkSOF2Options, 0, QStringLiteral("1"));
+    // Each line: a field's group and index, a tab between, then the value typed and why it is there.
+    for (const QString& line :
+        QString::fromLatin1(testData(u"generate-rewritten.values"_s)).split(u'\n', Qt::SkipEmptyParts)) {
+        const QStringList cell = line.split(u'\t');
+        SettingGroup group;
+        ASSERT_TRUE(SettingsCatalogue::groupByName(cell[0], group)
+            && profile.setValue(group, cell[1].toInt(), cell[2]))
+            << line.toStdString();
+    }
     profile.clearSelection(G::optLogging);
     ASSERT_TRUE(runMode());
-    EXPECT_EQ(written(), expectedData(QStringLiteral("generate-rewritten.cfg.expected")));
+    EXPECT_EQ(written(), expectedData(u"generate-rewritten.cfg.expected"_s));
 
     // The second time-out's own value is kept when it reads as anything but 0.
-    profile.setValue(G::txtGameSettings, 18, QStringLiteral("150"));
+    profile.setValue(G::txtGameSettings, 18, u"150"_s);
     ASSERT_TRUE(runMode());
     EXPECT_TRUE(lines(written()).contains("seta sv_timeout \"150\"\r\nseta g_inactiveSpectate"));
     // "No Logging" is a member like the others: it writes its index and the log file's name.
@@ -95,33 +86,33 @@ TEST_F(ServerConfigWriter, ValuesThatTheRulesRewriteOrLeaveOut)
 
 TEST_F(ServerConfigWriter, StartingMapRotationOrderAndObjectiveMaps)
 {
-    addRotation(QStringLiteral("obj_team2"), QStringLiteral("objective"));
-    addRotation(QStringLiteral("obj_team4"), QStringLiteral("Objective")); // only lower case marks objective
-    profile.rotation.startingMap = QStringLiteral("Map obj/obj_team2");
+    addRotation(u"obj_team2"_s, u"objective"_s);
+    addRotation(u"obj_team4"_s, u"Objective"_s); // only lower case marks objective
+    profile.rotation.startingMap = u"Map obj/obj_team2"_s;
     ASSERT_TRUE(runMode());
-    EXPECT_EQ(written(), expectedData(QStringLiteral("generate-starting-map.cfg.expected")));
+    EXPECT_EQ(written(), expectedData(u"generate-starting-map.cfg.expected"_s));
 }
 
 TEST_F(ServerConfigWriter, EmptyRotationWithSavedCycleLeavesTheStartLineOut)
 {
     profile.rotation.rows.clear();
-    profile.rotation.savedCyclePath = QStringLiteral("/games/mohaa/main/mycycle.cfg");
+    profile.rotation.savedCyclePath = u"/games/mohaa/main/mycycle.cfg"_s;
     ASSERT_TRUE(runMode());
-    EXPECT_EQ(written(), expectedData(QStringLiteral("generate-saved-cycle.cfg.expected")));
+    EXPECT_EQ(written(), expectedData(u"generate-saved-cycle.cfg.expected"_s));
     EXPECT_TRUE(t.prompter.boxes().isEmpty());
 }
 
 TEST_F(ServerConfigWriter, AdditionalConfigurationsOnlyWhenTheirFileExists)
 {
-    const QString present = t.root.filePath(QStringLiteral("present.cfg"));
+    const QString present = t.root.filePath(u"present.cfg"_s);
     writeBytes(present, "seta x 1\r\n");
-    profile.configs[0] = { "01/02/2003", "10", "gone.cfg", t.root.filePath(QStringLiteral("gone.cfg")) };
+    profile.configs[0] = { "01/02/2003", "10", "gone.cfg", t.root.filePath(u"gone.cfg"_s) };
     profile.configs[2] = { "01/02/2003", "10", "present.cfg", present };
-    profile.configs[3] = { "01/02/2003", "10", "blank path.cfg", QStringLiteral("   ") };
+    profile.configs[3] = { "01/02/2003", "10", "blank path.cfg", u"   "_s };
     profile.configs[4] = { "01/02/2003", "10", "folder.cfg", t.root.path() };
     profile.configs[8] = { "01/02/2003", "10", "also present.cfg", present };
     ASSERT_TRUE(runMode());
-    EXPECT_EQ(written(), expectedData(QStringLiteral("generate-exec-configs.cfg.expected")));
+    EXPECT_EQ(written(), expectedData(u"generate-exec-configs.cfg.expected"_s));
 }
 
 TEST_F(ServerConfigWriter, BannedAddressesGetTheirListAndExecBlock)
@@ -129,47 +120,43 @@ TEST_F(ServerConfigWriter, BannedAddressesGetTheirListAndExecBlock)
     profile.bans
         = { { "01/02/2003", "10.1.1.1" }, { "01/03/2003", "192.168.0.*" }, { "01/04/2003", "10.1.1.1" } };
     ASSERT_TRUE(runMode());
-    EXPECT_EQ(written(), expectedData(QStringLiteral("generate-exec-bans.cfg.expected")));
-    EXPECT_EQ(readBytes(t.mainFile(QStringLiteral("Banned.cfg"))),
-        expectedData(QStringLiteral("Banned.cfg.expected")));
+    EXPECT_EQ(written(), expectedData(u"generate-exec-bans.cfg.expected"_s));
+    EXPECT_EQ(readBytes(t.mainFile(u"Banned.cfg"_s)), expectedData(u"Banned.cfg.expected"_s));
 
     // When the list becomes empty the old file stays but is no longer executed.
     profile.bans.clear();
     ASSERT_TRUE(runMode());
-    EXPECT_TRUE(QFile::exists(t.mainFile(QStringLiteral("Banned.cfg"))));
+    EXPECT_TRUE(QFile::exists(t.mainFile(u"Banned.cfg"_s)));
     EXPECT_EQ(written(), expectedData(kDefaultConfig));
 }
 
 TEST_F(ServerConfigWriter, BanListThatCannotBeWrittenIsReportedAndLeftOut)
 {
     profile.bans = { { "01/02/2003", "10.1.1.1" } };
-    QDir().mkpath(t.mainFile(QStringLiteral("Banned.cfg"))); // a folder in its place
+    QDir().mkpath(t.mainFile(u"Banned.cfg"_s)); // a folder in its place
     ASSERT_TRUE(runMode());
     EXPECT_EQ(written(), expectedData(kDefaultConfig));
     ASSERT_EQ(t.prompter.boxes().size(), 2);
     EXPECT_EQ(t.prompter.boxes()[0].icon, MessageIcon::Critical);
     EXPECT_TRUE(t.prompter.boxes()[0].text.contains("::modFunctions.gbln_MakeBANList(Function)"));
-    EXPECT_EQ(
-        t.prompter.boxes()[1], warningBox(QStringLiteral("Unable to create Banned configuration        ")));
+    EXPECT_EQ(t.prompter.boxes()[1], warningBox(u"Unable to create Banned configuration        "_s));
 }
 
 TEST_F(ServerConfigWriter, ExportModeAsksForThePathAndShowsTheFile)
 {
-    const QString target = t.root.filePath(QStringLiteral("exported.cfg"));
+    const QString target = t.root.filePath(u"exported.cfg"_s);
     t.prompter.choose(target);
-    const QString name = QStringLiteral("my server.cfg");
+    const QString name = u"my server.cfg"_s;
     const std::optional<WrittenConfiguration> done
         = CreateMOHAAConfiguration(profile, t.context, ConfigurationTarget::AskedPath, name, hooks);
     ASSERT_TRUE(done);
     EXPECT_EQ(done->path, target);
-    expectSaveDialog(QStringLiteral("Save Configuration File"),
-        QStringLiteral("Server Configuration File (*.cfg)|*.cfg"),
-        t.context.gamePath + QDir::separator() + QStringLiteral("Main"));
+    expectSaveDialog(u"Save Configuration File"_s, u"Server Configuration File (*.cfg)|*.cfg"_s,
+        t.context.gamePath + QDir::separator() + u"Main"_s);
     EXPECT_EQ(readBytes(target), expectedData(kDefaultConfig));
-    EXPECT_EQ(
-        t.prompter.boxes(), Boxes { infoBox(QStringLiteral("'my_server.cfg' has been created        ")) });
+    EXPECT_EQ(t.prompter.boxes(), Boxes { infoBox(u"'my_server.cfg' has been created        "_s) });
     EXPECT_EQ(t.services.openedDocuments, QStringList({ target }));
-    EXPECT_TRUE(QFile::exists(t.mainFile(QStringLiteral("default.cfg"))));
+    EXPECT_TRUE(QFile::exists(t.mainFile(u"default.cfg"_s)));
 
     // Cancelled: nothing written, nothing shown, still done.
     QDir(t.context.mainPath).removeRecursively();
@@ -178,16 +165,15 @@ TEST_F(ServerConfigWriter, ExportModeAsksForThePathAndShowsTheFile)
     t.prompter.choose(QString());
     const std::optional<WrittenConfiguration> cancelled
         = CreateMOHAAConfiguration(profile, t.context, ConfigurationTarget::AskedPath, name, hooks);
-    ASSERT_TRUE(cancelled);
-    EXPECT_TRUE(cancelled->path.isEmpty());
+    ASSERT_TRUE(cancelled && cancelled->path.isEmpty());
     EXPECT_TRUE(t.prompter.boxes().isEmpty());
     EXPECT_TRUE(QDir(t.context.mainPath).isEmpty());
 }
 
 TEST_F(ServerConfigWriter, ValuesAreWrittenAsTypedInWindows1252)
 {
-    profile.setValue(G::txtAdministration, 2, QStringLiteral("The \"Best\" Server \u00e9\u20ac"));
-    profile.setValue(G::txtAdministration, 0, QStringLiteral("Welcome \u4e16\u754c"));
+    profile.setValue(G::txtAdministration, 2, u"The \"Best\" Server \u00e9\u20ac"_s);
+    profile.setValue(G::txtAdministration, 0, u"Welcome \u4e16\u754c"_s);
     ASSERT_TRUE(runMode());
     const QByteArray file = written();
     EXPECT_TRUE(file.contains("seta sv_hostname \"The \"Best\" Server \xe9\x80\"\r\n")) << "no escaping";
@@ -203,12 +189,11 @@ TEST_F(ServerConfigWriter, PortThatIsNotANumberIsReported)
         if (!on)
             boxesBeforeRestore = t.prompter.boxes().size();
     };
-    profile.setValue(G::txtAdministration, 16, QStringLiteral("12x"));
+    profile.setValue(G::txtAdministration, 16, u"12x"_s);
     EXPECT_FALSE(runMode());
     EXPECT_EQ(busy, QList<bool>({ true, false }));
     EXPECT_EQ(boxesBeforeRestore, 0) << "the normal cursor is back before the message";
-    ASSERT_EQ(t.prompter.boxes().size(), 1);
-    EXPECT_EQ(t.prompter.boxes()[0].text,
-        QStringLiteral("Following error occurred in this application:\r\n\r\nType mismatch\r\nNumber: 13\r\n"
-                       "Source: Fortwright::Code.CreateMOHAAConfiguration(Function) (Fortwright)"));
+    EXPECT_EQ(t.prompter.texts(),
+        QStringList { u"Following error occurred in this application:\r\n\r\nType mismatch\r\nNumber: 13\r\n"
+                      "Source: Fortwright::Code.CreateMOHAAConfiguration(Function) (Fortwright)"_s });
 }
