@@ -9,7 +9,7 @@
 // An archive from another writer than libzip, in a layout players' pk3 files come in.
 TEST(ExternalArchives, PythonZipfileStreamedWithZip64Records)
 {
-    const QString python = QStandardPaths::findExecutable(QStringLiteral("python3"));
+    const QString python = QStandardPaths::findExecutable(u"python3"_s);
     if (python.isEmpty())
         GTEST_SKIP() << "python3 is not installed";
     test::TestContext t;
@@ -29,10 +29,10 @@ with zipfile.ZipFile(sys.stdout.buffer, "w", zipfile.ZIP_DEFLATED) as archive:
         << process.readAllStandardError().data();
     const QByteArray archive = process.readAllStandardOutput();
     EXPECT_TRUE(archive.contains("PK\x06\x06") && archive.contains("PK\x07\x08"));
-    const QString path = t.root.filePath(QStringLiteral("py.pk3"));
+    const QString path = t.root.filePath(u"py.pk3"_s);
     test::writeBytes(path, archive);
     QStringList lines;
-    for (const MapEntry& map : customArchiveMaps(Pk3Archive(path), QStringLiteral("ext.pk3")))
+    for (const MapEntry& map : customArchiveMaps(Pk3Archive(path), u"ext.pk3"_s))
         lines.append(map.line());
     lines.sort();
     EXPECT_EQ(lines,

@@ -3,20 +3,13 @@
 #include "support/text/AnsiCodec.h"
 #include "testkit/QtPrinters.h"
 #include "testkit/TestContext.h"
+#include "testkit/TestData.h"
 
 TEST(MapListFile, GroupsConsecutiveArchivesIgnoringCaseAndCountsMalformedLinesWithoutShowingThem)
 {
     test::TestContext t;
-    test::writeBytes(t.dataFile(u"Main.efr"_s),
-        "Maps1.pk3,a1,a1,a1,ffa team round\r\n"
-        "maps1.pk3,b1,b1 copy,b1,objective\r\n"
-        "\r\n"
-        "maps1.pk3,two,fields\r\n"
-        "my,maps.pk3,six,six,six,\r\n"
-        "Pak5.pk3,mohdm6,mohdm6,,ffa team round\r\n"
-        "PAK6.PK3,mohdm6,mohdm6,,ffa team round\n"
-        "MAPS1.PK3,c1,c1,c1,\r"
-        "caf\xe9.pk3,d1,d1,Long d,ffa team round");
+    // Mixed line ends, a blank line, lines of three and six fields, a code-page byte, no last line end.
+    test::writeBytes(t.dataFile(u"Main.efr"_s), test::testData(u"map-list-mixed.efr"_s));
 
     const std::optional<MapCatalogue> catalogue = LoadAvailableMaps(t.context);
     ASSERT_TRUE(catalogue.has_value());

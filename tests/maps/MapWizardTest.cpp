@@ -20,8 +20,8 @@ struct WizardFixture : ::testing::Test {
     {
         profile.rotation.rows = { { "obj_team1", "objective", "" }, { "mohdm1", "ffa team round", "" } };
         profile.select(G::optGameType, 3);
-        profile.setValue(G::chkDMFlags, 0, QStringLiteral("1"));
-        profile.setValue(G::chkDMFlags, 2, QStringLiteral("1"));
+        profile.setValue(G::chkDMFlags, 0, u"1"_s);
+        profile.setValue(G::chkDMFlags, 2, u"1"_s);
     }
 
     struct State {
@@ -78,11 +78,11 @@ TEST_F(WizardFixture, PagesAndButtonsFollowTheTable)
     EXPECT_EQ(state(wizard), (State { 1, false, true, false }));
 
     wizard.press(B::Help);
-    EXPECT_EQ(t.prompter.texts().last(), QStringLiteral("Help not available at this time        "));
+    EXPECT_EQ(t.prompter.texts().last(), u"Help not available at this time        "_s);
     t.prompter.answer(Answer::No).answer(Answer::Yes);
     EXPECT_EQ(wizard.press(B::Cancel), R::Stay);
     EXPECT_EQ(wizard.press(B::Cancel), R::Closed);
-    EXPECT_EQ(t.prompter.texts().last(), QStringLiteral("Exit Map Wizard?        "));
+    EXPECT_EQ(t.prompter.texts().last(), u"Exit Map Wizard?        "_s);
 }
 
 TEST_F(WizardFixture, PickingAMapTwiceAsksAndPagesStoreTheirValues)
@@ -95,27 +95,26 @@ TEST_F(WizardFixture, PickingAMapTwiceAsksAndPagesStoreTheirValues)
     wizard.values().dmFlags = { false, true, false };
     wizard.values().limits = { "5", "10", "3" };
     wizard.press(B::Next);
-    EXPECT_EQ(wizard.cycle().GameTypes[0], QStringLiteral("g_gametype 0"));
-    EXPECT_EQ(wizard.cycle().DMFlagSums[0], QStringLiteral("dmflags 16"));
-    EXPECT_EQ(wizard.cycle().FragLimits[0], QStringLiteral("fraglimit 5"));
-    EXPECT_EQ(wizard.cycle().CaptureLimits[0], QStringLiteral("capturelimit 3"));
+    const auto& cycle = wizard.cycle();
+    EXPECT_EQ(
+        QStringList({ cycle.GameTypes[0], cycle.DMFlagSums[0], cycle.FragLimits[0], cycle.CaptureLimits[0] }),
+        QStringList({ "g_gametype 0", "dmflags 16", "fraglimit 5", "capturelimit 3" }));
     wizard.values().movement = { "2", "1000", "30", "320", "600" };
     wizard.press(B::Next);
-    EXPECT_EQ(wizard.cycle().QuadFactors[0], QStringLiteral("g_quadfactor 2"));
+    EXPECT_EQ(cycle.QuadFactors[0], u"g_quadfactor 2"_s);
 
     t.prompter.answer(Answer::No);
     wizard.press(B::Next, 0);
     EXPECT_EQ(wizard.page(), 1) << "No keeps the wizard on its first page";
     EXPECT_EQ(t.prompter.boxes().last().text,
-        QStringLiteral("This map has already been selected, continue?        \r\n"
-                       "WARNING - All previous settings will be removed        "));
+        u"This map has already been selected, continue?        \r\n"
+        "WARNING - All previous settings will be removed        "_s);
     t.prompter.answer(Answer::Yes);
     wizard.press(B::Next, 0);
     EXPECT_EQ(wizard.page(), 2);
     wizard.values().gameType = -1;
     wizard.press(B::Next);
-    EXPECT_EQ(wizard.cycle().GameTypes[0], QStringLiteral("g_gametype 0"))
-        << "no option chosen leaves the game type";
+    EXPECT_EQ(cycle.GameTypes[0], u"g_gametype 0"_s) << "no option chosen leaves the game type";
 }
 
 TEST_F(WizardFixture, FinishStoresThePageAndHandsOverTheCycleOrStaysOpen)
@@ -129,11 +128,11 @@ TEST_F(WizardFixture, FinishStoresThePageAndHandsOverTheCycleOrStaysOpen)
 
     t.prompter.choose(QString());
     EXPECT_EQ(wizard.press(B::Finish), R::Stay) << "a cancelled save dialog keeps the wizard open";
-    EXPECT_EQ(wizard.cycle().Gravities[1], QStringLiteral("g_gravity 5")) << "Finish stored page 3 first";
-    EXPECT_EQ(t.prompter.dialogs().last().title, QStringLiteral("Save Advanced Map Cycle"));
-    EXPECT_EQ(t.prompter.dialogs().last().filter, QStringLiteral("Map Cycle (*.cfg)|*.cfg"));
+    EXPECT_EQ(wizard.cycle().Gravities[1], u"g_gravity 5"_s) << "Finish stored page 3 first";
+    EXPECT_EQ(t.prompter.dialogs().last().title, u"Save Advanced Map Cycle"_s);
+    EXPECT_EQ(t.prompter.dialogs().last().filter, u"Map Cycle (*.cfg)|*.cfg"_s);
 
-    const QString path = t.mainFile(QStringLiteral("mycycle.cfg"));
+    const QString path = t.mainFile(u"mycycle.cfg"_s);
     t.prompter.choose(path);
     EXPECT_EQ(wizard.press(B::Finish), R::Finished);
     EXPECT_EQ(wizard.cyclePath(), path);
@@ -141,11 +140,10 @@ TEST_F(WizardFixture, FinishStoresThePageAndHandsOverTheCycleOrStaysOpen)
     // Written as the window writes it.
     ASSERT_TRUE(gbln_MakeAdvancedCycle(path, wizard.cycle(), t.context));
     const QString body = readAnsiFile(path);
-    EXPECT_TRUE(body.contains(
-        QStringLiteral("set m2 \"set g_gametype 4;map mohdm1;seta g_speed 4;seta g_gravity 5;exec "
-                       "2mycycle.cfg;wait;set nextmap vstr m1\r\n")))
+    EXPECT_TRUE(body.contains(u"set m2 \"set g_gametype 4;map mohdm1;seta g_speed 4;seta g_gravity 5;exec "
+                              "2mycycle.cfg;wait;set nextmap vstr m1\r\n"_s))
         << body.toStdString();
-    EXPECT_TRUE(body.contains(
-        QStringLiteral("set m1 \"set g_gametype 4;map obj_team1;seta sv_maxvelocity 6000;seta g_gravity "
-                       "800;exec 1mycycle.cfg;wait;set nextmap vstr m2\r\n")));
+    EXPECT_TRUE(
+        body.contains(u"set m1 \"set g_gametype 4;map obj_team1;seta sv_maxvelocity 6000;seta g_gravity "
+                      "800;exec 1mycycle.cfg;wait;set nextmap vstr m2\r\n"_s));
 }

@@ -21,11 +21,11 @@ QString scanOf(const QString& path, ArchiveReaders readers, bool* readPlainly = 
         if (readPlainly)
             *readPlainly = archive.readPlainly();
         QStringList lines { QString::number(archive.count()) };
-        for (const MapEntry& map : customArchiveMaps(archive, QStringLiteral("a.pk3")))
+        for (const MapEntry& map : customArchiveMaps(archive, u"a.pk3"_s))
             lines << map.line();
         return lines.join(u'|');
     } catch (const FortwrightError& error) {
-        return QStringLiteral("error %1").arg(error.number());
+        return u"error %1"_s.arg(error.number());
     }
 }
 
@@ -40,23 +40,23 @@ QByteArray withComment(QByteArray archive, const QByteArray& comment)
 TEST(Pk3Archive, AnythingThatIsNoArchiveIsFileNotFound)
 {
     test::TestContext t;
-    const QString path = t.root.filePath(QStringLiteral("a.pk3"));
+    const QString path = t.root.filePath(u"a.pk3"_s);
     test::writeZip(path, { "maps/dm/", "maps/dm/one.bsp" });
     const QByteArray bytes = test::readBytes(path);
-    EXPECT_EQ(scanOf(path, ArchiveReaders::PlainFirst), QStringLiteral("2|a.pk3,one,one,one,ffa team round"));
-    const QString notFound = QStringLiteral("error %1").arg(RuntimeError::FileNotFound);
+    EXPECT_EQ(scanOf(path, ArchiveReaders::PlainFirst), u"2|a.pk3,one,one,one,ffa team round"_s);
+    const QString notFound = u"error %1"_s.arg(RuntimeError::FileNotFound);
     for (const QByteArray& bad : { QByteArray(), QByteArray("a readme, not an archive"), bytes.left(4),
              bytes.left(bytes.size() / 2), bytes.left(bytes.size() - 1) }) {
         test::writeBytes(path, bad);
         EXPECT_EQ(scanOf(path, ArchiveReaders::PlainFirst), notFound) << bad.size() << " bytes";
     }
-    EXPECT_EQ(scanOf(t.root.filePath(QStringLiteral("missing.pk3")), ArchiveReaders::PlainFirst), notFound);
+    EXPECT_EQ(scanOf(t.root.filePath(u"missing.pk3"_s), ArchiveReaders::PlainFirst), notFound);
 }
 
 TEST(Pk3Archive, ThePlainReaderAgreesWithLibzipOnEveryArchiveItReads)
 {
     test::TestContext t;
-    const QString made = t.root.filePath(QStringLiteral("made.pk3"));
+    const QString made = t.root.filePath(u"made.pk3"_s);
     test::writeZip(made,
         { "maps/dm/", "maps/dm/one.bsp", "Maps/OBJ/Second.BSP ", "textures/wall.jpg", "top.bsp",
             "maps\\dm\\back.bsp", "maps/dm/x.bsp", "sound/amb.wav" });
@@ -66,7 +66,7 @@ TEST(Pk3Archive, ThePlainReaderAgreesWithLibzipOnEveryArchiveItReads)
     const QByteArray empty = QByteArray("PK\5\6", 4) + QByteArray(18, '\0');
     const QList<QByteArray> seeds { plain, withComment(plain, "a comment"), empty, utf8 };
 
-    const QString path = t.root.filePath(QStringLiteral("a.pk3"));
+    const QString path = t.root.filePath(u"a.pk3"_s);
     const auto compare = [&](const QByteArray& bytes) {
         // Removed first: rewriting a file in place makes some file systems flush it each time.
         QFile::remove(path);
@@ -122,7 +122,7 @@ TEST(Pk3Archive, CachingTheTimeZoneNamesTheSystemZoneOnlyWhenNoneIsSet)
     const int offset = QDateTime::fromSecsSinceEpoch(1700000000).offsetFromUtc();
 
     Pk3Archive::cacheLocalTimeZone();
-    EXPECT_EQ(qgetenv("TZ"), QFileInfo::exists(QStringLiteral("/etc/localtime")) ? ":/etc/localtime" : "");
+    EXPECT_EQ(qgetenv("TZ"), QFileInfo::exists(u"/etc/localtime"_s) ? ":/etc/localtime" : "");
     EXPECT_EQ(QTimeZone::systemTimeZoneId(), systemZone) << "the same zone, only read once";
     EXPECT_EQ(QDateTime::fromSecsSinceEpoch(1700000000).offsetFromUtc(), offset);
     qputenv("TZ", "America/New_York");

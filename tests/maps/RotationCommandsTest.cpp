@@ -21,21 +21,21 @@ struct RotationFixture : ::testing::Test {
 
 TEST_F(RotationFixture, StartingMapFollowsTheExactObjectiveRule)
 {
-    commands.add(QStringLiteral("obj_team1"), QStringLiteral("objective"), QString());
-    commands.add(QStringLiteral("custom"), QStringLiteral("Objective"), QStringLiteral("custom"));
-    commands.add(QStringLiteral("bare"), QString(), QString());
+    commands.add(u"obj_team1"_s, u"objective"_s, QString());
+    commands.add(u"custom"_s, u"Objective"_s, u"custom"_s);
+    commands.add(u"bare"_s, QString(), QString());
 
     commands.setStartingMap(2);
-    EXPECT_EQ(rotation.startingMap, QStringLiteral("Map dm/bare"));
+    EXPECT_EQ(rotation.startingMap, u"Map dm/bare"_s);
     EXPECT_EQ(commands.markerRow(), 2);
     commands.setStartingMap(0);
-    EXPECT_EQ(rotation.startingMap, QStringLiteral("Map obj/obj_team1"));
+    EXPECT_EQ(rotation.startingMap, u"Map obj/obj_team1"_s);
     EXPECT_EQ(commands.markerRow(), 0) << "only the last row set carries the marker";
     commands.setStartingMap(1);
-    EXPECT_EQ(rotation.startingMap, QStringLiteral("Map dm/custom")) << "capital O is not objective";
-    const test::Boxes set { test::infoBox(QStringLiteral("bare has been set as the starting map        ")),
-        test::infoBox(QStringLiteral("obj_team1 has been set as the starting map        ")),
-        test::infoBox(QStringLiteral("custom has been set as the starting map        ")) };
+    EXPECT_EQ(rotation.startingMap, u"Map dm/custom"_s) << "capital O is not objective";
+    const test::Boxes set { test::infoBox(u"bare has been set as the starting map        "_s),
+        test::infoBox(u"obj_team1 has been set as the starting map        "_s),
+        test::infoBox(u"custom has been set as the starting map        "_s) };
     EXPECT_EQ(t.prompter.boxes(), set);
 
     commands.setStartingMap(-1);
@@ -52,14 +52,14 @@ TEST_F(RotationFixture, SortIsCaseSensitiveAndKeepsTheStartingMap)
     EXPECT_EQ(names(), QStringList({ "B", "C", "a", "b" }));
     commands.sort(0, false);
     EXPECT_EQ(names(), QStringList({ "b", "a", "C", "B" }));
-    EXPECT_EQ(rotation.startingMap, QStringLiteral("Map dm/b"));
-    EXPECT_EQ(rotation.markerTag, QStringLiteral("0"));
+    EXPECT_EQ(rotation.startingMap, u"Map dm/b"_s);
+    EXPECT_EQ(rotation.markerTag, u"0"_s);
 }
 
 TEST_F(RotationFixture, RemoveAndClearAskFirst)
 {
-    commands.add(QStringLiteral("one"), QString(), QString());
-    commands.add(QStringLiteral("two"), QString(), QString());
+    commands.add(u"one"_s, QString(), QString());
+    commands.add(u"two"_s, QString(), QString());
     commands.setStartingMap(1);
 
     t.prompter.answer(Answer::No);
@@ -68,15 +68,15 @@ TEST_F(RotationFixture, RemoveAndClearAskFirst)
     t.prompter.answer(Answer::Yes);
     commands.removeMap(0);
     EXPECT_EQ(names(), QStringList({ "two" }));
-    EXPECT_EQ(commands.countText(), QStringLiteral("1 Maps Selected"));
-    EXPECT_EQ(rotation.startingMap, QStringLiteral("Map dm/two")) << "removing keeps the starting map";
+    EXPECT_EQ(commands.countText(), u"1 Maps Selected"_s);
+    EXPECT_EQ(rotation.startingMap, u"Map dm/two"_s) << "removing keeps the starting map";
     t.prompter.answer(Answer::Yes);
     commands.removeMap(0);
-    EXPECT_EQ(commands.countText(), QStringLiteral("0 Maps Selected"));
+    EXPECT_EQ(commands.countText(), u"0 Maps Selected"_s);
     t.prompter.answer(Answer::Yes);
     commands.removeMap(0);
 
-    commands.add(QStringLiteral("three"), QString(), QString());
+    commands.add(u"three"_s, QString(), QString());
     t.prompter.answer(Answer::No);
     commands.clearList();
     EXPECT_EQ(rotation.rows.size(), 1);
@@ -84,10 +84,10 @@ TEST_F(RotationFixture, RemoveAndClearAskFirst)
     commands.clearList();
     EXPECT_TRUE(rotation.rows.isEmpty());
     EXPECT_TRUE(rotation.startingMap.isEmpty());
-    EXPECT_EQ(commands.countText(), QStringLiteral("0 Maps Selected"));
-    const MessageBox remove = test::question(QStringLiteral("Remove Selected Map?        "));
-    const MessageBox clear = test::question(QStringLiteral("Clear Map List?        "));
-    const MessageBox started = test::infoBox(QStringLiteral("two has been set as the starting map        "));
+    EXPECT_EQ(commands.countText(), u"0 Maps Selected"_s);
+    const MessageBox remove = test::question(u"Remove Selected Map?        "_s);
+    const MessageBox clear = test::question(u"Clear Map List?        "_s);
+    const MessageBox started = test::infoBox(u"two has been set as the starting map        "_s);
     EXPECT_EQ(t.prompter.boxes(), test::Boxes({ started, remove, remove, remove, remove, clear, clear }));
 }
 
@@ -96,11 +96,11 @@ TEST_F(RotationFixture, SavedCycleOpenAndReset)
     t.prompter.choose(QString());
     commands.openCycle();
     EXPECT_TRUE(rotation.savedCyclePath.isEmpty()) << "a cancelled dialog keeps the path";
-    const FileDialogRequest open { true, QStringLiteral("Open Map Cycle"),
-        QStringLiteral("Map Cycle (*.txt)|*.txt"), t.context.mainPath, QString(), QString(), 0x1000u, 0 };
+    const FileDialogRequest open { true, u"Open Map Cycle"_s, u"Map Cycle (*.txt)|*.txt"_s,
+        t.context.mainPath, QString(), QString(), 0x1000u, 0 };
     EXPECT_EQ(t.prompter.dialogs(), test::Dialogs { open });
 
-    const QString cycle = t.mainFile(QStringLiteral("cycle.txt"));
+    const QString cycle = t.mainFile(u"cycle.txt"_s);
     test::writeBytes(cycle, "x");
     t.prompter.choose(cycle);
     commands.openCycle();
@@ -115,10 +115,10 @@ TEST_F(RotationFixture, SavedCycleOpenAndReset)
     EXPECT_TRUE(rotation.savedCyclePath.isEmpty());
     EXPECT_FALSE(commands.canResetCycle());
 
-    rotation.savedCyclePath = t.mainFile(QStringLiteral("gone.txt"));
+    rotation.savedCyclePath = t.mainFile(u"gone.txt"_s);
     commands.resetCycle();
     EXPECT_TRUE(rotation.savedCyclePath.isEmpty());
-    const MessageBox reset = test::question(QStringLiteral("Clear selected map cycle?        "));
+    const MessageBox reset = test::question(u"Clear selected map cycle?        "_s);
     EXPECT_EQ(t.prompter.boxes(), test::Boxes({ reset, reset }))
         << "a path whose file is gone is cleared without asking";
 }

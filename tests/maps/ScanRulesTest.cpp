@@ -11,10 +11,10 @@ namespace {
 QStringList customLines(const QStringList& entries)
 {
     const QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("custom.pk3"));
+    const QString path = dir.filePath(u"custom.pk3"_s);
     test::writeZip(path, entries);
     QStringList lines;
-    for (const MapEntry& map : customArchiveMaps(Pk3Archive(path), QStringLiteral("Custom.pk3")))
+    for (const MapEntry& map : customArchiveMaps(Pk3Archive(path), u"Custom.pk3"_s))
         lines.append(map.line());
     return lines;
 }
