@@ -6,6 +6,7 @@
 #include "server/ServerMessenger.h"
 #include "support/errors/FortwrightError.h"
 #include "testkit/TestContext.h"
+#include "testkit/TestData.h"
 
 #include <QDir>
 #include <QFile>
@@ -36,7 +37,7 @@ struct TakenAddressLink : DatagramLink {
     void close() override { }
     void open(const QString&, qint32) override
     {
-        throw FortwrightError(10048, QStringLiteral("Winsock"), QStringLiteral("Address in use"));
+        throw FortwrightError(10048, u"Winsock"_s, u"Address in use"_s);
     }
     void send(const QByteArray&) override { }
 };
@@ -67,9 +68,8 @@ TEST_F(ButtonsFixture, RunChecksInOrderAndChangesNothingWhenOneFails)
     profile.setValue(G::txtAdministration, 1, u"Test"_s);
     profile.rotation.rows.clear();
     EXPECT_FALSE(buttons.run());
-    EXPECT_EQ(t.prompter.texts().last(),
-        u"No Maps have been selected. Please select at least one map to cycle.        "_s);
-    EXPECT_EQ(t.prompter.boxes().last().icon, MessageIcon::Exclamation);
+    EXPECT_EQ(t.prompter.boxes().last(),
+        warningBox(u"No Maps have been selected. Please select at least one map to cycle.        "_s));
     EXPECT_TRUE(t.services.started.isEmpty());
     EXPECT_FALSE(QFileInfo::exists(t.mainFile(u"test.cfg"_s)));
 }
@@ -107,30 +107,28 @@ TEST_F(ButtonsFixture, RunArmsMessagingAndReportsAFailedStart)
 
     t.services.failStart = true;
     EXPECT_FALSE(buttons.run());
-    EXPECT_EQ(t.prompter.texts().last(), u"Unable to launch Server        "_s);
-    EXPECT_EQ(t.prompter.boxes().last().icon, MessageIcon::Critical);
+    EXPECT_EQ(t.prompter.boxes().last(), criticalBox(u"Unable to launch Server        "_s));
 }
 
 TEST_F(ButtonsFixture, LaunchFailuresUseTheSocketTableOrTheErrorReport)
 {
-    profile.setValue(G::txtAdministration, 13, QStringLiteral("pw"));
-    profile.setValue(G::txtSeverMessageTime, QStringLiteral("1"));
+    profile.setValue(G::txtAdministration, 13, u"pw"_s);
+    profile.setValue(G::txtSeverMessageTime, u"1"_s);
     ServerMessenger taken(profile, t.context, std::make_unique<TakenAddressLink>());
     EXPECT_FALSE(ControlButtons(profile, t.context, taken).run());
-    EXPECT_EQ(t.prompter.texts(),
-        QStringList({ QStringLiteral("Could not connect to server, address in use        "),
-            QStringLiteral("Unable to launch Server        ") }));
-    EXPECT_EQ(t.prompter.boxes()[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(t.prompter.boxes(),
+        Boxes({ warningBox(u"Could not connect to server, address in use        "_s),
+            criticalBox(u"Unable to launch Server        "_s) }));
     EXPECT_FALSE(QFile::exists(t.errors.defaultLogPath())) << "explained errors are not logged";
 
     t.prompter.clear();
-    profile.setValue(G::txtSeverMessageTime, QStringLiteral("0"));
-    QFile::remove(t.context.gamePath + QStringLiteral("/MOHAA_server.exe"));
+    profile.setValue(G::txtSeverMessageTime, u"0"_s);
+    QFile::remove(t.context.gamePath + u"/MOHAA_server.exe"_s);
     EXPECT_FALSE(buttons.run());
     ASSERT_EQ(t.prompter.boxes().size(), 2);
     EXPECT_TRUE(t.prompter.boxes()[0].text.contains("Fortwright::Code.CreateMOHAAConfiguration(Function)"));
-    EXPECT_EQ(t.prompter.boxes()[1].text, QStringLiteral("Unable to launch Server        "));
-    EXPECT_TRUE(QFileInfo::exists(t.mainFile(QStringLiteral("test.cfg")))) << "written before the launch";
+    EXPECT_EQ(t.prompter.boxes()[1].text, u"Unable to launch Server        "_s);
+    EXPECT_TRUE(QFileInfo::exists(t.mainFile(u"test.cfg"_s))) << "written before the launch";
 }
 
 TEST_F(ButtonsFixture, AWindowsProgramNeedsWine)
@@ -162,13 +160,9 @@ TEST_F(ButtonsFixture, DefaultAndResetAskFirst)
     t.prompter.answer(Answer::No);
     EXPECT_FALSE(buttons.reset());
     EXPECT_TRUE(QFileInfo::exists(defaults));
-    const MessageBox& question = t.prompter.boxes().last();
-    EXPECT_EQ(question.defaultAnswer, Answer::No);
-    EXPECT_EQ(question.icon, MessageIcon::Exclamation);
-    EXPECT_EQ(question.text,
-        u"WARNING - All Fortwright settings will be lost. It is        \r\n"
-        "recommended that you backup your configuration first.        \r\n\r\n"
-        "                Do you wish to continue?        "_s);
+    EXPECT_EQ(t.prompter.boxes().last(),
+        (MessageBox { QString::fromLatin1(test::testData(u"reset-question.txt"_s)), kAppTitle,
+            MessageIcon::Exclamation, MessageButtons::YesNo, Answer::No }));
 
     QFile::setPermissions(defaults, QFileDevice::ReadOwner);
     t.prompter.answer(Answer::Yes);

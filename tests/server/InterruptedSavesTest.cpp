@@ -11,7 +11,7 @@ TEST(InterruptedSaves, OnlyOldTemporariesOfTheProgramsOwnFilesGo)
     const QString store = QFileInfo(t.context.settingsStorePath).absolutePath();
     QDir().mkpath(store);
     const QStringList stale { t.dataFile("Banned.dat.Ab12Cd"), t.dataFile("Default.ini.zZ9yX8"),
-        t.dataFile(".profile-a1b2c3"), store + QStringLiteral("/registry.json.Q1w2E3") };
+        t.dataFile(".profile-a1b2c3"), store + u"/registry.json.Q1w2E3"_s };
     const QStringList kept { t.dataFile("Banned.dat"), t.dataFile("Maps.dat.Zz99Yy"),
         t.dataFile("notes.txt.backup"), t.dataFile("Banned.dat.old"), t.dataFile("Banned.dat.Ab12Cd7") };
     for (const QString& path : stale)

@@ -32,7 +32,7 @@ public:
     void send(const QByteArray& datagram) override
     {
         if (++sends == failAt)
-            throw FortwrightError(10050, kExecutableName, QStringLiteral("injected"));
+            throw FortwrightError(10050, kExecutableName, u"injected"_s);
         sent.append({ clock.now(), datagram.mid(datagram.lastIndexOf(' ') + 1) });
     }
     const VirtualTimers& clock;
@@ -47,11 +47,11 @@ public:
 struct Rig {
     explicit Rig(std::unique_ptr<DatagramLink> link = nullptr, MessageTiming timing = { 3600000, 0.01 })
     {
-        tc.services.hostName = QStringLiteral("127.0.0.1");
+        tc.services.hostName = u"127.0.0.1"_s;
         profile.setValue(G::txtAdministration, 16, QString::number(capture.port()));
-        profile.setValue(G::txtAdministration, 13, QStringLiteral("pw"));
-        profile.setValue(G::txtSeverMessageTime, QStringLiteral("1"));
-        profile.setValue(G::txtMsgDelay, QStringLiteral("5"));
+        profile.setValue(G::txtAdministration, 13, u"pw"_s);
+        profile.setValue(G::txtSeverMessageTime, u"1"_s);
+        profile.setValue(G::txtMsgDelay, u"5"_s);
         messenger
             = std::make_unique<ServerMessenger>(profile, tc.context, std::move(link), std::move(timing));
     }
@@ -92,8 +92,8 @@ TEST(ServerMessages, PauseReading)
 TEST(ServerMessages, DatagramBytesAndBatchOrder)
 {
     Rig rig;
-    rig.profile.setValue(G::txtAdministration, 13, QStringLiteral(" se cret "));
-    rig.profile.message = QStringLiteral("a\r\n\r\nCaf\u00e9 5\u20ac\nx");
+    rig.profile.setValue(G::txtAdministration, 13, u" se cret "_s);
+    rig.profile.message = u"a\r\n\r\nCaf\u00e9 5\u20ac\nx"_s;
     rig.messenger->StartServerMessages();
     ASSERT_TRUE(rig.capture.waitFor(1));
     EXPECT_EQ(rig.capture.received().at(0), kFour + "rcon  se cret  status") << "status keeps the blanks";
@@ -116,24 +116,24 @@ TEST(ServerMessages, DatagramBytesAndBatchOrder)
 
 TEST(ServerMessages, ANameGoesToItsFirstIPv4AddressAndADottedAddressAsItIs)
 {
-    const QHostAddress v6(QStringLiteral("::1")), v4(QStringLiteral("127.0.0.1"));
-    EXPECT_EQ(serverAddressAmong({ v6, v4, QHostAddress(QStringLiteral("10.0.0.1")) }, "h"), v4);
+    const QHostAddress v6(u"::1"_s), v4(u"127.0.0.1"_s);
+    EXPECT_EQ(serverAddressAmong({ v6, v4, QHostAddress(u"10.0.0.1"_s) }, "h"), v4);
     EXPECT_EQ(serverAddressAmong({ v6 }, "h"), v6);
-    const auto none = test::raisedBy([] { serverAddressAmong({}, QStringLiteral("nohost")); });
+    const auto none = test::raisedBy([] { serverAddressAmong({}, u"nohost"_s); });
     ASSERT_TRUE(none);
     EXPECT_EQ(none->number(), 11001);
-    EXPECT_EQ(none->description(), QStringLiteral("Host not found: nohost"));
-    EXPECT_EQ(resolveServerHost(QStringLiteral("::1")), v6);
+    EXPECT_EQ(none->description(), u"Host not found: nohost"_s);
+    EXPECT_EQ(resolveServerHost(u"::1"_s), v6);
 }
 
 TEST(ServerMessages, PeriodDecidesWhichTickSends)
 {
     ClockedRig c;
-    c.rig.profile.message = QStringLiteral("x");
-    c.rig.profile.setValue(G::txtSeverMessageTime, QStringLiteral("2.5"));
+    c.rig.profile.message = u"x"_s;
+    c.rig.profile.setValue(G::txtSeverMessageTime, u"2.5"_s);
     c.rig.messenger->StartServerMessages();
     c.clock.advanceTo(200000);
-    c.rig.profile.setValue(G::txtSeverMessageTime, QStringLiteral("0"));
+    c.rig.profile.setValue(G::txtSeverMessageTime, u"0"_s);
     c.clock.advanceTo(600000);
     EXPECT_EQ(
         c.link.sent, Sent({ { 0, "status" }, { 3 * 65535, "x" }, { 3 * 65535 + 5000 + 5 * 65535, "x" } }))
@@ -143,8 +143,7 @@ TEST(ServerMessages, PeriodDecidesWhichTickSends)
 TEST(ServerMessages, ErrorEndsTheBatchAndTheNextTickStartsOver)
 {
     Rig rig;
-    rig.profile.message
-        = QStringLiteral("a\r\n") + QString(70000, QLatin1Char('x')) + QStringLiteral("\r\nc");
+    rig.profile.message = u"a\r\n"_s + QString(70000, QLatin1Char('x')) + u"\r\nc"_s;
     rig.messenger->StartServerMessages();
     for (int batch = 1; batch <= 2; ++batch) {
         rig.messenger->tmrServerMessage_Timer();
@@ -155,7 +154,7 @@ TEST(ServerMessages, ErrorEndsTheBatchAndTheNextTickStartsOver)
     EXPECT_EQ(rig.capture.received().mid(1), QList<QByteArray>({ say("pw", "a"), say("pw", "a") }))
         << "c is never sent; each tick starts again from the first line";
     const QString tooLarge
-        = QStringLiteral("Message sent to to large, please edit your message to a lesser length        ");
+        = u"Message sent to to large, please edit your message to a lesser length        "_s;
     ASSERT_EQ(rig.tc.prompter.texts(), QStringList({ tooLarge, tooLarge }));
     EXPECT_EQ(rig.tc.prompter.boxes().first().icon, MessageIcon::Exclamation);
 }
@@ -163,7 +162,7 @@ TEST(ServerMessages, ErrorEndsTheBatchAndTheNextTickStartsOver)
 TEST(ServerMessages, ReArmingMidBatchDropsTheLinesStillWaiting)
 {
     ClockedRig c;
-    c.rig.profile.message = QStringLiteral("a\r\nb");
+    c.rig.profile.message = u"a\r\nb"_s;
     c.rig.messenger->StartServerMessages();
     c.clock.advanceTo(66535); // a is out, b waits for its pause
     c.rig.messenger->StartServerMessages();
@@ -174,9 +173,9 @@ TEST(ServerMessages, ReArmingMidBatchDropsTheLinesStillWaiting)
 TEST(ServerMessages, ArmingFailuresAreThrown)
 {
     Rig rig;
-    rig.profile.setValue(G::txtAdministration, 16, QStringLiteral("port"));
+    rig.profile.setValue(G::txtAdministration, 16, u"port"_s);
     EXPECT_EQ(raisedNumber(kExecutableName, [&] { rig.messenger->StartServerMessages(); }), 13);
-    rig.profile.setValue(G::txtAdministration, 16, QStringLiteral("70000"));
+    rig.profile.setValue(G::txtAdministration, 16, u"70000"_s);
     EXPECT_EQ(raisedNumber(kExecutableName, [&] { rig.messenger->StartServerMessages(); }), 10014);
     EXPECT_FALSE(rig.messenger->isArmed());
     EXPECT_TRUE(rig.tc.prompter.boxes().isEmpty()) << "the caller reports arming failures";
@@ -186,7 +185,7 @@ TEST(ServerMessages, TheNextBatchComesAWholeTickAfterThePreviousOneEnded)
 {
     ClockedRig c;
     auto& [clock, link, rig] = c;
-    rig.profile.message = QStringLiteral("a\r\nb");
+    rig.profile.message = u"a\r\nb"_s;
     rig.messenger->StartServerMessages();
     clock.advanceTo(290000);
     // Each batch takes 10 s (a pause after either line); the tick starts again when it ends.
@@ -205,7 +204,7 @@ TEST(ServerMessages, TheNextBatchComesAWholeTickAfterThePreviousOneEnded)
         << "after the failure at " << armed + 70535;
     ASSERT_EQ(rig.tc.prompter.boxes().size(), 1);
     const QString report = rig.tc.prompter.boxes().first().text;
-    EXPECT_TRUE(report.contains(QStringLiteral("Fortwright::frmMain.tmrServerMessage_Timer(Sub)")))
+    EXPECT_TRUE(report.contains(u"Fortwright::frmMain.tmrServerMessage_Timer(Sub)"_s))
         << report.toStdString();
-    EXPECT_TRUE(report.contains(QStringLiteral("10050")));
+    EXPECT_TRUE(report.contains(u"10050"_s));
 }
