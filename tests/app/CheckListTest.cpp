@@ -80,7 +80,7 @@ TEST_F(CheckListTest, TheListFollowsEditsLeadsToTheFieldAndRunAsksBeforeWritingA
 
     auto* count = find<QToolButton>(u"cmdCheckCount"_s);
     EXPECT_TRUE(count->isVisible());
-    EXPECT_TRUE(count->text().startsWith(QStringLiteral("%1 danger").arg(dangers().size())))
+    EXPECT_TRUE(count->text().startsWith(u"%1 danger"_s.arg(dangers().size())))
         << count->text().toStdString();
     EXPECT_TRUE(sameIcon(count->icon(), window.style()->standardIcon(QStyle::SP_MessageBoxCritical)));
 
@@ -99,8 +99,7 @@ TEST_F(CheckListTest, TheListFollowsEditsLeadsToTheFieldAndRunAsksBeforeWritingA
     EXPECT_TRUE(t.services.started.isEmpty());
     ASSERT_EQ(t.prompter.boxes().size(), 1);
     const MessageBox asked = t.prompter.boxes().first();
-    EXPECT_EQ(asked.buttons, MessageButtons::YesNo);
-    EXPECT_EQ(asked.defaultAnswer, Answer::No);
+    EXPECT_EQ(std::pair(asked.buttons, asked.defaultAnswer), std::pair(MessageButtons::YesNo, Answer::No));
     EXPECT_TRUE(asked.text.contains(u"- Server tab, Administration, MOTD: "_s + dangers().first().what))
         << asked.text.toStdString();
 

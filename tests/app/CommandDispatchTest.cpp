@@ -1,6 +1,7 @@
 #include "app/CommandDispatcher.h"
 #include "app/MainCommands.h"
 #include "testkit/TestContext.h"
+#include "testkit/TestData.h"
 
 namespace {
 
@@ -29,10 +30,10 @@ struct Dispatch : ::testing::Test {
     RecordingCommands commands;
     CommandDispatcher dispatcher { commands, prompter };
 
-    QStringList run(const char* id)
+    QStringList run(const QString& id)
     {
         commands.calls.clear();
-        dispatcher.tbrMain_ToolClick(QString::fromLatin1(id));
+        dispatcher.tbrMain_ToolClick(id);
         return commands.calls;
     }
 };
@@ -41,35 +42,21 @@ struct Dispatch : ::testing::Test {
 
 TEST_F(Dispatch, EveryCommandReachesItsAction)
 {
-    const QList<std::pair<const char*, const char*>> table = {
-        { "ID_QuakeFiles", "link https://www.moddb.com/games/medal-of-honor-allied-assault/downloads" },
-        { "ID_PlanetQuake", "link https://www.moddb.com/games/medal-of-honor-allied-assault" },
-        { "ID_Q3CentralUK", "link https://www.x-null.net" },
-        { "id_FileExit", "exit" },
-        { "id_UtilitiesMapsScanfornewmaps", "scan" },
-        { "id_UtilitiesExportLinuxShellScript", "shell" },
-        { "id_UtilitiesExportBatchFile", "batch" },
-        { "id_UtilitiesExportServerConfiguration", "config" },
-        { "id_UtilitiesExportMapCycle", "maplist" },
-        { "ID_SaveCycle", "maplist" },
-        { "id_HelpContents", "help" },
-        { "id_HelpForumsForumPlanet", "link https://www.x-null.net/forums/" },
-        { "id_HelpMailAuthor",
-            "link MailTo:fortwright@example.org?Subject=Fortwright 0.1.2 October 21 2002" },
-        { "id_HelpAboutFortwright", "about" },
-        { "ID_MapWizardNew", "wizard" },
-        { "id_UtilitiesCheck", "check" },
-    };
-    for (const auto& [id, action] : table)
-        EXPECT_EQ(run(id), QStringList { QString::fromLatin1(action) }) << id;
+    // Each line: a command's id, a tab, the action it reaches.
+    const QStringList table
+        = QString::fromLatin1(testData(u"command-actions.tsv"_s)).split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(table.size(), 16);
+    for (const QString& line : table)
+        EXPECT_EQ(run(line.section(u'\t', 0, 0)), QStringList { line.section(u'\t', 1) })
+            << line.toStdString();
     EXPECT_TRUE(prompter.boxes().isEmpty()) << "none of these asks anything in the dispatcher";
 }
 
 TEST_F(Dispatch, SaveAndLoadConfirmWhateverHappened)
 {
-    EXPECT_EQ(run("id_UtilitiesConfigurationSave"), QStringList { "save" });
-    EXPECT_EQ(run("id_UtilitiesConfigurationLoad"), QStringList { "load" });
+    EXPECT_EQ(run(u"id_UtilitiesConfigurationSave"_s), QStringList { "save" });
+    EXPECT_EQ(run(u"id_UtilitiesConfigurationLoad"_s), QStringList { "load" });
     EXPECT_EQ(prompter.boxes(),
-        test::Boxes({ test::infoBox(QStringLiteral("Settings Saved        ")),
-            test::infoBox(QStringLiteral("Settings Loaded        ")) }));
+        test::Boxes(
+            { test::infoBox(u"Settings Saved        "_s), test::infoBox(u"Settings Loaded        "_s) }));
 }

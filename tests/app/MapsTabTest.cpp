@@ -15,12 +15,10 @@ class MapsTabTest : public test::WindowFixture {
 protected:
     void SetUp() override
     {
-        MapCatalogue catalogue;
-        catalogue.append({ "Pak5.pk3", "obj_team1", "obj_team1", "", "objective" });
-        catalogue.append({ "Pak5.pk3", "mohdm1", "mohdm1", "", "ffa team round" });
-        catalogue.append({ "Maps1.pk3", "bunker", "bunker", "bunker", "ffa team round" });
-        catalogue.append({ "maps1.pk3", "bridge", "bridge", "bridge", "objective" });
-        page()->showCatalogue(catalogue);
+        page()->showCatalogue(MapCatalogue({ { "Pak5.pk3", "obj_team1", "obj_team1", "", "objective" },
+            { "Pak5.pk3", "mohdm1", "mohdm1", "", "ffa team round" },
+            { "Maps1.pk3", "bunker", "bunker", "bunker", "ffa team round" },
+            { "maps1.pk3", "bridge", "bridge", "bridge", "objective" } }));
         window.show();
         window.tabs()->setCurrentWidget(page());
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
@@ -59,23 +57,22 @@ protected:
 
 TEST_F(MapsTabTest, ClickShowsTheMapAndDoubleClickAddsIt)
 {
-    doubleClick(mapNode(QStringLiteral("bunker")));
-    EXPECT_EQ(label("lblMapType"), QStringLiteral("ffa team round"));
-    EXPECT_EQ(label("lblLongMapName"), QStringLiteral("bunker"));
+    doubleClick(mapNode(u"bunker"_s));
+    EXPECT_EQ(QStringList({ label("lblMapType"), label("lblLongMapName") }),
+        QStringList({ "ffa team round", "bunker" }));
     EXPECT_EQ(rows(), QStringList { "bunker|ffa team round|bunker" });
-    EXPECT_EQ(label("lblMapsSelected"), QStringLiteral("1 Selected Maps"));
+    EXPECT_EQ(label("lblMapsSelected"), u"1 Selected Maps"_s);
 
-    doubleClick(mapNode(QStringLiteral("bunker")));
+    doubleClick(mapNode(u"bunker"_s));
     EXPECT_EQ(grid()->rowCount(), 2) << "the same map twice gives two rows";
 
-    doubleClick(mapNode(QStringLiteral("Maps1.pk3")));
+    doubleClick(mapNode(u"Maps1.pk3"_s));
     EXPECT_EQ(grid()->rowCount(), 2) << "an archive node adds nothing";
-    EXPECT_TRUE(label("lblMapType").isEmpty());
-    EXPECT_TRUE(label("lblLongMapName").isEmpty());
-    doubleClick(mapNode(QStringLiteral("Medal of Honor")));
+    EXPECT_EQ(label("lblMapType") + label("lblLongMapName"), QString());
+    doubleClick(mapNode(u"Medal of Honor"_s));
     EXPECT_EQ(grid()->rowCount(), 2);
 
-    doubleClick(mapNode(QStringLiteral("obj_team1")));
+    doubleClick(mapNode(u"obj_team1"_s));
     EXPECT_EQ(window.profile().rotation.rows.last(), (RotationRow { "obj_team1", "objective", "" }));
 }
 
@@ -89,9 +86,8 @@ TEST_F(MapsTabTest, StartingMapMarkerSortRemoveAndClear)
     grid()->setCurrentCell(1, 0);
     popup("ID_SetStartingMap");
     // Which map line that sets, and its box, are the rotation commands' own test.
-    EXPECT_FALSE(marked(2)) << "setting row 2 then row 1 leaves only row 1 marked";
-    EXPECT_TRUE(marked(1));
-    EXPECT_FALSE(marked(0));
+    EXPECT_EQ(QList<bool>({ marked(0), marked(1), marked(2) }), QList<bool>({ false, true, false }))
+        << "setting row 2 then row 1 leaves only row 1 marked";
 
     grid()->setCurrentCell(0, 0);
     popup("ID_SortDescending");
@@ -105,25 +101,25 @@ TEST_F(MapsTabTest, StartingMapMarkerSortRemoveAndClear)
     grid()->setCurrentCell(0, 0);
     popup("ID_RemoveMap");
     EXPECT_EQ(grid()->rowCount(), 2);
-    EXPECT_EQ(label("lblMapsSelected"), QStringLiteral("2 Maps Selected"));
+    EXPECT_EQ(label("lblMapsSelected"), u"2 Maps Selected"_s);
 
     t.prompter.answer(Answer::Yes);
     popup("ID_ClearList");
     EXPECT_EQ(grid()->rowCount(), 0);
-    EXPECT_EQ(label("lblMapsSelected"), QStringLiteral("0 Maps Selected"));
+    EXPECT_EQ(label("lblMapsSelected"), u"0 Maps Selected"_s);
 }
 
 TEST_F(MapsTabTest, SavedCycleButtonsAndLabel)
 {
-    auto* reset = find<QPushButton>(QStringLiteral("cmdResetCycle"));
+    auto* reset = find<QPushButton>(u"cmdResetCycle"_s);
     EXPECT_FALSE(reset->isEnabled());
-    const QString cycle = t.mainFile(QStringLiteral("cycle.txt"));
+    const QString cycle = t.mainFile(u"cycle.txt"_s);
     test::writeBytes(cycle, "x");
     t.prompter.choose(cycle);
-    find<QPushButton>(QStringLiteral("cmdSelectMap"))->click();
+    find<QPushButton>(u"cmdSelectMap"_s)->click();
     EXPECT_EQ(window.profile().rotation.savedCyclePath, cycle);
     EXPECT_TRUE(reset->isEnabled());
-    EXPECT_TRUE(label("lblPathToSavedMapcycle").contains(QStringLiteral("cycle.txt")));
+    EXPECT_TRUE(label("lblPathToSavedMapcycle").contains(u"cycle.txt"_s));
     t.prompter.answer(Answer::Yes);
     reset->click();
     EXPECT_TRUE(window.profile().rotation.savedCyclePath.isEmpty());

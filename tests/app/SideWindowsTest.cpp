@@ -33,8 +33,7 @@ TEST_F(SideWindowsTest, ToolbarLayoutAndPositionAreKeptAtUnloadAndOnlyTheLayoutC
     window.Form_Unload();
     EXPECT_TRUE(QFileInfo::exists(t.dataFile(u"MOHAALib.atb"_s)));
     const AppState state(t.context.settingsStorePath);
-    EXPECT_EQ(state.left(), left.x() * 15) << "twips, 15 to the pixel";
-    EXPECT_EQ(state.top(), left.y() * 15);
+    EXPECT_EQ(QPoint(state.left(), state.top()), left * 15) << "twips, 15 to the pixel";
 
     FrmMain next(t.context);
     EXPECT_EQ(next.toolBarArea(next.findChild<QToolBar*>(u"tbrMain"_s)), Qt::TopToolBarArea)
@@ -89,8 +88,7 @@ TEST_F(SideWindowsTest, TheScanWindowShowsTheFileAndABarThatCannotBeLeftHalfWay)
     scanner.setMaximum(3);
     scanner.setValue(2);
     scanner.setCurrentFile(u"Scanning b.pk3 ...."_s);
-    EXPECT_EQ(bar->value(), 2);
-    EXPECT_EQ(file->text(), u"Scanning b.pk3 ...."_s);
+    EXPECT_EQ(std::pair(bar->value(), file->text()), std::pair(2, u"Scanning b.pk3 ...."_s));
     scanner.setValue(7);
     EXPECT_EQ(bar->value(), 3) << "kept within the bar";
 

@@ -34,7 +34,7 @@ TEST_F(WizardWindowTest, WalksTheRotationThroughThePagesAndSavesTheCycle)
 {
     EXPECT_FALSE(window.isVisible()) << "the main window hides while the wizard is open";
     EXPECT_EQ(wizard->mapList()->rowCount(), 2);
-    EXPECT_EQ(wizard->mapList()->item(0, 1)->text(), QStringLiteral("objective")) << "under Game Types";
+    EXPECT_EQ(wizard->mapList()->item(0, 1)->text(), u"objective"_s) << "under Game Types";
     EXPECT_FALSE(wizard->navButton(2)->isEnabled()) << "Next waits for a click on the map list";
     QTest::mouseClick(wizard->mapList()->viewport(), Qt::LeftButton, {},
         wizard->mapList()->visualItemRect(wizard->mapList()->item(1, 0)).center());
@@ -46,18 +46,18 @@ TEST_F(WizardWindowTest, WalksTheRotationThroughThePagesAndSavesTheCycle)
     find<QRadioButton>("optGameType_2", wizard)->click();
     find<QCheckBox>("chkDMFlags_0", wizard)->click();
     find<QCheckBox>("chkDMFlags_2", wizard)->click();
-    EXPECT_EQ(find<QLineEdit>("txtDMFlags", wizard)->text(), QStringLiteral("40"));
-    find<SpinField>("GameLimit_2", wizard)->setText(QStringLiteral("7"));
+    EXPECT_EQ(find<QLineEdit>("txtDMFlags", wizard)->text(), u"40"_s);
+    find<SpinField>("GameLimit_2", wizard)->setText(u"7"_s);
     wizard->navButton(2)->click();
     EXPECT_TRUE(wizard->navButton(3)->isEnabled());
-    EXPECT_EQ(wizard->wizard().cycle().CaptureLimits[1], QStringLiteral("capturelimit 7"));
-    find<SpinField>("txtMovement_3", wizard)->setText(QStringLiteral("300"));
+    EXPECT_EQ(wizard->wizard().cycle().CaptureLimits[1], u"capturelimit 7"_s);
+    find<SpinField>("txtMovement_3", wizard)->setText(u"300"_s);
 
-    const QString path = t.mainFile(QStringLiteral("mycycle.cfg"));
+    const QString path = t.mainFile(u"mycycle.cfg"_s);
     t.prompter.choose(path);
     wizard->navButton(3)->click();
-    EXPECT_EQ(t.prompter.boxes().last().title, QStringLiteral("Advanced Map Cycle"));
-    EXPECT_EQ(t.prompter.boxes().last().text, QStringLiteral("File has been Saved        "));
+    EXPECT_EQ(t.prompter.boxes().last().title, u"Advanced Map Cycle"_s);
+    EXPECT_EQ(t.prompter.boxes().last().text, u"File has been Saved        "_s);
     EXPECT_EQ(window.profile().rotation.savedCyclePath, path);
     EXPECT_TRUE(window.isVisible()) << "the main window comes back";
     EXPECT_TRUE(test::readBytes(path).contains("set m2 \"set g_gametype 3;map mohdm1;seta g_speed 300;"));
