@@ -1,5 +1,6 @@
 #include "CliRun.h"
 #include "testkit/QtPrinters.h"
+#include "testkit/TestData.h"
 
 namespace {
 
@@ -9,32 +10,23 @@ const QString kUsage = u"Usage: fortwright-cli [--data-dir DIR] [--game-dir DIR]
 
 TEST(CommandUsage, ANounWithoutItsSubcommandListsThem)
 {
-    const struct {
-        QStringList arguments;
-        int code; // 2 with the list on standard error, 0 with it on standard output
-        const char* noun;
-        QStringList subcommands;
-    } cases[] = {
-        { { "profile" }, 2, "profile",
-            { "profile show [--profile FILE]", "profile set [--profile FILE] GROUP INDEX VALUE" } },
-        { { "rotation" }, 2, "rotation", { "rotation list", "rotation add MAP...", "rotation clear" } },
-        { { "bans" }, 2, "bans", { "bans list", "bans add ADDRESS", "bans remove N" } },
-        { { "configs" }, 2, "configs", { "configs list", "configs add PATH", "configs remove N" } },
-        { { "message" }, 2, "message", { "message set TEXT", "message show" } },
-        { { "profile", "--help" }, 0, "profile", { "profile show [--profile FILE]" } },
-        { { "bans", "-h" }, 0, "bans", { "bans list" } },
-        { { "--help", "message" }, 0, "message", { "message show" } },
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.arguments.join(' ').toStdString());
-        const CliResult result = runTool(c.arguments);
-        const QString& listing = c.code == 0 ? result.out : result.err;
-        EXPECT_EQ(result.code, c.code);
-        EXPECT_EQ(c.code == 0 ? result.err : result.out, QString());
-        EXPECT_TRUE(listing.startsWith(kUsage + QLatin1String(c.noun)
-            + u" SUBCOMMAND [ARGS...]\nSubcommands (--help after one shows its usage):\n"_s))
+    // Each line: the arguments, the exit code (2 with the list on standard error, 0 with it on
+    // standard output), the noun, and subcommands the list holds, a tab between them.
+    const QStringList cases
+        = QString::fromLatin1(testData(u"noun-usage.tsv"_s)).split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(cases.size(), 8);
+    for (const QString& line : cases) {
+        SCOPED_TRACE(line.toStdString());
+        const QStringList c = line.split(u'\t');
+        const CliResult result = runTool(c[0].split(u' '));
+        const int code = c[1].toInt();
+        const QString& listing = code == 0 ? result.out : result.err;
+        EXPECT_EQ(result.code, code);
+        EXPECT_EQ(code == 0 ? result.err : result.out, QString());
+        EXPECT_TRUE(listing.startsWith(
+            kUsage + c[2] + u" SUBCOMMAND [ARGS...]\nSubcommands (--help after one shows its usage):\n"_s))
             << listing.toStdString();
-        for (const QString& subcommand : c.subcommands)
+        for (const QString& subcommand : c.mid(3))
             EXPECT_TRUE(listing.contains(u"\n  "_s + subcommand + u"\n      "_s))
                 << subcommand.toStdString() << " in " << listing.toStdString();
     }

@@ -75,10 +75,10 @@ TEST_F(GenerateCommandsTest, ConfigWritesWhereRunWritesOrWhereOutSays)
 TEST_F(GenerateCommandsTest, ConfigThatCannotBeCreatedLeavesTheBanListAlone)
 {
     set("txtAdministration", "1", "abc");
-    writeBytes(file(QStringLiteral("Banned.dat")), crlfLines({ "Added\tIP", "01/02/2003\t10.0.0.9" }));
+    writeBytes(file(u"Banned.dat"_s), crlfLines({ "Added\tIP", "01/02/2003\t10.0.0.9" }));
     const CliResult result = runInGame({ "config", "--out", path("missing/q.cfg") });
     EXPECT_EQ(result.code, 1);
-    EXPECT_EQ(QDir(game + QStringLiteral("/Main")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+    EXPECT_EQ(QDir(game + u"/Main"_s).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
         QStringList({ "autoexec.cfg", "default.cfg" }))
         << "the helper files come first, the ban list only with the configuration";
 }
