@@ -20,15 +20,15 @@ struct ListFilesTest : ::testing::Test {
 
 TEST_F(ListFilesTest, GridCellsAreWrittenOnOneLineAndKeptAsTyped)
 {
-    const QString path = file(QStringLiteral("grid.txt"));
+    const QString path = file(u"grid.txt"_s);
     GridFile::write(path, { { "x\ty", "line\r\nbreak", "\u00e9" } });
     EXPECT_EQ(readBytes(path), QByteArray("x y\tline  break\t\xe9\r\n"));
     // A cell the code page cannot hold (a path in a user's own language) is kept as typed.
-    const QStringList beyond { QStringLiteral("/home/\u0142ukasz/clan.cfg"), QStringLiteral("\u263a") };
+    const QStringList beyond { u"/home/\u0142ukasz/clan.cfg"_s, u"\u263a"_s };
     GridFile::write(path, { beyond });
     EXPECT_EQ(readBytes(path), QByteArray("\xEF\xBB\xBF/home/\xC5\x82ukasz/clan.cfg\t\xE2\x98\xBA\r\n"));
     EXPECT_EQ(GridFile::read(path, 2), GridRows { beyond });
-    const QStringList markLike { QStringLiteral("\u00ef\u00bb\u00bfmap"), QString() };
+    const QStringList markLike { u"\u00ef\u00bb\u00bfmap"_s, QString() };
     GridFile::write(path, { markLike });
     EXPECT_EQ(GridFile::read(path, 2), GridRows { markLike })
         << "a first cell that spells the mark in the code page";
@@ -58,7 +58,7 @@ TEST_F(ListFilesTest, ClosingKeepsEveryListAndAnEmptiedRotationsOldFile)
     p.rotation.rows = { { "mohdm1", "ffa team round", "" } };
     p.bans = { { "01/01/2026", "1.1.1.1" } };
     p.configs[3] = { "d", "1", "a.cfg", "/nowhere/a.cfg" }; // empty rows keep their places
-    p.message = QStringLiteral("hi");
+    p.message = u"hi"_s;
     ListFiles::saveAll(p, t.context);
 
     ServerProfile emptied = p;
@@ -67,15 +67,13 @@ TEST_F(ListFilesTest, ClosingKeepsEveryListAndAnEmptiedRotationsOldFile)
     ServerProfile next;
     ListFiles::loadAll(next, t.context);
     EXPECT_EQ(next.rotation.rows, p.rotation.rows) << "an emptied rotation leaves the old Maps.dat";
-    EXPECT_EQ(next.bans, p.bans);
-    EXPECT_EQ(next.configs, p.configs);
-    EXPECT_EQ(next.message, QStringLiteral("hi\r\n"));
+    EXPECT_EQ(std::tuple(next.bans, next.configs, next.message), std::tuple(p.bans, p.configs, u"hi\r\n"_s));
 }
 
 TEST_F(ListFilesTest, AnUnwritableDataFolderFailsEveryFileButReportsOnce)
 {
     test::TestContext other;
-    other.context.dataDir = t.dataFile(QStringLiteral("missing"));
+    other.context.dataDir = t.dataFile(u"missing"_s);
     ServerProfile p;
     p.rotation.rows = { { "m", "", "" } };
     const auto e = test::raisedBy([&] { ListFiles::saveAll(p, other.context); });
@@ -84,8 +82,8 @@ TEST_F(ListFilesTest, AnUnwritableDataFolderFailsEveryFileButReportsOnce)
     EXPECT_FALSE(QFileInfo::exists(other.context.dataDir));
 
     // Only the file that cannot be written fails; the others are still written.
-    QDir().mkpath(file(kConfigListFile) + QStringLiteral("/blocked"));
-    p.message = QStringLiteral("kept");
+    QDir().mkpath(file(kConfigListFile) + u"/blocked"_s);
+    p.message = u"kept"_s;
     EXPECT_THROW(ListFiles::saveAll(p, t.context), FortwrightError);
     EXPECT_EQ(readBytes(file(kMessageFile)), QByteArray("kept\r\n"));
     EXPECT_TRUE(exists(kBannedListFile));

@@ -15,17 +15,17 @@ struct HandlerFixture : ::testing::Test {
     test::ScriptedPrompter prompter;
     test::FakeClock clock { QDateTime(QDate(2026, 12, 5), QTime(14, 3, 9)) };
     CErrorHandler handler { prompter, clock };
-    QString errorLog = dir.filePath(QStringLiteral("Error Log.txt"));
-    QString traceLog = dir.filePath(QStringLiteral("Tracing Log.txt"));
-    QString stamp = QLocale::system().toString(QDate(2026, 12, 5), QLocale::ShortFormat)
-        + QStringLiteral(" - ") + timeText(clock.now());
+    QString errorLog = dir.filePath(u"Error Log.txt"_s);
+    QString traceLog = dir.filePath(u"Tracing Log.txt"_s);
+    QString stamp = QLocale::system().toString(QDate(2026, 12, 5), QLocale::ShortFormat) + u" - "_s
+        + timeText(clock.now());
 };
 
 } // namespace
 
 TEST_F(HandlerFixture, EachDocumentedErrorNumber)
 {
-    test::expectNumbers(QStringLiteral("Fortwright.CErrorHandler"),
+    test::expectNumbers(u"Fortwright.CErrorHandler"_s,
         {
             { [&] { handler.setTracingFlags(4); }, ErrorHandlerError::InvalidTracingFlags,
                 "Invalid tracing flags" },
@@ -38,16 +38,16 @@ TEST_F(HandlerFixture, EachDocumentedErrorNumber)
 TEST_F(HandlerFixture, TracesEnteringAndLeavingIntoTheTracingLog)
 {
     handler.Init(3, errorLog, true, true, TracingFlag::LogFile, traceLog);
-    handler.CallStackPush(QStringLiteral("FindGame"));
+    handler.CallStackPush(u"FindGame"_s);
     handler.CallStackPop();
     EXPECT_EQ(test::readBytes(traceLog),
-        toAnsi(stamp + QStringLiteral(" --- Entered routine: FindGame\r\n") + stamp
-            + QStringLiteral(" --- Exited routine: FindGame\r\n")));
+        toAnsi(stamp + u" --- Entered routine: FindGame\r\n"_s + stamp
+            + u" --- Exited routine: FindGame\r\n"_s));
 
-    handler.CallStackPush(QStringLiteral("Sub Main"), QStringLiteral("m"));
-    handler.CallStackPush(QStringLiteral("FindGame"), QStringLiteral("f"));
+    handler.CallStackPush(u"Sub Main"_s, u"m"_s);
+    handler.CallStackPush(u"FindGame"_s, u"f"_s);
     handler.CallStackPop();
-    handler.CallStackPush(QStringLiteral("LoadMaps"), QStringLiteral("l"));
+    handler.CallStackPush(u"LoadMaps"_s, u"l"_s);
     EXPECT_EQ(handler.callStack(), QStringList({ "LoadMaps(l)", "Sub Main(m)" }))
         << "data leaves with its routine";
 }

@@ -24,10 +24,10 @@ TEST(DataFolder, TheOptionThenTheVariableThenABuildTreeProgramFolder)
 {
     QTemporaryDir root;
     ASSERT_TRUE(root.isValid());
-    const QString buildBin = root.filePath(QStringLiteral("build/bin"));
+    const QString buildBin = root.filePath(u"build/bin"_s);
     ASSERT_TRUE(QDir().mkpath(buildBin));
-    const QString named = root.filePath(QStringLiteral("named"));
-    const QString fromVariable = root.filePath(QStringLiteral("variable"));
+    const QString named = root.filePath(u"named"_s);
+    const QString fromVariable = root.filePath(u"variable"_s);
 
     EXPECT_EQ(resolveDataFolder(QString(), buildBin), buildBin) << "a build tree has no share folder";
     {
@@ -36,7 +36,7 @@ TEST(DataFolder, TheOptionThenTheVariableThenABuildTreeProgramFolder)
         EXPECT_EQ(resolveDataFolder(named, buildBin), named);
     }
     EXPECT_TRUE(QDir(named).exists() && QDir(fromVariable).exists()) << "each chosen folder is made";
-    EXPECT_EQ(resolveDataFolder(QString(), root.filePath(QStringLiteral("no/such/bin"))), perUserData())
+    EXPECT_EQ(resolveDataFolder(QString(), root.filePath(u"no/such/bin"_s)), perUserData())
         << "a folder that cannot be written falls back to the per-user data";
 }
 
@@ -44,9 +44,9 @@ TEST(DataFolder, AnInstalledProgramKeepsItsDataInThePerUserFolderEvenWhenItsFold
 {
     QTemporaryDir root;
     ASSERT_TRUE(root.isValid());
-    const QString bin = root.filePath(QStringLiteral("prefix/bin"));
+    const QString bin = root.filePath(u"prefix/bin"_s);
     ASSERT_TRUE(QDir().mkpath(bin));
-    ASSERT_TRUE(QDir().mkpath(root.filePath(QStringLiteral("prefix/share"))));
+    ASSERT_TRUE(QDir().mkpath(root.filePath(u"prefix/share"_s)));
 
     const QString folder = resolveDataFolder(QString(), bin);
     EXPECT_EQ(folder, perUserData());
@@ -56,7 +56,7 @@ TEST(DataFolder, AnInstalledProgramKeepsItsDataInThePerUserFolderEvenWhenItsFold
     EXPECT_TRUE(QDir(folder).exists());
     EXPECT_TRUE(QDir(bin).isEmpty());
 
-    const DataHomeVariable variable(root.filePath(QStringLiteral("chosen")));
-    EXPECT_EQ(resolveDataFolder(QString(), bin), root.filePath(QStringLiteral("chosen")))
+    const DataHomeVariable variable(root.filePath(u"chosen"_s));
+    EXPECT_EQ(resolveDataFolder(QString(), bin), root.filePath(u"chosen"_s))
         << "a named folder still wins over the installed rule";
 }

@@ -14,11 +14,11 @@ namespace {
 // - a listing whose first key has an empty name comes back as the default text there (the
 //   listing looks empty to it); Windows lists the empty name.
 const QSet<QString> kDifferOnWindows = {
-    QStringLiteral("key_before_any_section_empty_section_name"),
-    QStringLiteral("section_header_missing_bracket_key_lands_in_unnamed_section"),
-    QStringLiteral("list_keys_before_first_section"),
-    QStringLiteral("list_keys_empty_name_first"),
-    QStringLiteral("list_keys_mixed_lines"),
+    u"key_before_any_section_empty_section_name"_s,
+    u"section_header_missing_bracket_key_lands_in_unnamed_section"_s,
+    u"list_keys_before_first_section"_s,
+    u"list_keys_empty_name_first"_s,
+    u"list_keys_mixed_lines"_s,
 };
 
 QByteArray bytesOf(const QJsonValue& initial)
@@ -51,7 +51,7 @@ TEST(IniCases, EveryRecordedReadGivesTheRecordedResult)
     // One recorded case a line, as a JSON object.
     int replayed = 0;
     int skipped = 0;
-    for (const QByteArray& record : test::testData(QStringLiteral("ini-cases.records")).split('\n')) {
+    for (const QByteArray& record : test::testData(u"ini-cases.records"_s).split('\n')) {
         const QByteArray line = record.trimmed();
         if (line.isEmpty())
             continue;

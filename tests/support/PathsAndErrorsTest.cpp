@@ -14,8 +14,8 @@ TEST(PathHelpers, CheckDirCreatesOneLevelAndReportsWhatItCannotCreate)
     const QString deep = t.root.filePath(u"no/such/parent"_s);
     EXPECT_EQ(gstr_CheckDir(deep, t.prompter), deep) << "returned unchanged";
     ASSERT_EQ(t.prompter.boxes().size(), 1);
-    EXPECT_EQ(t.prompter.boxes()[0].title, u"Error in gstr_CheckDir"_s);
-    EXPECT_EQ(t.prompter.boxes()[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(std::pair(t.prompter.boxes()[0].title, t.prompter.boxes()[0].icon),
+        std::pair(u"Error in gstr_CheckDir"_s, MessageIcon::Exclamation));
 }
 
 TEST(PathHelpers, ConfigNameCheckRefusesTheEightCharactersAndWhatACommandLineWouldRun)
