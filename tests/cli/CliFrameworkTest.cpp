@@ -57,12 +57,8 @@ TEST_F(CliFramework, GlobalOptionsCommandWordsAndCommandOptions)
 TEST_F(CliFramework, ExitCodesAndMessagesOnStandardError)
 {
     const QStringList base = { "--data-dir", dir.path(), "echo", "this" };
-    const struct {
-        QStringList arguments;
-        int code;
-        ErrText how;
-        QString err;
-    } cases[] = {
+    // The arguments, the exit code, and how standard error holds what it must.
+    const std::tuple<QStringList, int, ErrText, QString> cases[] = {
         { base, 2, ErrText::Part, "Usage: fortwright-cli" }, // too few arguments
         { base + QStringList { "a", "b", "c" }, 2, ErrText::Part, "Usage: fortwright-cli" }, // too many
         { base + QStringList { "a", "--bogus" }, 2, ErrText::Part, "bogus" },
@@ -74,9 +70,9 @@ TEST_F(CliFramework, ExitCodesAndMessagesOnStandardError)
         { { "--data-dir", dir.path(), "nothing" }, 2, ErrText::Part, "echo this" }, // the usage lists them
         { { "--data-dir" }, 2, ErrText::Part, "" },
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.arguments.join(' ').toStdString());
-        expectRun(runWith(c.arguments), c.code, c.err, c.how);
+    for (const auto& [arguments, code, how, err] : cases) {
+        SCOPED_TRACE(arguments.join(' ').toStdString());
+        expectRun(runWith(arguments), code, err, how);
     }
 }
 

@@ -34,11 +34,8 @@ TEST(CommandUsage, ANounWithoutItsSubcommandListsThem)
 
 TEST(CommandUsage, UsageMarksARequiredOutAndAnUnknownOptionIsNamed)
 {
-    const struct {
-        QStringList arguments;
-        int code;
-        QString start; // of standard output for 0, of standard error otherwise
-    } cases[] = {
+    // The arguments, the exit code, and the start of standard output for 0, of standard error otherwise.
+    const std::tuple<QStringList, int, QString> cases[] = {
         { { "batch", "--help" }, 0, kUsage + "batch --out FILE [--profile FILE] [--force]\n" },
         { { "shell", "--help" }, 0, kUsage + "shell --out FILE [--profile FILE] [--force]\n" },
         { { "cycle", "--help" }, 0, kUsage + "cycle --out FILE [--profile FILE] [--force]\n" },
@@ -51,11 +48,11 @@ TEST(CommandUsage, UsageMarksARequiredOutAndAnUnknownOptionIsNamed)
         { { "nothing" }, 2, "Unknown command: nothing\n" + kUsage + "COMMAND [ARGS...]\n" },
         { { "bans", "bogus" }, 2, "Unknown command: bans bogus\n" + kUsage + "bans SUBCOMMAND [ARGS...]\n" },
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.arguments.join(' ').toStdString());
-        const CliResult result = runTool(c.arguments);
-        EXPECT_EQ(result.code, c.code);
-        EXPECT_TRUE((c.code == 0 ? result.out : result.err).startsWith(c.start))
+    for (const auto& [arguments, code, start] : cases) {
+        SCOPED_TRACE(arguments.join(' ').toStdString());
+        const CliResult result = runTool(arguments);
+        EXPECT_EQ(result.code, code);
+        EXPECT_TRUE((code == 0 ? result.out : result.err).startsWith(start))
             << result.out.toStdString() << result.err.toStdString();
     }
 }

@@ -27,12 +27,8 @@ TEST_F(CommandsTest, ProfileSetSavesOneFieldAndRefusesWhatTheFieldRefuses)
     // What the window lets a user type, the command line takes too: any number as far as typed
     // (only the window's arrows keep to the range), blanks around a text kept. The blanks come last,
     // because a later load trims what it reads and the next save writes that.
-    const struct {
-        const char* group;
-        const char* index;
-        const char* value;
-        const char* saved;
-    } accepted[] = {
+    // Group, index, value, and what the saved profile then holds.
+    const std::tuple<const char*, const char*, const char*, const char*> accepted[] = {
         { "txtGameSettings", "7", "50000", "\r\nGameSettings7=50000\r\n" },
         { "optServerType", "-", "0", "[Server]\r\nServer=0\r\n" },
         { "chkLogSync", "-", "1", "[LogSync]\r\nLogSync=1\r\n" },
@@ -41,11 +37,11 @@ TEST_F(CommandsTest, ProfileSetSavesOneFieldAndRefusesWhatTheFieldRefuses)
         { "txtAdministration", "16", "27960", "\r\nAdminSettings16=27960\r\n" },
         { "txtAdministration", "13", " pw ", "\r\nAdminSettings13= pw \r\n" },
     };
-    for (const auto& a : accepted)
-        EXPECT_EQ(run({ "profile", "set", a.group, a.index, a.value }).code, 0) << a.group << a.index;
+    for (const auto& [group, index, value, held] : accepted)
+        EXPECT_EQ(run({ "profile", "set", group, index, value }).code, 0) << group << index;
     const QByteArray saved = readBytes(profile());
-    for (const auto& a : accepted)
-        EXPECT_TRUE(saved.contains(a.saved)) << a.saved;
+    for (const auto& [group, index, value, held] : accepted)
+        EXPECT_TRUE(saved.contains(held)) << held;
 
     // Exit 1 for a value the field refuses, 2 for a field that does not exist.
     const std::pair<const char*, int> refused[] = { { "txtAdministration 16 12ab", 1 },

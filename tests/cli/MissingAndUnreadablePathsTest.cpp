@@ -95,10 +95,8 @@ TEST_F(UnreadableFiles, ACommandFailsWithTheSystemsReasonAndWritesNothing)
     writeBytes(maps, "maps1.pk3,bunker,bunker,bunker,ffa team round\r\n");
     for (const QString& unreadable : { clan, defaults, maps })
         handOver(unreadable, QFileDevice::WriteOwner);
-    const struct {
-        QStringList command;
-        QString unreadable;
-    } cases[] = {
+    // A command, and the file it cannot read.
+    const std::pair<QStringList, QString> cases[] = {
         { { "profile", "show", "--profile", clan }, clan },
         { { "profile", "show" }, defaults },
         { { "maps" }, maps },

@@ -66,21 +66,19 @@ TEST_F(ProfileFileTest, CommaPercentBlankAndCodePageEncodings)
 
 TEST_F(ProfileFileTest, TheDmFlagsSumShowsTheBoxesJustRead)
 {
-    const struct {
-        const char* flags; // the three stored check values
-        const char* sum;
-    } cases[] = {
+    // The three stored check values, and the sum they show.
+    const std::pair<const char*, const char*> cases[] = {
         { "DMFlags0=1\r\nDMFlags1=0\r\nDMFlags2=1\r\n", "40" },
         { "DMFlags0=0\r\nDMFlags1=1\r\nDMFlags2=0\r\n", "16" },
         { "DMFlags0=0\r\nDMFlags1=0\r\nDMFlags2=0\r\n", "0" },
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.flags);
-        writeBytes(path, QByteArray("[DMFlags]\r\n") + c.flags);
+    for (const auto& [flags, sum] : cases) {
+        SCOPED_TRACE(flags);
+        writeBytes(path, QByteArray("[DMFlags]\r\n") + flags);
         ServerProfile p;
         p.setValue(G::txtDMFlags, u"56"_s); // what the profile shown before left
         ASSERT_TRUE(ProfileFile::read(path, p).fileRead);
-        EXPECT_EQ(p.text(G::txtDMFlags), QLatin1String(c.sum));
+        EXPECT_EQ(p.text(G::txtDMFlags), QLatin1String(sum));
     }
 }
 

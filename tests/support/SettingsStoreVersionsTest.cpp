@@ -13,23 +13,21 @@
 
 TEST(SettingsStoreVersions, EveryVersionIsReadAnOlderOneMovesForwardAndANewerOneIsNeverWritten)
 {
-    const struct {
-        QByteArray versionMember;
-        bool newer;
-    } rows[] = {
+    // The file's version member, and whether that version is newer than the program's.
+    const std::pair<QByteArray, bool> rows[] = {
         { "", false }, // before the file carried a version: version 0
         { R"("version": 0,)", false },
         { R"("version": 1,)", false },
         { R"("version": 2,)", true },
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.versionMember.toStdString());
+    for (const auto& [versionMember, newer] : rows) {
+        SCOPED_TRACE(versionMember.toStdString());
         QTemporaryDir dir;
         const QString path = dir.filePath(u"registry.json"_s);
         // Beside the game folder, what this version does not read: a member of the file, a member
         // of a key and a value of another kind.
         const QByteArray original
-            = test::testData(u"registry-unread-members.json.in"_s).replace("VERSION", row.versionMember);
+            = test::testData(u"registry-unread-members.json.in"_s).replace("VERSION", versionMember);
         test::writeBytes(path, original);
         CAppSettings settings(path);
         settings.Init(u"_DezeveRovorare"_s, u"Fortwright"_s);
@@ -38,7 +36,7 @@ TEST(SettingsStoreVersions, EveryVersionIsReadAnOlderOneMovesForwardAndANewerOne
         EXPECT_EQ(settings.GetSetting(section, u"MOHAA"_s), game);
 
         const auto e = test::raisedBy([&] { settings.SaveSetting(section, u"left"_s, 10); });
-        if (row.newer) {
+        if (newer) {
             ASSERT_TRUE(e);
             EXPECT_EQ(e->number(), AppSettingsError::SaveFailed);
             EXPECT_EQ(e->description(),
