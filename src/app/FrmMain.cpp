@@ -20,6 +20,8 @@
 #include "app/MiscOptionsPage.h"
 #include "app/PlaceNavigator.h"
 #include "app/ProfileBinder.h"
+#include "app/RunPreviewPanel.h"
+#include "app/ServerHosting.h"
 #include "app/ServerPage.h"
 #include "generate/BatchFileWriter.h"
 #include "generate/MapList.h"
@@ -47,6 +49,7 @@
 #include <QFileInfo>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStatusBar>
 #include <QTableWidget>
 
 #include <QHBoxLayout>
@@ -87,7 +90,11 @@ FrmMain::FrmMain(AppContext& context, QWidget* parent)
               return m_maps->catalogue().isEmpty() ? nullptr : &m_maps->catalogue();
           },
           this))
+    , m_hosting(std::make_unique<ServerHosting>(context))
+    , m_runPreview(new RunPreviewPanel(m_model, context))
     , m_messenger(std::make_unique<ServerMessenger>(m_model.profile(), context))
+    // INTEGRATION POINT: Run hands a native server to m_hosting->server() once ControlButtons
+    // takes the supervised server.
     , m_controls(std::make_unique<ControlButtons>(m_model.profile(), context, *m_messenger))
 {
     setObjectName(QStringLiteral("frmMain"));
@@ -101,6 +108,7 @@ FrmMain::FrmMain(AppContext& context, QWidget* parent)
     m_tabs->setObjectName(QStringLiteral("tabMain"));
     auto* serverPage = new ServerPage(*m_binder);
     connect(serverPage->localAddressButton(), &QPushButton::clicked, this, &FrmMain::cmdIP_Click);
+    serverPage->addFrame(m_runPreview);
     m_tabs->addTab(scrolling(serverPage), QStringLiteral("&Server"));
     m_tabs->addTab(scrolling(new GamePage(*m_binder)), QStringLiteral("&Game"));
     // The Maps tab's lists scroll on their own but keep a width of their own; below it the tabs
@@ -127,6 +135,7 @@ FrmMain::FrmMain(AppContext& context, QWidget* parent)
     layout->addWidget(scrolling(m_tabs), 1);
     layout->addWidget(makeBottomBar());
     setCentralWidget(central);
+    m_hosting->showStateIn(*statusBar());
     // A logout keeps what Exit would: the lists and the position are saved while the session
     // asks, and the window unloads if the program is ended without Exit.
 #ifndef QT_NO_SESSIONMANAGER
@@ -275,6 +284,11 @@ void FrmMain::showCheckList()
     CheckWindowState(m_context.settingsStorePath).setOpen(true);
 }
 
+void FrmMain::showServerConsole()
+{
+    m_hosting->showConsole();
+}
+
 bool FrmMain::mayWrite()
 {
     const QList<Finding>& findings = m_check->current();
@@ -337,6 +351,8 @@ void FrmMain::Form_Load()
         centre();
         if (CheckWindowState(m_context.settingsStorePath).isOpen())
             showCheckList();
+        // A server started by an earlier Fortwright is followed again.
+        m_hosting->attach();
     } catch (const std::exception& e) {
         m_context.errors.report(QStringLiteral("frmMain::Form_Load(Sub)"), e);
     }

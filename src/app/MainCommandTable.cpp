@@ -105,6 +105,10 @@ constexpr MenuRow kRows[] = {
     separator(),
     command("id_UtilitiesCheck", "Pre-flight &Check...",
         [](MainCommands& window, Prompter&) { window.showCheckList(); }),
+    command("id_UtilitiesServerConsole", "Server C&onsole...",
+        [](MainCommands& window, Prompter&) { window.showServerConsole(); },
+        { 5, "tbrConsole", "Console", "Show the server's output and send it commands",
+            QStyle::SP_ComputerIcon }),
     endMenu(),
 
     menu("id_Help", "&Help"),

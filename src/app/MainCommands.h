@@ -24,6 +24,8 @@ public:
     virtual void openMapWizard() = 0;
     // The pre-flight check's list.
     virtual void showCheckList() = 0;
+    // The Server Console of the supervised server.
+    virtual void showServerConsole() = 0;
 };
 
 } // namespace fw

@@ -26,6 +26,7 @@ public:
     void showAbout() override { calls << QStringLiteral("about"); }
     void openMapWizard() override { calls << QStringLiteral("wizard"); }
     void showCheckList() override { calls << QStringLiteral("check"); }
+    void showServerConsole() override { calls << QStringLiteral("console"); }
 };
 
 struct Dispatch : ::testing::Test {
@@ -63,6 +64,7 @@ TEST_F(Dispatch, EveryCommandReachesItsAction)
         { "id_HelpAboutFortwright", "about" },
         { "ID_MapWizardNew", "wizard" },
         { "id_UtilitiesCheck", "check" },
+        { "id_UtilitiesServerConsole", "console" },
     };
     for (const auto& [id, action] : table)
         EXPECT_EQ(run(id), QStringList { QString::fromLatin1(action) }) << id;

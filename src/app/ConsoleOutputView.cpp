@@ -1,0 +1,64 @@
+#include "app/ConsoleOutputView.h"
+
+#include <QFontDatabase>
+#include <QScrollBar>
+
+namespace fw {
+namespace {
+
+// Often enough to read as live, seldom enough that a flood costs few layouts.
+constexpr int kBatchMilliseconds = 50;
+// One batch's most; a longer queue is shown over the next turns of the event loop.
+constexpr qsizetype kBatchLines = 4000;
+
+} // namespace
+
+ConsoleOutputView::ConsoleOutputView(QWidget* parent)
+    : QPlainTextEdit(parent)
+{
+    setReadOnly(true);
+    setUndoRedoEnabled(false);
+    setMaximumBlockCount(kMaxLines);
+    // Server output is laid out in columns (the status table); unwrapped lines also lay out fastest.
+    setLineWrapMode(QPlainTextEdit::NoWrap);
+    setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    m_batch.setSingleShot(true);
+    m_batch.setInterval(kBatchMilliseconds);
+    connect(&m_batch, &QTimer::timeout, this, &ConsoleOutputView::flush);
+}
+
+void ConsoleOutputView::appendLines(const QStringList& lines)
+{
+    m_pending.append(lines);
+    // Lines that would be pushed out of the view before they were ever shown are dropped now.
+    if (m_pending.size() > kMaxLines)
+        m_pending.remove(0, m_pending.size() - kMaxLines);
+    if (!m_batch.isActive())
+        m_batch.start();
+}
+
+void ConsoleOutputView::flush()
+{
+    if (m_pending.isEmpty())
+        return;
+    QScrollBar* bar = verticalScrollBar();
+    const bool following = bar->value() >= bar->maximum();
+    const qsizetype count = std::min(m_pending.size(), kBatchLines);
+    appendPlainText(m_pending.first(count).join(QLatin1Char('\n')));
+    m_pending.remove(0, count);
+    if (following)
+        bar->setValue(bar->maximum());
+    if (!m_pending.isEmpty())
+        m_batch.start(0);
+    else
+        m_batch.setInterval(kBatchMilliseconds);
+}
+
+void ConsoleOutputView::clearLines()
+{
+    m_pending.clear();
+    m_batch.stop();
+    clear();
+}
+
+} // namespace fw
