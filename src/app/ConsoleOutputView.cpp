@@ -2,14 +2,17 @@
 
 #include <QFontDatabase>
 #include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
 
 namespace fw {
 namespace {
 
 // Often enough to read as live, seldom enough that a flood costs few layouts.
 constexpr int kBatchMilliseconds = 50;
-// One batch's most; a longer queue is shown over the next turns of the event loop.
-constexpr qsizetype kBatchLines = 4000;
+// One batch's most, about 20 ms of work; a longer queue is shown over the next turns of the event
+// loop.
+constexpr qsizetype kBatchLines = 2000;
 
 } // namespace
 
@@ -44,6 +47,7 @@ void ConsoleOutputView::flush()
     QScrollBar* bar = verticalScrollBar();
     const bool following = bar->value() >= bar->maximum();
     const qsizetype count = std::min(m_pending.size(), kBatchLines);
+    dropOldest(document()->blockCount() + count - kMaxLines);
     appendPlainText(m_pending.first(count).join(QLatin1Char('\n')));
     m_pending.remove(0, count);
     if (following)
@@ -52,6 +56,18 @@ void ConsoleOutputView::flush()
         m_batch.start(0);
     else
         m_batch.setInterval(kBatchMilliseconds);
+}
+
+void ConsoleOutputView::dropOldest(qsizetype lines)
+{
+    // The block limit alone would do this a line at a time, several times slower: a full view
+    // made each batch cost a hundred milliseconds.
+    if (lines <= 0)
+        return;
+    QTextCursor cut(document());
+    cut.setPosition(
+        document()->findBlockByNumber(static_cast<int>(lines)).position(), QTextCursor::KeepAnchor);
+    cut.removeSelectedText();
 }
 
 void ConsoleOutputView::clearLines()

@@ -23,6 +23,8 @@ public:
     void clearLines();
 
 private:
+    void dropOldest(qsizetype lines);
+
     QStringList m_pending;
     QTimer m_batch;
 };

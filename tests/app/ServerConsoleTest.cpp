@@ -1,0 +1,150 @@
+#include "WindowFixture.h"
+#include "app/CommandHistoryEdit.h"
+#include "app/ConsoleOutputView.h"
+#include "app/FrmServerConsole.h"
+#include "app/RunPreviewPanel.h"
+#include "server/hosting/HostSettings.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QTextBlock>
+
+using namespace fw;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QStringList numbered(int from, int count)
+{
+    QStringList lines;
+    for (int i = from; i < from + count; ++i)
+        lines << u"line %1"_s.arg(i);
+    return lines;
+}
+
+// Shows every batch still waiting.
+void showAll(ConsoleOutputView& view)
+{
+    for (int turn = 0; turn < 100; ++turn)
+        view.flush();
+}
+
+QString firstLine(const QPlainTextEdit& view)
+{
+    return view.document()->firstBlock().text();
+}
+
+using RunPreviewTest = test::WindowFixture;
+
+} // namespace
+
+TEST(ServerConsole, OutputComesInBatchesFollowsTheNewestLineAndKeepsTheLastTenThousand)
+{
+    FrmServerConsole console;
+    console.resize(600, 300);
+    console.show();
+    ConsoleOutputView& view = *console.output();
+    console.appendOutput({ u"------ Server Initialization Complete ------"_s, u"  map: obj/obj_team1"_s });
+    EXPECT_EQ(view.toPlainText(), QString()) << "lines wait for their batch";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !view.toPlainText().isEmpty(); }, 2000));
+    EXPECT_EQ(view.toPlainText(), u"------ Server Initialization Complete ------\n  map: obj/obj_team1"_s);
+
+    for (int from = 0; from < 12000; from += 3000)
+        console.appendOutput(numbered(from, 3000));
+    console.appendNotice(u"Restarting the server after a crash (signal 11)"_s);
+    showAll(view);
+    EXPECT_EQ(view.document()->blockCount(), ConsoleOutputView::kMaxLines);
+    EXPECT_EQ(firstLine(view), u"line 2001"_s);
+    EXPECT_EQ(view.document()->lastBlock().text(),
+        u"[Fortwright] Restarting the server after a crash (signal 11)"_s);
+    QScrollBar* bar = view.verticalScrollBar();
+    EXPECT_EQ(bar->value(), bar->maximum()) << "the view keeps to the newest line";
+
+    bar->setValue(bar->maximum() / 2);
+    console.appendOutput(numbered(20000, 50));
+    showAll(view);
+    EXPECT_EQ(view.document()->lastBlock().text(), u"line 20049"_s);
+    EXPECT_LT(bar->value(), bar->maximum()) << "a user who scrolled up is left reading";
+}
+
+TEST(ServerConsole, TheCommandLineHandsOnEachLineAndStepsThroughItsHistory)
+{
+    FrmServerConsole console;
+    QStringList sent;
+    QObject::connect(&console, &FrmServerConsole::commandEntered, [&](const QString& line) { sent << line; });
+    CommandHistoryEdit& line = *console.commandLine();
+    console.showState(u"running since 12:00:03 (PID 4242)"_s, true);
+    QTest::keyClicks(&line, u"status"_s);
+    QTest::keyClick(&line, Qt::Key_Return);
+    QTest::keyClicks(&line, u"say hello all"_s);
+    console.findChild<QPushButton*>(u"cmdServerSend"_s)->click();
+    QTest::keyClick(&line, Qt::Key_Return); // an empty line is nothing
+    QTest::keyClicks(&line, u"status"_s);
+    QTest::keyClick(&line, Qt::Key_Return);
+    EXPECT_EQ(sent, (QStringList { u"status"_s, u"say hello all"_s, u"status"_s }));
+    EXPECT_EQ(line.history(), (QStringList { u"status"_s, u"say hello all"_s, u"status"_s }));
+    EXPECT_EQ(line.text(), QString());
+
+    QTest::keyClicks(&line, u"sa"_s);
+    QStringList seen;
+    for (Qt::Key key : { Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Down, Qt::Key_Down,
+             Qt::Key_Down, Qt::Key_Down }) {
+        QTest::keyClick(&line, key);
+        seen << line.text();
+    }
+    EXPECT_EQ(seen,
+        (QStringList { u"status"_s, u"say hello all"_s, u"status"_s, u"status"_s, u"say hello all"_s,
+            u"status"_s, u"sa"_s, u"sa"_s }))
+        << "past the newest line the typed text comes back";
+
+    console.showState(u"stopped at 12:10:00 (exit status 0)"_s, false);
+    EXPECT_EQ(console.findChild<QLabel*>(u"lblServerState"_s)->text(),
+        u"Server: stopped at 12:10:00 (exit status 0)"_s);
+    EXPECT_FALSE(line.isEnabled()) << "a stopped server takes no commands";
+    EXPECT_FALSE(console.findChild<QPushButton*>(u"cmdServerStop"_s)->isEnabled());
+}
+
+TEST_F(RunPreviewTest, ThePreviewFollowsTheSettingsAndTheChosenProgramWhichTheStoreKeeps)
+{
+    const QString game = t.context.gamePath;
+    for (const QString name : { u"omohaaded"_s, u"my-server"_s }) {
+        test::writeBytes(game + u'/' + name, "#!/bin/sh\n");
+        QFile::setPermissions(game + u'/' + name, QFile::permissions(game + u'/' + name) | QFile::ExeOwner);
+    }
+    RunPreviewPanel& preview = *window.runPreview();
+    find<QLineEdit>(u"txtAdministration_1"_s)->setText(u"My Test"_s);
+    const QString args
+        = u" +set dedicated 2 +set net_port 12203 +set sv_pure 1 +set vm_game 0 +set com_hunkmegs 56 "
+          "+set com_zonemegs 16 +set g_gametype 1 +exec my_test.cfg"_s;
+    EXPECT_EQ(preview.previewText(), u"'"_s + game + u"/omohaaded'"_s + args);
+    EXPECT_EQ(find<QPlainTextEdit>(u"txtRunPreview"_s)->toPlainText(), preview.previewText());
+
+    find<QLineEdit>(u"txtAdministration_16"_s)->setText(u"12300"_s);
+    EXPECT_TRUE(preview.previewText().contains(u"+set net_port 12300 "_s))
+        << preview.previewText().toStdString();
+
+    QComboBox& choice = *find<QComboBox>(u"cboServerProgram"_s);
+    EXPECT_EQ(choice.currentText(), u"Find automatically"_s);
+    t.prompter.choose(game + u"/my-server"_s);
+    emit choice.activated(choice.count() - 1);
+    EXPECT_EQ(preview.previewText(),
+        u"'"_s + game + u"/my-server'"_s + QString(args).replace(u"12203"_s, u"12300"_s));
+    EXPECT_EQ(HostSettings(t.context.settingsStorePath).serverProgram(), game + u"/my-server"_s);
+    EXPECT_EQ(choice.currentText(), game + u"/my-server"_s);
+    ASSERT_EQ(t.prompter.dialogs().size(), 1);
+    EXPECT_EQ(t.prompter.dialogs()[0].initialDir, game);
+
+    t.prompter.choose(QString());
+    emit choice.activated(choice.count() - 1);
+    EXPECT_EQ(choice.currentText(), game + u"/my-server"_s) << "a cancelled dialog changes nothing";
+
+    emit choice.activated(0);
+    EXPECT_EQ(HostSettings(t.context.settingsStorePath).serverProgram(), QString());
+    EXPECT_TRUE(preview.previewText().startsWith(u"'"_s + game + u"/omohaaded' "_s));
+}
