@@ -22,6 +22,17 @@ struct HostFiles {
     static HostFiles inDataFolder(const QString& dataDir);
 };
 
+// The supervisor's limits; tests make them short.
+struct HostLimits {
+    int restarts = 3; // restarts after a crash within restartWindow
+    std::chrono::milliseconds restartWindow = std::chrono::minutes(10);
+    std::chrono::milliseconds earlyExit = std::chrono::seconds(2); // start() waits this long for an early end
+    std::chrono::milliseconds killWait = std::chrono::seconds(3); // between SIGTERM and SIGKILL
+    std::chrono::milliseconds pollInterval = std::chrono::milliseconds(100);
+    qint64 logLimit = 10 * 1024 * 1024; // bytes before the log rotates
+    int logFiles = 5; // rotated logs kept beside it
+};
+
 enum class HostState { None, Starting, Running, Stopped, Crashed };
 
 struct HostStatus {
@@ -64,9 +75,13 @@ public:
 
     // "quit", then after the grace period SIGTERM, then SIGKILL.
     void stop(std::chrono::milliseconds grace = std::chrono::seconds(10));
+    // stop(), then runs the event loop until the server has ended. False when it outlived SIGKILL.
+    bool stopAndWait(std::chrono::milliseconds grace = std::chrono::seconds(10));
 
     // A crash starts the server again, at most 3 times in 10 minutes; then it gives up and says so.
     void setRestartOnCrash(bool on);
+
+    void setLimits(const HostLimits& limits);
 
     HostStatus status() const;
     // The last lines of output (at most 10,000), oldest first.

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace fw {
+
+// Reads what is appended to a log file, line by line. A file that shrank (rotated by copy and
+// truncate) is read again from its start.
+class LogFollower {
+public:
+    explicit LogFollower(QString path);
+    ~LogFollower();
+    LogFollower(const LogFollower&) = delete;
+    LogFollower& operator=(const LogFollower&) = delete;
+
+    // Follows from the file's present end.
+    void skipToEnd();
+    // The last lines of the whole file (at most maxLines), then follows from its end.
+    QStringList tail(qsizetype maxLines);
+    // The complete lines appended since the last read; a line still being written waits.
+    QStringList readNew();
+    // The file's present size (0 when it is missing).
+    qint64 size() const;
+    // After the file was emptied on purpose.
+    void restartAtBeginning();
+
+private:
+    bool ensureOpen();
+
+    QString m_path;
+    int m_fd = -1;
+    qint64 m_offset = 0;
+    QByteArray m_partial;
+};
+
+// Splits bytes into lines (LF or CR LF), decoding each as UTF-8.
+QStringList splitLogLines(const QByteArray& bytes);
+
+} // namespace fw
