@@ -93,9 +93,8 @@ FrmMain::FrmMain(AppContext& context, QWidget* parent)
     , m_hosting(std::make_unique<ServerHosting>(context))
     , m_runPreview(new RunPreviewPanel(m_model, context))
     , m_messenger(std::make_unique<ServerMessenger>(m_model.profile(), context))
-    // INTEGRATION POINT: Run hands a native server to m_hosting->server() once ControlButtons
-    // takes the supervised server.
-    , m_controls(std::make_unique<ControlButtons>(m_model.profile(), context, *m_messenger))
+    , m_controls(std::make_unique<ControlButtons>(
+          m_model.profile(), context, *m_messenger, RunHosting { &m_hosting->server(), {} }))
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Fortwright"));

@@ -2,8 +2,11 @@
 #include "app/CommandHistoryEdit.h"
 #include "app/ConsoleOutputView.h"
 #include "app/FrmServerConsole.h"
+#include "app/MainMenus.h"
 #include "app/RunPreviewPanel.h"
+#include "app/ServerHosting.h"
 #include "server/hosting/HostSettings.h"
+#include "testkit/BuiltPrograms.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -12,8 +15,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QTest>
 #include <QTextBlock>
+#include <QUdpSocket>
+#include <csignal>
 
 using namespace fw;
 using namespace Qt::StringLiterals;
@@ -41,10 +47,43 @@ QString firstLine(const QPlainTextEdit& view)
 }
 
 using RunPreviewTest = test::WindowFixture;
+using ServerConsoleTest = test::WindowFixture;
+
+// A main window over the stand-in native server, which every test stops or kills before it ends.
+class LiveConsoleTest : public test::WindowFixture {
+protected:
+    void SetUp() override
+    {
+        // A map list keeps the load from asking for a first scan.
+        test::writeBytes(t.dataFile(u"Main.efr"_s), "maps1.pk3,bunker,bunker,The Bunker,objective\r\n");
+    }
+    void TearDown() override
+    {
+        for (const qint64 pid : pids)
+            if (::kill(pid_t(pid), 0) == 0)
+                ::kill(pid_t(pid), SIGKILL);
+    }
+    void start(HostedServer& server)
+    {
+        QObject::connect(&server, &HostedServer::statusChanged, [this](const HostStatus& status) {
+            if (status.pid > 0)
+                pids.insert(status.pid);
+        });
+        QUdpSocket probe;
+        probe.bind(QHostAddress::AnyIPv4, 0, QAbstractSocket::DontShareAddress);
+        const quint16 port = probe.localPort();
+        probe.close();
+        server.start({ test::builtProgram("fortwright-standin-omohaaded"),
+                         { u"+set"_s, u"net_port"_s, QString::number(port) }, t.context.gamePath, true },
+            port);
+    }
+
+    QSet<qint64> pids;
+};
 
 } // namespace
 
-TEST(ServerConsole, OutputComesInBatchesFollowsTheNewestLineAndKeepsTheLastTenThousand)
+TEST_F(ServerConsoleTest, OutputComesInBatchesFollowsTheNewestLineAndKeepsTheLastTenThousand)
 {
     FrmServerConsole console;
     console.resize(600, 300);
@@ -73,7 +112,7 @@ TEST(ServerConsole, OutputComesInBatchesFollowsTheNewestLineAndKeepsTheLastTenTh
     EXPECT_LT(bar->value(), bar->maximum()) << "a user who scrolled up is left reading";
 }
 
-TEST(ServerConsole, TheCommandLineHandsOnEachLineAndStepsThroughItsHistory)
+TEST_F(ServerConsoleTest, TheCommandLineHandsOnEachLineAndStepsThroughItsHistory)
 {
     FrmServerConsole console;
     QStringList sent;
@@ -122,7 +161,7 @@ TEST_F(RunPreviewTest, ThePreviewFollowsTheSettingsAndTheChosenProgramWhichTheSt
     const QString args
         = u" +set dedicated 2 +set net_port 12203 +set sv_pure 1 +set vm_game 0 +set com_hunkmegs 56 "
           "+set com_zonemegs 16 +set g_gametype 1 +exec my_test.cfg"_s;
-    EXPECT_EQ(preview.previewText(), u"'"_s + game + u"/omohaaded'"_s + args);
+    EXPECT_EQ(preview.previewText(), game + u"/omohaaded"_s + args);
     EXPECT_EQ(find<QPlainTextEdit>(u"txtRunPreview"_s)->toPlainText(), preview.previewText());
 
     find<QLineEdit>(u"txtAdministration_16"_s)->setText(u"12300"_s);
@@ -133,8 +172,7 @@ TEST_F(RunPreviewTest, ThePreviewFollowsTheSettingsAndTheChosenProgramWhichTheSt
     EXPECT_EQ(choice.currentText(), u"Find automatically"_s);
     t.prompter.choose(game + u"/my-server"_s);
     emit choice.activated(choice.count() - 1);
-    EXPECT_EQ(preview.previewText(),
-        u"'"_s + game + u"/my-server'"_s + QString(args).replace(u"12203"_s, u"12300"_s));
+    EXPECT_EQ(preview.previewText(), game + u"/my-server"_s + QString(args).replace(u"12203"_s, u"12300"_s));
     EXPECT_EQ(HostSettings(t.context.settingsStorePath).serverProgram(), game + u"/my-server"_s);
     EXPECT_EQ(choice.currentText(), game + u"/my-server"_s);
     ASSERT_EQ(t.prompter.dialogs().size(), 1);
@@ -146,5 +184,56 @@ TEST_F(RunPreviewTest, ThePreviewFollowsTheSettingsAndTheChosenProgramWhichTheSt
 
     emit choice.activated(0);
     EXPECT_EQ(HostSettings(t.context.settingsStorePath).serverProgram(), QString());
-    EXPECT_TRUE(preview.previewText().startsWith(u"'"_s + game + u"/omohaaded' "_s));
+    EXPECT_TRUE(preview.previewText().startsWith(game + u"/omohaaded "_s));
+}
+
+TEST_F(LiveConsoleTest, TheConsoleOpensWithTheServerFollowsItTakesCommandsAndALaterWindowFindsItAgain)
+{
+    window.Form_Load();
+    ServerHosting& hosting = window.hosting();
+    EXPECT_EQ(hosting.console(), nullptr) << "no server, no console";
+    EXPECT_EQ(find<QLabel>(u"lblServerStatus"_s)->text(), u"Server: not started"_s);
+    start(hosting.server());
+    FrmServerConsole* console = hosting.console();
+    ASSERT_NE(console, nullptr);
+    EXPECT_TRUE(console->isVisible()) << "a starting server brings up its console";
+    EXPECT_EQ(console->parentWidget(), nullptr)
+        << "a window of its own stays up when the main one is minimised";
+    QPlainTextEdit& output = *console->output();
+    auto shows = [&](const QString& line) {
+        return QTest::qWaitFor([&] { return output.toPlainText().split(u'\n').contains(line); }, 5000);
+    };
+    EXPECT_TRUE(shows(u"------ Server Initialization Complete ------"_s));
+    const QString running = u"Server: "_s + statusText(hosting.server().status());
+    EXPECT_TRUE(running.startsWith(u"Server: running since "_s)) << running.toStdString();
+    EXPECT_EQ(console->findChild<QLabel*>(u"lblServerState"_s)->text(), running);
+    EXPECT_EQ(find<QLabel>(u"lblServerStatus"_s)->text(), running);
+
+    QTest::keyClicks(console->commandLine(), u"say hello there"_s);
+    QTest::keyClick(console->commandLine(), Qt::Key_Return);
+    EXPECT_TRUE(shows(u"console: hello there"_s));
+
+    // The window goes and the server stays; the next window follows it from its log.
+    console->close();
+    window.Form_Unload();
+    {
+        FrmMain next(t.context);
+        next.Form_Load();
+        FrmServerConsole* again = next.hosting().console();
+        ASSERT_NE(again, nullptr) << "a server found at start-up opens its console";
+        EXPECT_TRUE(again->isVisible());
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return again->output()->toPlainText().contains(u"console: hello there"_s); }, 5000));
+        next.Form_Unload();
+    }
+    ASSERT_TRUE(hosting.server().isRunning());
+
+    window.menus()->action(u"id_UtilitiesServerConsole"_s)->trigger();
+    EXPECT_TRUE(console->isVisible()) << "Utilities opens it again";
+    console->findChild<QPushButton*>(u"cmdServerStop"_s)->click();
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return hosting.server().status().state == HostState::Stopped; }, 15000));
+    EXPECT_TRUE(shows(u"----- Server Shutdown (Server quit) -----"_s));
+    EXPECT_TRUE(find<QLabel>(u"lblServerStatus"_s)->text().startsWith(u"Server: stopped at "_s));
+    EXPECT_FALSE(console->commandLine()->isEnabled());
 }
