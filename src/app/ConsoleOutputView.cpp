@@ -32,10 +32,14 @@ ConsoleOutputView::ConsoleOutputView(QWidget* parent)
 
 void ConsoleOutputView::appendLines(const QStringList& lines)
 {
-    m_pending.append(lines);
     // Lines that would be pushed out of the view before they were ever shown are dropped now.
-    if (m_pending.size() > kMaxLines)
-        m_pending.remove(0, m_pending.size() - kMaxLines);
+    if (lines.size() >= kMaxLines) {
+        m_pending = lines.last(kMaxLines);
+    } else {
+        m_pending.append(lines);
+        if (m_pending.size() > kMaxLines)
+            m_pending.remove(0, m_pending.size() - kMaxLines);
+    }
     if (!m_batch.isActive())
         m_batch.start();
 }
