@@ -28,6 +28,15 @@ ConsoleOutputView::ConsoleOutputView(QWidget* parent)
     m_batch.setSingleShot(true);
     m_batch.setInterval(kBatchMilliseconds);
     connect(&m_batch, &QTimer::timeout, this, &ConsoleOutputView::flush);
+    // The range grows whenever the view lays out new lines, which may be well after they were
+    // added (a window not yet on screen, a resize); a view at the bottom stays there through it.
+    QScrollBar* bar = verticalScrollBar();
+    connect(bar, &QScrollBar::valueChanged, this,
+        [this, bar](int value) { m_following = value >= bar->maximum(); });
+    connect(bar, &QScrollBar::rangeChanged, this, [this, bar](int, int maximum) {
+        if (m_following)
+            bar->setValue(maximum);
+    });
 }
 
 void ConsoleOutputView::appendLines(const QStringList& lines)
@@ -48,14 +57,10 @@ void ConsoleOutputView::flush()
 {
     if (m_pending.isEmpty())
         return;
-    QScrollBar* bar = verticalScrollBar();
-    const bool following = bar->value() >= bar->maximum();
     const qsizetype count = std::min(m_pending.size(), kBatchLines);
     dropOldest(document()->blockCount() + count - kMaxLines);
     appendPlainText(m_pending.first(count).join(QLatin1Char('\n')));
     m_pending.remove(0, count);
-    if (following)
-        bar->setValue(bar->maximum());
     if (!m_pending.isEmpty())
         m_batch.start(0);
     else

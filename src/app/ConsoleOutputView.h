@@ -27,6 +27,7 @@ private:
 
     QStringList m_pending;
     QTimer m_batch;
+    bool m_following = true; // at the newest line, until the user scrolls up
 };
 
 } // namespace fw

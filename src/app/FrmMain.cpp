@@ -90,7 +90,7 @@ FrmMain::FrmMain(AppContext& context, QWidget* parent)
               return m_maps->catalogue().isEmpty() ? nullptr : &m_maps->catalogue();
           },
           this))
-    , m_hosting(std::make_unique<ServerHosting>(context))
+    , m_hosting(std::make_unique<ServerHosting>(context, this))
     , m_runPreview(new RunPreviewPanel(m_model, context))
     , m_messenger(std::make_unique<ServerMessenger>(m_model.profile(), context))
     , m_controls(std::make_unique<ControlButtons>(
@@ -107,7 +107,6 @@ FrmMain::FrmMain(AppContext& context, QWidget* parent)
     m_tabs->setObjectName(QStringLiteral("tabMain"));
     auto* serverPage = new ServerPage(*m_binder);
     connect(serverPage->localAddressButton(), &QPushButton::clicked, this, &FrmMain::cmdIP_Click);
-    serverPage->addFrame(m_runPreview);
     m_tabs->addTab(scrolling(serverPage), QStringLiteral("&Server"));
     m_tabs->addTab(scrolling(new GamePage(*m_binder)), QStringLiteral("&Game"));
     // The Maps tab's lists scroll on their own but keep a width of their own; below it the tabs
@@ -132,6 +131,7 @@ FrmMain::FrmMain(AppContext& context, QWidget* parent)
     auto* layout = new QVBoxLayout(central);
     layout->addWidget(header);
     layout->addWidget(scrolling(m_tabs), 1);
+    layout->addWidget(m_runPreview);
     layout->addWidget(makeBottomBar());
     setCentralWidget(central);
     m_hosting->showStateIn(*statusBar());
@@ -399,9 +399,9 @@ void FrmMain::centre()
 
 void FrmMain::fitToScreen()
 {
-    // Fits a 1024x768 screen with room for the title bar and a panel; a smaller or scaled screen
-    // gets what it can hold, and the pages scroll.
-    const QSize opening(900, 690);
+    // Holds the whole Server tab with the row of what Run starts and the status bar; a smaller or
+    // scaled screen (a 1024x768 one) gets what it can hold, and the pages scroll.
+    const QSize opening(900, 730);
     const QScreen* screen = this->screen();
     if (!screen) {
         resize(opening.expandedTo(minimumSizeHint()));

@@ -26,6 +26,8 @@ FrmServerConsole::FrmServerConsole(QWidget* parent)
     setWindowIcon(QIcon(QStringLiteral(":/icons/fortwright.svg")));
     m_state->setObjectName(QStringLiteral("lblServerState"));
     m_state->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // A long state (an attached server's end) wraps rather than widening the window.
+    m_state->setWordWrap(true);
     m_restart->setObjectName(QStringLiteral("chkRestartOnCrash"));
     m_restart->setToolTip(
         QStringLiteral("Start the server again when it crashes, at most 3 times in 10 minutes"));

@@ -11,8 +11,8 @@
 
 #include <QComboBox>
 #include <QDir>
-#include <QFontDatabase>
-#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QPlainTextEdit>
 
 namespace fw {
@@ -44,7 +44,7 @@ QString previewOf(const ServerProfile& profile, const QString& gamePath, const Q
 } // namespace
 
 RunPreviewPanel::RunPreviewPanel(ProfileModel& model, AppContext& ctx, QWidget* parent)
-    : QGroupBox(QStringLiteral("Run starts"), parent)
+    : QWidget(parent)
     , m_model(model)
     , m_ctx(ctx)
     , m_settings(ctx.settingsStorePath)
@@ -56,19 +56,23 @@ RunPreviewPanel::RunPreviewPanel(ProfileModel& model, AppContext& ctx, QWidget* 
     m_program->setToolTip(QStringLiteral("The server program Run starts: the first one found in the game "
                                          "folder, or a program of your choice"));
     m_program->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_program->setMinimumContentsLength(24);
+    m_program->setMinimumContentsLength(18);
     m_preview->setObjectName(QStringLiteral("txtRunPreview"));
     m_preview->setReadOnly(true);
     m_preview->setToolTip(QStringLiteral("The command Run starts, in the game folder"));
-    m_preview->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     m_preview->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    m_preview->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    const int lineHeight = m_preview->fontMetrics().lineSpacing();
-    m_preview->setFixedHeight(lineHeight * 4 + 2 * m_preview->frameWidth() + 8);
+    m_preview->setFrameShadow(QFrame::Sunken);
+    // Two lines hold a usual command line whole; a longer one scrolls.
+    m_preview->document()->setDocumentMargin(2);
+    m_preview->setFixedHeight(m_preview->fontMetrics().lineSpacing() * 2 + 2 * m_preview->frameWidth() + 6);
 
-    auto* form = new QFormLayout(this);
-    form->addRow(QStringLiteral("Server &program:"), m_program);
-    form->addRow(QStringLiteral("Command line:"), m_preview);
+    auto* caption = new QLabel(QStringLiteral("Run s&tarts:"));
+    caption->setBuddy(m_program);
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(caption);
+    row->addWidget(m_program);
+    row->addWidget(m_preview, 1);
 
     fillChoices();
     connect(m_program, &QComboBox::activated, this, &RunPreviewPanel::choiceActivated);

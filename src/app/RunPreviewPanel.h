@@ -2,8 +2,8 @@
 
 #include "server/hosting/HostSettings.h"
 
-#include <QGroupBox>
 #include <QTimer>
+#include <QWidget>
 
 class QComboBox;
 class QPlainTextEdit;
@@ -13,10 +13,10 @@ namespace fw {
 struct AppContext;
 class ProfileModel;
 
-// What Run will start, shown before it does: the server program (found in the game folder, or the
-// one the user chose, which the installation keeps, never the profile) and the whole command line,
-// kept current as the settings change.
-class RunPreviewPanel : public QGroupBox {
+// What Run will start, shown before it does, in a row above the buttons: the server program (found
+// in the game folder, or the one the user chose, which the installation keeps, never the profile)
+// and the whole command line, kept current as the settings change.
+class RunPreviewPanel : public QWidget {
     Q_OBJECT
 public:
     RunPreviewPanel(ProfileModel& model, AppContext& ctx, QWidget* parent = nullptr);

@@ -6,6 +6,7 @@
 
 #include <QLabel>
 #include <QStatusBar>
+#include <QWidget>
 
 namespace fw {
 namespace {
@@ -29,8 +30,8 @@ QString stateLine(const HostStatus& status)
 
 } // namespace
 
-ServerHosting::ServerHosting(AppContext& ctx, QObject* parent)
-    : QObject(parent)
+ServerHosting::ServerHosting(AppContext& ctx, QWidget* mainWindow)
+    : m_mainWindow(mainWindow)
     , m_settings(ctx.settingsStorePath)
     , m_server(HostFiles::inDataFolder(ctx.dataDir), ctx.clock)
 {
@@ -77,6 +78,8 @@ void ServerHosting::makeConsole()
 {
     m_console = std::make_unique<FrmServerConsole>();
     FrmServerConsole* console = m_console.get();
+    if (m_mainWindow)
+        console->move(m_mainWindow->frameGeometry().center() - console->rect().center());
     // What came before the window was made, then what follows.
     console->appendOutput(m_server.recentLines());
     const HostStatus status = m_server.status();

@@ -7,6 +7,7 @@
 #include <memory>
 
 class QStatusBar;
+class QWidget;
 
 namespace fw {
 
@@ -19,7 +20,8 @@ class FrmServerConsole;
 class ServerHosting : public QObject {
     Q_OBJECT
 public:
-    explicit ServerHosting(AppContext& ctx, QObject* parent = nullptr);
+    // The console opens over the main window.
+    ServerHosting(AppContext& ctx, QWidget* mainWindow);
     ~ServerHosting() override;
 
     HostedServer& server() { return m_server; }
@@ -41,6 +43,7 @@ private:
     void statusChanged(const HostStatus& status);
     void send(const QString& line);
 
+    QWidget* m_mainWindow;
     HostSettings m_settings;
     HostedServer m_server;
     // A window of its own, not a child of the main window, so that it stays up when that is minimised.

@@ -15,7 +15,6 @@ namespace fw {
 ServerPage::ServerPage(ProfileBinder& binder, QWidget* parent)
     : QWidget(parent)
     , m_getLocalIp(new QPushButton(QStringLiteral("Get Local I.P")))
-    , m_layout(new QVBoxLayout(this))
 {
     m_getLocalIp->setObjectName(QStringLiteral("cmdIP"));
     m_getLocalIp->setToolTip(QStringLiteral("Fill the server address with this computer's own address"));
@@ -34,14 +33,10 @@ ServerPage::ServerPage(ProfileBinder& binder, QWidget* parent)
     QGroupBox* settings
         = FieldFrame(binder, SettingGroup::txtGameSettings, 4).without({ field::TimeOut.index }).build();
 
-    m_layout->addWidget(admin);
-    m_layout->addWidget(settings);
-    m_layout->addStretch();
-}
-
-void ServerPage::addFrame(QWidget* frame)
-{
-    m_layout->insertWidget(m_layout->count() - 1, frame);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(admin);
+    layout->addWidget(settings);
+    layout->addStretch();
 }
 
 } // namespace fw

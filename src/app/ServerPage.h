@@ -3,7 +3,6 @@
 #include <QWidget>
 
 class QPushButton;
-class QVBoxLayout;
 
 namespace fw {
 
@@ -15,12 +14,9 @@ class ServerPage : public QWidget {
 public:
     explicit ServerPage(ProfileBinder& binder, QWidget* parent = nullptr);
     QPushButton* localAddressButton() const { return m_getLocalIp; }
-    // A frame below the page's own.
-    void addFrame(QWidget* frame);
 
 private:
     QPushButton* m_getLocalIp;
-    QVBoxLayout* m_layout;
 };
 
 } // namespace fw
