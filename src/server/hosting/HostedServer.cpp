@@ -117,10 +117,10 @@ struct HostedServer::Impl {
 
     bool alive() const { return record.pid > 0; }
 
-    void setState(HostState state, int exitStatus = -1, int signal = 0)
+    void setState(HostState state, int exitStatus = -1, int signal = 0, const QDateTime& at = {})
     {
         status.state = state;
-        status.since = clock.now();
+        status.since = at.isValid() ? at : clock.now();
         status.pid = record.pid;
         status.exitStatus = exitStatus;
         status.signal = signal;
@@ -153,6 +153,8 @@ struct HostedServer::Impl {
             return;
         if (status.state == HostState::Starting && line.startsWith(kReadyLine)) {
             setState(HostState::Running);
+            record.readyAt = status.since;
+            writePidFile(files.pidFile, record);
         } else if (status.state != HostState::Crashed && !stopRequested) {
             // SIGTERM and SIGINT end the server cleanly, with the same shutdown line.
             const int signal = crashSignal(line);
@@ -190,7 +192,7 @@ struct HostedServer::Impl {
         const bool crashed = !stopRequested && (signal > 0 || status.state == HostState::Crashed);
         const int crashSignalSeen = status.state == HostState::Crashed ? status.signal : 0;
         const ServerPidRecord last = record;
-        QFile::remove(files.pidFile);
+        removePidFileOf(last.pid);
         if (crashed)
             setState(HostState::Crashed, exitStatus, crashSignalSeen > 0 ? crashSignalSeen : signal);
         else
@@ -201,6 +203,14 @@ struct HostedServer::Impl {
         stopRequested = false;
         if (crashed && restartOnCrash)
             restartAfterCrash(last);
+    }
+
+    // Only while it names this server: a later Fortwright may have started the next one.
+    void removePidFileOf(qint64 pid) const
+    {
+        const std::optional<ServerPidRecord> onDisk = readPidFile(files.pidFile);
+        if (!onDisk || onDisk->pid == pid)
+            QFile::remove(files.pidFile);
     }
 
     void restartAfterCrash(const ServerPidRecord& last)
@@ -286,7 +296,7 @@ struct HostedServer::Impl {
         const qint64 pid = spawnServer(command, files.commandFifo, files.logFile, &error);
         if (pid <= 0)
             throw hostingError(error);
-        record = { pid, processStartTime(pid).value_or(0), command, port };
+        record = { pid, processStartTime(pid).value_or(0), command, port, clock.now(), {} };
         ownChild = true;
         stopRequested = false;
         writePidFile(files.pidFile, record);
@@ -351,10 +361,13 @@ bool HostedServer::attach()
         ready = ready || line.startsWith(kReadyLine);
         crashed = crashed != 0 ? crashed : crashSignal(line);
     }
+    // A state reached before this Fortwright came dates from when the supervisor then saw it.
     if (crashed != 0)
         d->setState(HostState::Crashed, -1, qMax(crashed, 0));
+    else if (ready || record->readyAt.isValid())
+        d->setState(HostState::Running, -1, 0, record->readyAt);
     else
-        d->setState(ready ? HostState::Running : HostState::Starting);
+        d->setState(HostState::Starting, -1, 0, record->startedAt);
     if (!tail.isEmpty())
         emit output(tail);
     d->poll.start(int(d->limits.pollInterval.count()));
