@@ -3,6 +3,7 @@
 #include "cli/CliProfile.h"
 #include "cli/CliSession.h"
 #include "cli/PreflightGate.h"
+#include "cli/ServerChoice.h"
 #include "generate/AdvancedCycleWriter.h"
 #include "generate/BatchFileWriter.h"
 #include "generate/ConfigName.h"
@@ -109,19 +110,24 @@ public:
     {
         return QStringLiteral("print the server command line that Run would start");
     }
-    QList<QCommandLineOption> options() const override { return { profileOption() }; }
+    QString usageNote() const override
+    {
+        return QStringLiteral("A second line names the program Run starts: \"program: PATH\".");
+    }
+    QList<QCommandLineOption> options() const override { return { profileOption(), serverOption() }; }
 
 protected:
     void run(CliSession& session, const QCommandLineParser& parser, const QStringList&) override
     {
         const ServerProfile profile = windowProfile(session, parser);
+        const QString program = serverOverride(parser);
         const std::optional<QString> name = checkedRunConfigName(profile, session.prompter());
         failUnless(name.has_value());
         const std::optional<LaunchLine> line
             = buildLaunchLine(gatherLaunchValues(profile), profile, launchConfigName(*name));
         if (!line)
             CliSession::fail(QStringLiteral("No server type is selected: Run starts no server."));
-        session.out() << line->line << '\n';
+        session.out() << line->line << '\n' << programLine(session, program) << '\n';
     }
 };
 
