@@ -17,8 +17,7 @@ public:
     bool onlyReadsData() const override { return true; }
     QString summary() const override
     {
-        return QStringLiteral(
-            "print the state of the server Fortwright started (starting, running) and its log");
+        return QStringLiteral("print the state of the server Fortwright started and where its log is");
     }
 
 protected:

@@ -45,10 +45,10 @@ QString RunCommand::usageNote() const
 {
     return checkedWriteNote()
         + QStringLiteral(
-            "\n  A native server (omohaaded, omohaaded.<arch> or mohaa_lnxded in the game folder, or\n"
-            "  --server PROGRAM) runs supervised: its output is shown here, each line typed is sent to\n"
-            "  it, and Ctrl-C stops it (quit, then SIGTERM, then SIGKILL). Without Ctrl-C it keeps\n"
-            "  running after this command ends; \"fortwright-cli status\" shows it.");
+            "\n  A native server (omohaaded, omohaaded.<arch> or mohaa_lnxded in the game folder, or "
+            "--server PROGRAM) runs supervised: its output is printed, each line typed is sent to it, "
+            "Ctrl-C stops it (quit, then SIGTERM, then SIGKILL); otherwise it outlives this command "
+            "(see status).");
 }
 
 QList<QCommandLineOption> RunCommand::options() const
