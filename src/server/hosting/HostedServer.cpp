@@ -26,6 +26,7 @@ const QString kReadyLine = QStringLiteral("------ Server Initialization Complete
 const QString kCrashMark = QStringLiteral("Server Shutdown (Received signal ");
 constexpr qsizetype kKeptLines = 10000;
 constexpr qsizetype kLinesInMessages = 10;
+constexpr qint64 kChunkBytes = 256 * 1024;
 
 QString stamp(const QDateTime& when)
 {
@@ -114,6 +115,7 @@ struct HostedServer::Impl {
     bool ownChild = false; // started by this process, so its exit status can be read
     bool stopRequested = false;
     bool restartOnCrash = false;
+    bool moreScheduled = false;
 
     bool alive() const { return record.pid > 0; }
 
@@ -134,17 +136,37 @@ struct HostedServer::Impl {
             recent.remove(0, recent.size() - kKeptLines);
     }
 
+    // One bounded chunk, so that a flood of output never holds the event loop for long; the
+    // rest follows at once, after other events had their turn.
     void readLog()
     {
-        const QStringList lines = follower.readNew();
+        const QStringList lines = follower.readNew(kChunkBytes);
         if (!lines.isEmpty()) {
             keep(lines);
             for (const QString& line : lines)
                 watchLine(line);
             emit q.output(lines);
         }
+        if (follower.hasMore()) {
+            if (!moreScheduled) {
+                moreScheduled = true;
+                QTimer::singleShot(0, &q, [this] {
+                    moreScheduled = false;
+                    readLog();
+                });
+            }
+            return;
+        }
+        // Only once everything written has been read: what the copy holds is then seen already.
         if (rotateLogIfLarge(files.logFile, limits.logLimit, limits.logFiles))
             follower.restartAtBeginning();
+    }
+
+    void readAllLog()
+    {
+        do
+            readLog();
+        while (follower.hasMore());
     }
 
     void watchLine(const QString& line)
@@ -188,7 +210,7 @@ struct HostedServer::Impl {
 
     void ended(int exitStatus, int signal)
     {
-        readLog(); // its last words first
+        readAllLog(); // its last words first
         const bool crashed = !stopRequested && (signal > 0 || status.state == HostState::Crashed);
         const int crashSignalSeen = status.state == HostState::Crashed ? status.signal : 0;
         const ServerPidRecord last = record;
