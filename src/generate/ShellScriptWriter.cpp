@@ -5,6 +5,7 @@
 #include "profile/SettingsCatalogue.h"
 #include "support/AppContext.h"
 #include "support/files/AnsiTextFile.h"
+#include "support/files/GameTree.h"
 #include "support/files/PathHelpers.h"
 #include "support/platform/Prompter.h"
 
@@ -45,7 +46,7 @@ bool gbln_MakeLinuxFile(const ServerProfile& profile, AppContext& ctx, ShowWritt
     return exportScript(profile, ctx, show,
         { kShellDefaultPort, QStringLiteral("::modFunctions.gbln_MakeLinuxFile(Function)"),
             QStringLiteral("Save Linux Shell Script"), QStringLiteral("Linux Shell Script (*.sh)|*.sh"),
-            [&ctx] { return gstr_CheckDir(ctx.gamePath, ctx.prompter) + QStringLiteral("Main"); },
+            [&ctx] { return gstr_CheckDir(ctx.gamePath, ctx.prompter) + mainFolderName(ctx.gamePath); },
             [&ctx](const ScriptValues& values) {
                 ctx.prompter.inform(messageLines({
                     QStringLiteral(
