@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QThread>
+#include <QUdpSocket>
 #include <gtest/gtest.h>
 
 using namespace fw;
@@ -21,10 +22,16 @@ TEST_F(LinuxGameTree, ScanConfigBansAndRunUseTheMainFolderThatExists)
     ASSERT_EQ(QProcess::execute(test::builtProgram("fortwright-demo-game"), { game }), 0);
     ASSERT_TRUE(QDir(game).rename(u"Main"_s, u"main"_s));
     const QString server = game + u"/omohaaded"_s;
-    test::writeBytes(server, "#!/bin/sh\nprintf '%s\\n' \"$@\" > args.tmp && mv args.tmp args.txt\n");
+    // It stays up a little: Run reports a server that ends at once as a failure.
+    test::writeBytes(
+        server, "#!/bin/sh\nprintf '%s\\n' \"$@\" > args.tmp && mv args.tmp args.txt\nexec sleep 3\n");
     QFile::setPermissions(server, QFile::permissions(server) | QFile::ExeOwner);
     ListFiles::writeRotation(file(u"Maps.dat"_s), { { "mohdm1", "ffa team round", "" } });
     set("txtAdministration", "1", "Mixed Name");
+    QUdpSocket probe; // a port nobody holds just now, since Run refuses a busy one
+    ASSERT_TRUE(probe.bind(QHostAddress::AnyIPv4, 0));
+    set("txtAdministration", "16", QString::number(probe.localPort()));
+    probe.close();
     ASSERT_EQ(run({ "bans", "add", "10.0.0.9" }).code, 0);
     ASSERT_FALSE(HasFatalFailure());
 
