@@ -242,8 +242,7 @@ struct HostedServer::Impl {
         if (!backoff.allow(clock.now())) {
             const QString text
                 = QStringLiteral("The server crashed again: it was restarted %1 times within %2 minutes, so "
-                                 "Fortwright gives up "
-                                 "and leaves it stopped.")
+                                 "Fortwright gives up and leaves it stopped.")
                       .arg(backoff.limit())
                       .arg(std::chrono::duration_cast<std::chrono::minutes>(backoff.window()).count());
             appendToLog(text);
