@@ -35,6 +35,7 @@
 #include "server/ControlButtons.h"
 #include "server/LocalAddress.h"
 #include "server/ServerMessenger.h"
+#include "server/hosting/ServerProgram.h"
 #include "support/AppContext.h"
 #include "support/errors/ErrorReporter.h"
 #include "support/errors/MExceptionHandler.h"
@@ -202,6 +203,12 @@ void FrmMain::showWhetherModified()
 void FrmMain::exportShellScript()
 {
     gbln_MakeLinuxFile(profile(), m_context);
+}
+
+void FrmMain::exportUnixShellScript()
+{
+    gbln_MakeLinuxFile(
+        profile(), m_context, ShowWritten::Yes, { true, findNativeServer(m_context.gamePath) });
 }
 
 void FrmMain::exportBatchFile()

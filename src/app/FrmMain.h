@@ -73,6 +73,7 @@ public:
     void saveProfileAs() override;
     void loadProfileFrom() override;
     void exportShellScript() override;
+    void exportUnixShellScript() override;
     void exportBatchFile() override;
     void exportServerConfiguration() override;
     void buildMapList() override;

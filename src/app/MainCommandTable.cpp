@@ -94,6 +94,8 @@ constexpr MenuRow kRows[] = {
     menu("id_UtilitiesExport", "&Export"),
     command("id_UtilitiesExportLinuxShellScript", "&Linux Shell Script...",
         [](MainCommands& window, Prompter&) { window.exportShellScript(); }),
+    command("id_UtilitiesExportUnixShellScript", "Linux Shell Script (&Unix)...",
+        [](MainCommands& window, Prompter&) { window.exportUnixShellScript(); }),
     command("id_UtilitiesExportBatchFile", "&Batch File...",
         [](MainCommands& window, Prompter&) { window.exportBatchFile(); }),
     command("id_UtilitiesExportServerConfiguration", "Server Configuration...",

@@ -19,6 +19,7 @@ public:
     void saveProfileAs() override { calls << QStringLiteral("save"); }
     void loadProfileFrom() override { calls << QStringLiteral("load"); }
     void exportShellScript() override { calls << QStringLiteral("shell"); }
+    void exportUnixShellScript() override { calls << QStringLiteral("unix shell"); }
     void exportBatchFile() override { calls << QStringLiteral("batch"); }
     void exportServerConfiguration() override { calls << QStringLiteral("config"); }
     void buildMapList() override { calls << QStringLiteral("maplist"); }
@@ -53,6 +54,7 @@ TEST_F(Dispatch, EveryCommandReachesItsAction)
         { "id_FileExit", "exit" },
         { "id_UtilitiesMapsScanfornewmaps", "scan" },
         { "id_UtilitiesExportLinuxShellScript", "shell" },
+        { "id_UtilitiesExportUnixShellScript", "unix shell" },
         { "id_UtilitiesExportBatchFile", "batch" },
         { "id_UtilitiesExportServerConfiguration", "config" },
         { "id_UtilitiesExportMapCycle", "maplist" },

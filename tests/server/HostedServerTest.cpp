@@ -1,5 +1,8 @@
 #include "HostingKit.h"
 #include "ServerTestKit.h"
+#include "profile/ServerProfile.h"
+#include "server/ControlButtons.h"
+#include "server/ServerMessenger.h"
 #include "server/hosting/LogFollower.h"
 #include "server/hosting/LogRotation.h"
 #include "server/hosting/ServerPidFile.h"
@@ -220,4 +223,44 @@ TEST(HostedLog, RotatesByCopyAndTruncateAndTheFollowerStartsOver)
     append.flush();
     EXPECT_EQ(follower.readNew(), QStringList({ u"ial"_s, u"four"_s }))
         << "the same file, read from its start";
+}
+
+TEST_F(Hosted, ASecondRunAsksAndNeverStartsASecondServer)
+{
+    TestContext t;
+    const QString program = QDir(t.context.gamePath).filePath(u"omohaaded"_s);
+    writeBytes(
+        program, "#!/bin/sh\nexec '" + builtProgram("fortwright-standin-omohaaded").toUtf8() + "' \"$@\"\n");
+    QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    ServerProfile profile;
+    profile.setValue(SettingGroup::txtAdministration, 1, u"Test"_s);
+    const quint16 port = freePort();
+    profile.setValue(SettingGroup::txtAdministration, 16, QString::number(port));
+    profile.rotation.rows = { { "mohdm1", "ffa team round", "" } };
+    ServerMessenger messenger(profile, t.context);
+    auto server = makeServer();
+    ControlButtons buttons(profile, t.context, messenger, { server.get(), {} });
+
+    ASSERT_TRUE(buttons.run());
+    EXPECT_TRUE(t.services.started.isEmpty()) << "a native server is not launched the documented way";
+    ASSERT_TRUE(reachesState(*server, HostState::Running));
+    EXPECT_TRUE(server->recentLines().contains(u"argument 6: %1"_s.arg(port)))
+        << "the launch line's arguments";
+    const qint64 first = server->status().pid;
+
+    const MessageBox asked { u"The server Fortwright started is running (PID %1). Stop it and start it again "
+                             "with these settings?        "_s.arg(first),
+        kAppTitle, MessageIcon::Question, MessageButtons::YesNo, Answer::No };
+    t.prompter.answer(Answer::No);
+    EXPECT_FALSE(buttons.run());
+    EXPECT_EQ(t.prompter.boxes().last(), asked);
+    EXPECT_EQ(server->status().pid, first);
+    EXPECT_TRUE(server->isRunning());
+
+    t.prompter.answer(Answer::Yes);
+    ASSERT_TRUE(buttons.run());
+    EXPECT_EQ(t.prompter.boxes().last(), asked);
+    EXPECT_EQ(::waitpid(pid_t(first), nullptr, WNOHANG), -1) << "the first one ended and was reaped";
+    EXPECT_NE(server->status().pid, first);
+    EXPECT_TRUE(server->isRunning());
 }

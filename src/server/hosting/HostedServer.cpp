@@ -26,6 +26,7 @@ const QString kReadyLine = QStringLiteral("------ Server Initialization Complete
 const QString kCrashMark = QStringLiteral("Server Shutdown (Received signal ");
 constexpr qsizetype kKeptLines = 10000;
 constexpr qsizetype kLinesInMessages = 10;
+constexpr qint64 kChunkBytes = 256 * 1024;
 
 QString stamp(const QDateTime& when)
 {
@@ -114,13 +115,14 @@ struct HostedServer::Impl {
     bool ownChild = false; // started by this process, so its exit status can be read
     bool stopRequested = false;
     bool restartOnCrash = false;
+    bool moreScheduled = false;
 
     bool alive() const { return record.pid > 0; }
 
-    void setState(HostState state, int exitStatus = -1, int signal = 0)
+    void setState(HostState state, int exitStatus = -1, int signal = 0, const QDateTime& at = {})
     {
         status.state = state;
-        status.since = clock.now();
+        status.since = at.isValid() ? at : clock.now();
         status.pid = record.pid;
         status.exitStatus = exitStatus;
         status.signal = signal;
@@ -134,17 +136,37 @@ struct HostedServer::Impl {
             recent.remove(0, recent.size() - kKeptLines);
     }
 
+    // One bounded chunk, so that a flood of output never holds the event loop for long; the
+    // rest follows at once, after other events had their turn.
     void readLog()
     {
-        const QStringList lines = follower.readNew();
+        const QStringList lines = follower.readNew(kChunkBytes);
         if (!lines.isEmpty()) {
             keep(lines);
             for (const QString& line : lines)
                 watchLine(line);
             emit q.output(lines);
         }
+        if (follower.hasMore()) {
+            if (!moreScheduled) {
+                moreScheduled = true;
+                QTimer::singleShot(0, &q, [this] {
+                    moreScheduled = false;
+                    readLog();
+                });
+            }
+            return;
+        }
+        // Only once everything written has been read: what the copy holds is then seen already.
         if (rotateLogIfLarge(files.logFile, limits.logLimit, limits.logFiles))
             follower.restartAtBeginning();
+    }
+
+    void readAllLog()
+    {
+        do
+            readLog();
+        while (follower.hasMore());
     }
 
     void watchLine(const QString& line)
@@ -153,6 +175,8 @@ struct HostedServer::Impl {
             return;
         if (status.state == HostState::Starting && line.startsWith(kReadyLine)) {
             setState(HostState::Running);
+            record.readyAt = status.since;
+            writePidFile(files.pidFile, record);
         } else if (status.state != HostState::Crashed && !stopRequested) {
             // SIGTERM and SIGINT end the server cleanly, with the same shutdown line.
             const int signal = crashSignal(line);
@@ -186,11 +210,11 @@ struct HostedServer::Impl {
 
     void ended(int exitStatus, int signal)
     {
-        readLog(); // its last words first
+        readAllLog(); // its last words first
         const bool crashed = !stopRequested && (signal > 0 || status.state == HostState::Crashed);
         const int crashSignalSeen = status.state == HostState::Crashed ? status.signal : 0;
         const ServerPidRecord last = record;
-        QFile::remove(files.pidFile);
+        removePidFileOf(last.pid);
         if (crashed)
             setState(HostState::Crashed, exitStatus, crashSignalSeen > 0 ? crashSignalSeen : signal);
         else
@@ -203,6 +227,14 @@ struct HostedServer::Impl {
             restartAfterCrash(last);
     }
 
+    // Only while it names this server: a later Fortwright may have started the next one.
+    void removePidFileOf(qint64 pid) const
+    {
+        const std::optional<ServerPidRecord> onDisk = readPidFile(files.pidFile);
+        if (!onDisk || onDisk->pid == pid)
+            QFile::remove(files.pidFile);
+    }
+
     void restartAfterCrash(const ServerPidRecord& last)
     {
         const QString reason = status.signal > 0 ? QStringLiteral("it crashed (signal %1)").arg(status.signal)
@@ -210,8 +242,7 @@ struct HostedServer::Impl {
         if (!backoff.allow(clock.now())) {
             const QString text
                 = QStringLiteral("The server crashed again: it was restarted %1 times within %2 minutes, so "
-                                 "Fortwright gives up "
-                                 "and leaves it stopped.")
+                                 "Fortwright gives up and leaves it stopped.")
                       .arg(backoff.limit())
                       .arg(std::chrono::duration_cast<std::chrono::minutes>(backoff.window()).count());
             appendToLog(text);
@@ -286,7 +317,7 @@ struct HostedServer::Impl {
         const qint64 pid = spawnServer(command, files.commandFifo, files.logFile, &error);
         if (pid <= 0)
             throw hostingError(error);
-        record = { pid, processStartTime(pid).value_or(0), command, port };
+        record = { pid, processStartTime(pid).value_or(0), command, port, clock.now(), {} };
         ownChild = true;
         stopRequested = false;
         writePidFile(files.pidFile, record);
@@ -351,10 +382,13 @@ bool HostedServer::attach()
         ready = ready || line.startsWith(kReadyLine);
         crashed = crashed != 0 ? crashed : crashSignal(line);
     }
+    // A state reached before this Fortwright came dates from when the supervisor then saw it.
     if (crashed != 0)
         d->setState(HostState::Crashed, -1, qMax(crashed, 0));
+    else if (ready || record->readyAt.isValid())
+        d->setState(HostState::Running, -1, 0, record->readyAt);
     else
-        d->setState(ready ? HostState::Running : HostState::Starting);
+        d->setState(HostState::Starting, -1, 0, record->startedAt);
     if (!tail.isEmpty())
         emit output(tail);
     d->poll.start(int(d->limits.pollInterval.count()));

@@ -71,8 +71,9 @@ QStringList LogFollower::tail(qsizetype maxLines)
     return lines;
 }
 
-QStringList LogFollower::readNew()
+QStringList LogFollower::readNew(qint64 maxBytes)
 {
+    m_more = false;
     if (!ensureOpen())
         return {};
     struct stat info { };
@@ -80,10 +81,15 @@ QStringList LogFollower::readNew()
         return {};
     if (info.st_size < m_offset)
         restartAtBeginning();
+    qint64 available = info.st_size - m_offset;
+    if (maxBytes >= 0 && available > maxBytes) {
+        available = maxBytes;
+        m_more = true;
+    }
     QByteArray bytes = m_partial;
     m_partial.clear();
     const qsizetype first = bytes.size();
-    bytes.resize(first + qsizetype(info.st_size - m_offset));
+    bytes.resize(first + qsizetype(available));
     qsizetype got = 0;
     while (first + got < bytes.size()) {
         const ssize_t n = ::pread(

@@ -19,8 +19,11 @@ public:
     void skipToEnd();
     // The last lines of the whole file (at most maxLines), then follows from its end.
     QStringList tail(qsizetype maxLines);
-    // The complete lines appended since the last read; a line still being written waits.
-    QStringList readNew();
+    // The complete lines appended since the last read, from at most maxBytes bytes (all when
+    // negative); a line still being written waits.
+    QStringList readNew(qint64 maxBytes = -1);
+    // Whether the last read left bytes unread.
+    bool hasMore() const { return m_more; }
     // The file's present size (0 when it is missing).
     qint64 size() const;
     // After the file was emptied on purpose.
@@ -33,6 +36,7 @@ private:
     int m_fd = -1;
     qint64 m_offset = 0;
     QByteArray m_partial;
+    bool m_more = false;
 };
 
 // Splits bytes into lines (LF or CR LF), decoding each as UTF-8.

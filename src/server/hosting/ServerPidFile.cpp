@@ -48,6 +48,10 @@ std::optional<ServerPidRecord> readPidFile(const QString& path)
     record.command.program = json.value(QStringLiteral("program")).toString();
     record.command.workingDir = json.value(QStringLiteral("workingDir")).toString();
     record.command.native = true;
+    record.startedAt
+        = QDateTime::fromString(json.value(QStringLiteral("startedAt")).toString(), Qt::ISODateWithMs);
+    record.readyAt
+        = QDateTime::fromString(json.value(QStringLiteral("readyAt")).toString(), Qt::ISODateWithMs);
     for (const QJsonValue& argument : json.value(QStringLiteral("arguments")).toArray())
         record.command.arguments.append(argument.toString());
     if (record.pid <= 0)
@@ -61,6 +65,9 @@ bool writePidFile(const QString& path, const ServerPidRecord& record)
     json.insert(QStringLiteral("pid"), record.pid);
     json.insert(QStringLiteral("startTime"), QString::number(record.startTime));
     json.insert(QStringLiteral("port"), record.port);
+    json.insert(QStringLiteral("startedAt"), record.startedAt.toString(Qt::ISODateWithMs));
+    if (record.readyAt.isValid())
+        json.insert(QStringLiteral("readyAt"), record.readyAt.toString(Qt::ISODateWithMs));
     json.insert(QStringLiteral("program"), record.command.program);
     json.insert(QStringLiteral("workingDir"), record.command.workingDir);
     json.insert(QStringLiteral("arguments"), QJsonArray::fromStringList(record.command.arguments));

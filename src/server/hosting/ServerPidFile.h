@@ -2,6 +2,7 @@
 
 #include "server/hosting/HostCommand.h"
 
+#include <QDateTime>
 #include <QString>
 #include <optional>
 
@@ -15,6 +16,8 @@ struct ServerPidRecord {
     quint64 startTime = 0; // clock ticks after boot, as the system reports it
     HostCommand command;
     quint16 port = 0;
+    QDateTime startedAt;
+    QDateTime readyAt; // invalid until the server said it is ready
 };
 
 // The start time of a live process (zombies count as gone), or nothing.
