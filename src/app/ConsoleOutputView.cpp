@@ -79,11 +79,4 @@ void ConsoleOutputView::dropOldest(qsizetype lines)
     cut.removeSelectedText();
 }
 
-void ConsoleOutputView::clearLines()
-{
-    m_pending.clear();
-    m_batch.stop();
-    clear();
-}
-
 } // namespace fw

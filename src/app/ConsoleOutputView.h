@@ -20,7 +20,6 @@ public:
     void appendLines(const QStringList& lines);
     // Shows what is waiting now rather than at the next batch.
     void flush();
-    void clearLines();
 
 private:
     void dropOldest(qsizetype lines);
