@@ -5,10 +5,12 @@
 #include "app/MainMenus.h"
 #include "app/RunPreviewPanel.h"
 #include "app/ServerHosting.h"
+#include "profile/ListFiles.h"
 #include "server/hosting/HostSettings.h"
 #include "testkit/BuiltPrograms.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -69,13 +71,18 @@ protected:
             if (status.pid > 0)
                 pids.insert(status.pid);
         });
-        QUdpSocket probe;
-        probe.bind(QHostAddress::AnyIPv4, 0, QAbstractSocket::DontShareAddress);
-        const quint16 port = probe.localPort();
-        probe.close();
+        const quint16 port = freePort();
         server.start({ test::builtProgram("fortwright-standin-omohaaded"),
                          { u"+set"_s, u"net_port"_s, QString::number(port) }, t.context.gamePath, true },
             port);
+    }
+
+    // A UDP port nobody holds just now.
+    static quint16 freePort()
+    {
+        QUdpSocket probe;
+        probe.bind(QHostAddress::AnyIPv4, 0, QAbstractSocket::DontShareAddress);
+        return probe.localPort();
     }
 
     QSet<qint64> pids;
@@ -236,4 +243,35 @@ TEST_F(LiveConsoleTest, TheConsoleOpensWithTheServerFollowsItTakesCommandsAndALa
     EXPECT_TRUE(shows(u"----- Server Shutdown (Server quit) -----"_s));
     EXPECT_TRUE(find<QLabel>(u"lblServerStatus"_s)->text().startsWith(u"Server: stopped at "_s));
     EXPECT_FALSE(console->commandLine()->isEnabled());
+}
+
+TEST_F(LiveConsoleTest, RunStartsTheGameFoldersNativeServerUnderTheConsoleAndMinimisesTheWindow)
+{
+    ASSERT_TRUE(QFile::link(
+        test::builtProgram("fortwright-standin-omohaaded"), t.context.gamePath + u"/omohaaded"_s));
+    ListFiles::writeRotation(t.dataFile(u"Maps.dat"_s), { { "bunker", "ffa team round", "bunker" } });
+    window.Form_Load();
+    window.show();
+    find<QLineEdit>(u"txtAdministration_1"_s)->setText(u"demo"_s);
+    find<QLineEdit>(u"txtAdministration_16"_s)->setText(QString::number(freePort()));
+    window.button(1)->click();
+    HostedServer& server = window.hosting().server();
+    if (server.status().pid > 0)
+        pids.insert(server.status().pid);
+    EXPECT_TRUE(t.prompter.boxes().isEmpty()) << t.prompter.texts().join(u'\n').toStdString();
+    ASSERT_TRUE(server.isRunning());
+    FrmServerConsole* console = window.hosting().console();
+    ASSERT_NE(console, nullptr);
+    EXPECT_TRUE(console->isVisible());
+    EXPECT_TRUE(window.isMinimized()) << "Run minimises the main window as before; the console stays up";
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            return console->output()->toPlainText().contains(
+                u"------ Server Initialization Complete ------"_s);
+        },
+        5000));
+    EXPECT_TRUE(console->output()->toPlainText().contains(u": demo.cfg\nworking folder: "_s))
+        << "the configuration Run wrote, started in the game folder";
+    EXPECT_TRUE(server.stopAndWait(std::chrono::seconds(5)));
+    QDir::setCurrent(QDir::tempPath());
 }
