@@ -9,6 +9,7 @@
 #include "server/hosting/HostSettings.h"
 #include "testkit/BuiltPrograms.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -215,6 +216,11 @@ TEST_F(LiveConsoleTest, TheConsoleOpensWithTheServerFollowsItTakesCommandsAndALa
     EXPECT_TRUE(running.startsWith(u"Server: running since "_s)) << running.toStdString();
     EXPECT_EQ(console->findChild<QLabel*>(u"lblServerState"_s)->text(), running);
     EXPECT_EQ(find<QLabel>(u"lblServerStatus"_s)->text(), running);
+
+    auto* restart = console->findChild<QCheckBox*>(u"chkRestartOnCrash"_s);
+    EXPECT_FALSE(restart->isChecked()) << "off unless the user turns it on";
+    restart->click();
+    EXPECT_TRUE(HostSettings(t.context.settingsStorePath).restartOnCrash()) << "kept for the installation";
 
     QTest::keyClicks(console->commandLine(), u"say hello there"_s);
     QTest::keyClick(console->commandLine(), Qt::Key_Return);
