@@ -264,6 +264,19 @@ TEST_F(Hosted, ASecondRunAsksAndNeverStartsASecondServer)
     EXPECT_EQ(::waitpid(pid_t(first), nullptr, WNOHANG), -1) << "the first one ended and was reaped";
     EXPECT_NE(server->status().pid, first);
     EXPECT_TRUE(server->isRunning());
+
+    // Choosing the Windows server for a Run starts it through wine, not the native one found.
+    const QString windows = QDir(t.context.gamePath).filePath(u"MOHAA_server.exe"_s);
+    writeBytes(windows, "MZ");
+    t.services.executablesOnPath = { u"wine"_s };
+    buttons.setServerProgram(windows);
+    t.prompter.answer(Answer::Yes);
+    ASSERT_TRUE(buttons.run());
+    EXPECT_FALSE(server->isRunning()) << "the one it replaced";
+    ASSERT_EQ(t.services.started.size(), 1);
+    EXPECT_EQ(t.services.started[0].program, u"/usr/bin/wine"_s);
+    EXPECT_EQ(t.services.started[0].arguments.value(0), QDir::toNativeSeparators(windows));
+    QDir::setCurrent(QDir::tempPath());
 }
 
 // A server this process did not start (an earlier Fortwright's, long gone): its end is seen in
