@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The CLI as a server console under a flood: the native stand-in prints LINES lines (default
 # 200,000) as fast as it can, and "fortwright-cli run" follows its log and prints every line.
-# Prints the time from the first flood line to the last on the CLI's output and on cat's, the
-# ratio of their throughputs, and how many lines reached the CLI (the log rotates at 10 MB by copy
-# and truncate, which may lose a few).
+# Prints the time from the first flood line to the last on the CLI's output and on cat's (both
+# read by the same reader), the ratio of their throughputs, cat straight into /dev/null as the
+# floor, and how many lines reached the CLI (the log rotates at 10 MB by copy and truncate, which
+# may lose a few). The CLI's time includes the stand-in's own writing, which it cannot outrun.
 # Each figure is the median of RUNS runs (default 3). Everything lives in a temporary folder.
 set -euo pipefail
 lines="${1:-200000}"
@@ -69,12 +70,17 @@ received="$(printf '%s\n' "${cli_runs[@]}" | cut -d' ' -f2 | sort -n | head -1)"
 (cd "$work" && echo quit | FORTWRIGHT_STANDIN_LINES="$lines" "$bin/fortwright-standin-omohaaded" +set net_port 0 >"$work/flood.log")
 bytes="$(wc -c <"$work/flood.log")"
 cat_time="$(for _ in $(seq "$runs"); do cat "$work/flood.log" | python3 "$reader" "$lines"; done | cut -d' ' -f1 | median)"
+# And cat alone into /dev/null, the floor without any reader.
+raw_time="$(for _ in $(seq "$runs"); do
+    python3 -c 'import subprocess, sys, time; s = time.perf_counter(); subprocess.run(["cat", sys.argv[1]], stdout=subprocess.DEVNULL); print("%.4f" % (time.perf_counter() - s))' "$work/flood.log"
+done | median)"
 
-awk -v lines="$lines" -v got="$received" -v bytes="$bytes" -v cli="$cli_time" -v cat="$cat_time" 'BEGIN {
+awk -v lines="$lines" -v got="$received" -v bytes="$bytes" -v cli="$cli_time" -v cat="$cat_time" -v raw="$raw_time" 'BEGIN {
     if (cli <= 0) cli = 0.0001; if (cat <= 0) cat = 0.0001
     printf "lines printed by the stand-in  %d\n", lines
     printf "lines on the CLI output        %d (the fewest of the runs)\n", got
     printf "CLI, first to last flood line  %.3f s (%.1f MB/s, %.0f lines/s)\n", cli, bytes / cli / 1e6, got / cli
     printf "cat of the same %.1f MB        %.3f s (%.1f MB/s)\n", bytes / 1e6, cat, bytes / cat / 1e6
     printf "CLI / cat throughput           %.3f\n", cat / cli
+    printf "cat into /dev/null             %.3f s (%.1f MB/s; CLI / that %.3f)\n", raw, bytes / raw / 1e6, raw / cli
 }'

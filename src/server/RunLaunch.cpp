@@ -13,7 +13,7 @@ bool launchWrittenConfiguration(const WrittenConfiguration& written, const Serve
 {
     try {
         if (!startNativeServer(written.launch, profile, written.configName, ctx, hosting))
-            launchServer(written.launch, profile, written.configName, ctx);
+            launchServer(written.launch, profile, written.configName, ctx, chosenServerProgram(ctx, hosting));
         if (leadingNumber(profile.text(SettingGroup::txtSeverMessageTime)) > 0)
             messenger.StartServerMessages();
         return true;

@@ -20,11 +20,11 @@ bool isWindowsProgram(const QString& path)
     return file.open(QIODevice::ReadOnly) && file.read(2) == "MZ";
 }
 
-bool launchServer(
-    const LaunchValues& values, const ServerProfile& profile, const QString& configName, AppContext& ctx)
+bool launchServer(const LaunchValues& values, const ServerProfile& profile, const QString& configName,
+    AppContext& ctx, const QString& storedChoice)
 {
     QDir::setCurrent(ctx.gamePath);
-    ServerProgram program = chooseServerProgram(ctx.gamePath, QString());
+    ServerProgram program = chooseServerProgram(ctx.gamePath, storedChoice);
     // Without any server program the launch line still decides first whether anything starts.
     if (program.isEmpty())
         program.path = addSlash(ctx.gamePath) + kServerProgram;

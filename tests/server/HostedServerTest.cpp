@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QUdpSocket>
 #include <csignal>
 #include <sys/wait.h>
@@ -263,4 +264,52 @@ TEST_F(Hosted, ASecondRunAsksAndNeverStartsASecondServer)
     EXPECT_EQ(::waitpid(pid_t(first), nullptr, WNOHANG), -1) << "the first one ended and was reaped";
     EXPECT_NE(server->status().pid, first);
     EXPECT_TRUE(server->isRunning());
+
+    // Choosing the Windows server for a Run starts it through wine, not the native one found.
+    const QString windows = QDir(t.context.gamePath).filePath(u"MOHAA_server.exe"_s);
+    writeBytes(windows, "MZ");
+    t.services.executablesOnPath = { u"wine"_s };
+    buttons.setServerProgram(windows);
+    t.prompter.answer(Answer::Yes);
+    ASSERT_TRUE(buttons.run());
+    EXPECT_FALSE(server->isRunning()) << "the one it replaced";
+    ASSERT_EQ(t.services.started.size(), 1);
+    EXPECT_EQ(t.services.started[0].program, u"/usr/bin/wine"_s);
+    EXPECT_EQ(t.services.started[0].arguments.value(0), QDir::toNativeSeparators(windows));
+    QDir::setCurrent(QDir::tempPath());
+}
+
+// A server this process did not start (an earlier Fortwright's, long gone): its end is seen in
+// the process table, without an exit status, and a crash line in its log still tells a crash.
+TEST_F(Hosted, AnAttachedServersEndIsSeenWithoutItsExitStatus)
+{
+    for (const bool crashes : { false, true }) {
+        SCOPED_TRACE(crashes ? "crash line" : "plain end");
+        qint64 pid = 0;
+        ASSERT_TRUE(QProcess::startDetached(u"sleep"_s, { u"30"_s }, dir.path(), &pid));
+        ASSERT_TRUE(waitUntil([&] { return processStartTime(pid).has_value(); }));
+        writeBytes(files.logFile, "------ Server Initialization Complete ------\n");
+        ASSERT_TRUE(writePidFile(files.pidFile, { pid, *processStartTime(pid), standin({}), 12203, {}, {} }));
+
+        auto server = makeServer();
+        ASSERT_TRUE(server->attach());
+        EXPECT_EQ(server->status().state, HostState::Running);
+        if (crashes) {
+            QFile log(files.logFile);
+            ASSERT_TRUE(log.open(QIODevice::Append));
+            log.write("----- Server Shutdown (Received signal 11) -----\n");
+            log.close();
+            ASSERT_TRUE(reachesState(*server, HostState::Crashed));
+        }
+        ::kill(pid_t(pid), SIGKILL);
+        ASSERT_TRUE(waitUntil([&] { return !server->isRunning(); }));
+        spinEvents(100);
+        const HostStatus status = server->status();
+        EXPECT_EQ(status.state, crashes ? HostState::Crashed : HostState::Stopped);
+        EXPECT_EQ(status.exitStatus, -1);
+        EXPECT_EQ(statusText(status),
+            crashes
+                ? u"crashed at 2001-09-09 01:46:40 (signal 11)"_s
+                : u"stopped at 2001-09-09 01:46:40 (exit status unknown: Fortwright did not start this process)"_s);
+    }
 }

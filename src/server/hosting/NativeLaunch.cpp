@@ -15,6 +15,11 @@ constexpr quint16 kNativeDefaultPort = 12203;
 
 } // namespace
 
+QString chosenServerProgram(const AppContext& ctx, const RunHosting& hosting)
+{
+    return hosting.program.isEmpty() ? HostSettings(ctx.settingsStorePath).serverProgram() : hosting.program;
+}
+
 quint16 nativeServerPort(const LaunchValues& values)
 {
     return values.port > 0 && values.port <= 65535 ? quint16(values.port) : kNativeDefaultPort;
@@ -25,14 +30,12 @@ bool startNativeServer(const LaunchValues& values, const ServerProfile& profile,
 {
     if (!hosting.server)
         return false;
-    const HostSettings settings(ctx.settingsStorePath);
-    const QString choice = hosting.program.isEmpty() ? settings.serverProgram() : hosting.program;
-    const ServerProgram program = chooseServerProgram(ctx.gamePath, choice);
+    const ServerProgram program = chooseServerProgram(ctx.gamePath, chosenServerProgram(ctx, hosting));
     const std::optional<HostCommand> command
         = hostCommand(values, profile, configName, ctx.gamePath, program);
     if (!command || !command->native)
         return false;
-    hosting.server->setRestartOnCrash(settings.restartOnCrash());
+    hosting.server->setRestartOnCrash(HostSettings(ctx.settingsStorePath).restartOnCrash());
     hosting.server->start(*command, nativeServerPort(values));
     return true;
 }

@@ -16,6 +16,10 @@ struct RunHosting {
     QString program;
 };
 
+// The program the user chose for this Run: the one given for it, else the stored choice; empty
+// for "find it".
+QString chosenServerProgram(const AppContext& ctx, const RunHosting& hosting);
+
 // The port a native server takes: the launch line's, else the engine's default 12203.
 quint16 nativeServerPort(const LaunchValues& values);
 
