@@ -133,7 +133,7 @@ QList<DemoArchive> demoArchives()
     return archives;
 }
 
-QStringList makeDemoGameFolder(const QString& dir, const QString& standinServer)
+QStringList makeDemoGameFolder(const QString& dir, const QString& standinServer, const QString& nativeStandin)
 {
     const QDir game(dir);
     if (!game.mkpath(QStringLiteral("Main")))
@@ -147,6 +147,13 @@ QStringList makeDemoGameFolder(const QString& dir, const QString& standinServer)
     const QString server = game.filePath(QStringLiteral("MOHAA_server.exe"));
     writeServerProgram(server, standinServer);
     written.append(server);
+#ifndef Q_OS_WIN
+    const QString native = game.filePath(QStringLiteral("omohaaded"));
+    writeServerProgram(native, nativeStandin);
+    written.append(native);
+#else
+    Q_UNUSED(nativeStandin);
+#endif
     return written;
 }
 

@@ -21,9 +21,11 @@ struct DemoArchive {
 // with deathmatch and objective maps.
 QList<DemoArchive> demoArchives();
 
-// Writes DIR/Main with the archives and DIR/MOHAA_server.exe, which starts standinServer.
+// Writes DIR/Main with the archives, DIR/MOHAA_server.exe, which starts standinServer, and (on
+// systems other than Windows) DIR/omohaaded, which starts nativeStandin.
 // Archives are written byte for byte the same on every run; other files in DIR stay untouched.
 // Returns the paths written; throws std::runtime_error on a failure.
-QStringList makeDemoGameFolder(const QString& dir, const QString& standinServer);
+QStringList makeDemoGameFolder(
+    const QString& dir, const QString& standinServer, const QString& nativeStandin);
 
 } // namespace fw::demo

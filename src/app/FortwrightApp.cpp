@@ -9,6 +9,7 @@
 #include "support/errors/GuardedRoutine.h"
 #include "support/files/CFile.h"
 #include "support/files/DataFolder.h"
+#include "support/files/GameTree.h"
 #include "support/files/PathHelpers.h"
 #include "support/platform/OperatingSystem.h"
 
@@ -112,7 +113,7 @@ bool FortwrightApp::locateGameFolder(GuardedRoutine& routine)
         routine.statement([&] { state.setGameFolder(gamePath); });
     }
     m_context.gamePath = gamePath;
-    m_context.mainPath = gstr_CheckDir(gamePath, m_context.prompter) + QStringLiteral("Main");
+    m_context.mainPath = gstr_CheckDir(gamePath, m_context.prompter) + mainFolderName(gamePath);
     return true;
 }
 

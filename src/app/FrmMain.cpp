@@ -20,6 +20,8 @@
 #include "app/MiscOptionsPage.h"
 #include "app/PlaceNavigator.h"
 #include "app/ProfileBinder.h"
+#include "app/RunPreviewPanel.h"
+#include "app/ServerHosting.h"
 #include "app/ServerPage.h"
 #include "generate/BatchFileWriter.h"
 #include "generate/MapList.h"
@@ -33,6 +35,7 @@
 #include "server/ControlButtons.h"
 #include "server/LocalAddress.h"
 #include "server/ServerMessenger.h"
+#include "server/hosting/ServerProgram.h"
 #include "support/AppContext.h"
 #include "support/errors/ErrorReporter.h"
 #include "support/errors/MExceptionHandler.h"
@@ -47,6 +50,7 @@
 #include <QFileInfo>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStatusBar>
 #include <QTableWidget>
 
 #include <QHBoxLayout>
@@ -87,8 +91,11 @@ FrmMain::FrmMain(AppContext& context, QWidget* parent)
               return m_maps->catalogue().isEmpty() ? nullptr : &m_maps->catalogue();
           },
           this))
+    , m_hosting(std::make_unique<ServerHosting>(context, this))
+    , m_runPreview(new RunPreviewPanel(m_model, context))
     , m_messenger(std::make_unique<ServerMessenger>(m_model.profile(), context))
-    , m_controls(std::make_unique<ControlButtons>(m_model.profile(), context, *m_messenger))
+    , m_controls(std::make_unique<ControlButtons>(
+          m_model.profile(), context, *m_messenger, RunHosting { &m_hosting->server(), {} }))
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Fortwright"));
@@ -125,8 +132,10 @@ FrmMain::FrmMain(AppContext& context, QWidget* parent)
     auto* layout = new QVBoxLayout(central);
     layout->addWidget(header);
     layout->addWidget(scrolling(m_tabs), 1);
+    layout->addWidget(m_runPreview);
     layout->addWidget(makeBottomBar());
     setCentralWidget(central);
+    m_hosting->showStateIn(*statusBar());
     // A logout keeps what Exit would: the lists and the position are saved while the session
     // asks, and the window unloads if the program is ended without Exit.
 #ifndef QT_NO_SESSIONMANAGER
@@ -194,6 +203,12 @@ void FrmMain::showWhetherModified()
 void FrmMain::exportShellScript()
 {
     gbln_MakeLinuxFile(profile(), m_context);
+}
+
+void FrmMain::exportUnixShellScript()
+{
+    gbln_MakeLinuxFile(
+        profile(), m_context, ShowWritten::Yes, { true, findNativeServer(m_context.gamePath) });
 }
 
 void FrmMain::exportBatchFile()
@@ -275,6 +290,11 @@ void FrmMain::showCheckList()
     CheckWindowState(m_context.settingsStorePath).setOpen(true);
 }
 
+void FrmMain::showServerConsole()
+{
+    m_hosting->showConsole();
+}
+
 bool FrmMain::mayWrite()
 {
     const QList<Finding>& findings = m_check->current();
@@ -337,6 +357,8 @@ void FrmMain::Form_Load()
         centre();
         if (CheckWindowState(m_context.settingsStorePath).isOpen())
             showCheckList();
+        // A server started by an earlier Fortwright is followed again.
+        m_hosting->attach();
     } catch (const std::exception& e) {
         m_context.errors.report(QStringLiteral("frmMain::Form_Load(Sub)"), e);
     }
@@ -384,9 +406,9 @@ void FrmMain::centre()
 
 void FrmMain::fitToScreen()
 {
-    // Fits a 1024x768 screen with room for the title bar and a panel; a smaller or scaled screen
-    // gets what it can hold, and the pages scroll.
-    const QSize opening(900, 690);
+    // Holds the whole Server tab with the row of what Run starts and the status bar; a smaller or
+    // scaled screen (a 1024x768 one) gets what it can hold, and the pages scroll.
+    const QSize opening(900, 730);
     const QScreen* screen = this->screen();
     if (!screen) {
         resize(opening.expandedTo(minimumSizeHint()));

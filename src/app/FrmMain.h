@@ -28,6 +28,8 @@ class FrmMapPreview;
 class MainMenus;
 class MapsPage;
 class ProfileBinder;
+class RunPreviewPanel;
+class ServerHosting;
 
 // The main window: the five tabs of settings, the second time-out field and the four buttons
 // along the bottom, bound to one ServerProfile.
@@ -71,6 +73,7 @@ public:
     void saveProfileAs() override;
     void loadProfileFrom() override;
     void exportShellScript() override;
+    void exportUnixShellScript() override;
     void exportBatchFile() override;
     void exportServerConfiguration() override;
     void buildMapList() override;
@@ -78,6 +81,7 @@ public:
     void showAbout() override;
     void openMapWizard() override;
     void showCheckList() override;
+    void showServerConsole() override;
 
     QTabWidget* tabs() const { return m_tabs; }
     QPushButton* button(int index) const;
@@ -87,6 +91,8 @@ public:
     LiveCheck& check() const { return *m_check; }
     // The pre-flight check's list, once it has been opened.
     FrmCheck* checkWindow() const { return m_checkWindow; }
+    ServerHosting& hosting() const { return *m_hosting; }
+    RunPreviewPanel* runPreview() const { return m_runPreview; }
 
 signals:
     void exitRequested();
@@ -128,6 +134,9 @@ private:
     MainMenus* m_menus = nullptr;
     QPointer<FrmWizard> m_wizardWindow;
     std::unique_ptr<CommandDispatcher> m_dispatcher;
+    // Before the buttons, which start the server it supervises.
+    std::unique_ptr<ServerHosting> m_hosting;
+    RunPreviewPanel* m_runPreview;
     std::unique_ptr<ServerMessenger> m_messenger;
     std::unique_ptr<ControlButtons> m_controls;
     QStringList m_storedSettings;

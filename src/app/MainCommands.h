@@ -15,6 +15,8 @@ public:
     virtual void saveProfileAs() = 0;
     virtual void loadProfileFrom() = 0;
     virtual void exportShellScript() = 0;
+    // The shell script in the form that runs on Unix as it is, naming the game folder's server.
+    virtual void exportUnixShellScript() = 0;
     virtual void exportBatchFile() = 0;
     // The configuration name's checks, then the server configuration through the save dialog.
     virtual void exportServerConfiguration() = 0;
@@ -24,6 +26,8 @@ public:
     virtual void openMapWizard() = 0;
     // The pre-flight check's list.
     virtual void showCheckList() = 0;
+    // The Server Console of the supervised server.
+    virtual void showServerConsole() = 0;
 };
 
 } // namespace fw

@@ -1,6 +1,7 @@
 #include "cli/CliSession.h"
 
 #include "server/InterruptedSaves.h"
+#include "support/files/GameTree.h"
 #include "support/files/PathHelpers.h"
 
 namespace fw::cli {
@@ -13,7 +14,7 @@ CliSession::CliSession(QTextStream& out, QTextStream& err, const SessionFolders&
     , m_services(std::move(services))
     , m_errors(folders.dataDir, m_prompter, m_clock)
     , m_context { folders.dataDir, gameDir,
-        gameDir.isEmpty() ? QString() : addSlash(gameDir) + QStringLiteral("Main"), m_prompter, *m_services,
+        gameDir.isEmpty() ? QString() : addSlash(gameDir) + mainFolderName(gameDir), m_prompter, *m_services,
         m_clock, m_errors, folders.settingsStore }
 {
     removeInterruptedSaves(m_context);

@@ -4,6 +4,7 @@
 #include "cli/CheckCommand.h"
 #include "cli/ConfigListCommands.h"
 #include "cli/GenerateCommands.h"
+#include "cli/HostingCommands.h"
 #include "cli/LocalIpCommand.h"
 #include "cli/MapCommands.h"
 #include "cli/MessageCommands.h"
@@ -24,6 +25,7 @@ CommandList makeCommands()
     addMapCommands(commands);
     addGenerateCommands(commands);
     commands.push_back(std::make_unique<RunCommand>());
+    addHostingCommands(commands);
     commands.push_back(std::make_unique<CheckCommand>());
     commands.push_back(std::make_unique<LocalIpCommand>());
     return commands;

@@ -3,6 +3,7 @@
 #include "cli/CliProfile.h"
 #include "cli/CliSession.h"
 #include "cli/PreflightGate.h"
+#include "cli/ServerChoice.h"
 #include "generate/AdvancedCycleWriter.h"
 #include "generate/BatchFileWriter.h"
 #include "generate/ConfigName.h"
@@ -14,6 +15,7 @@
 #include "profile/AdvancedCycle.h"
 #include "profile/ListFiles.h"
 #include "server/RunConfigName.h"
+#include "server/hosting/ServerProgram.h"
 #include "support/files/PathHelpers.h"
 
 #include <QDir>
@@ -109,19 +111,24 @@ public:
     {
         return QStringLiteral("print the server command line that Run would start");
     }
-    QList<QCommandLineOption> options() const override { return { profileOption() }; }
+    QString usageNote() const override
+    {
+        return QStringLiteral("A second line names the program Run starts: \"program: PATH\".");
+    }
+    QList<QCommandLineOption> options() const override { return { profileOption(), serverOption() }; }
 
 protected:
     void run(CliSession& session, const QCommandLineParser& parser, const QStringList&) override
     {
         const ServerProfile profile = windowProfile(session, parser);
+        const QString program = serverOverride(parser);
         const std::optional<QString> name = checkedRunConfigName(profile, session.prompter());
         failUnless(name.has_value());
         const std::optional<LaunchLine> line
             = buildLaunchLine(gatherLaunchValues(profile), profile, launchConfigName(*name));
         if (!line)
             CliSession::fail(QStringLiteral("No server type is selected: Run starts no server."));
-        session.out() << line->line << '\n';
+        session.out() << line->line << '\n' << programLine(session, program) << '\n';
     }
 };
 
@@ -154,13 +161,41 @@ protected:
         AppContext& context = session.gameContext();
         const ServerProfile profile = quietWindowProfile(session, parser);
         checkBeforeWriting(session, parser, profile, QStringLiteral("write"));
-        failUnless(m_writer(profile, context, ShowWritten::No));
+        failUnless(write(profile, context, parser));
+    }
+    virtual bool write(const ServerProfile& profile, AppContext& context, const QCommandLineParser&)
+    {
+        return m_writer(profile, context, ShowWritten::No);
     }
 
 private:
     QString m_word;
     QString m_summary;
     Writer m_writer;
+};
+
+class ShellCommand : public ScriptCommand {
+public:
+    ShellCommand()
+        : ScriptCommand(QStringLiteral("shell"),
+            QStringLiteral("write the Linux shell script that starts the dedicated server"), nullptr)
+    {
+    }
+    QList<QCommandLineOption> options() const override
+    {
+        return ScriptCommand::options() << QCommandLineOption(QStringLiteral("unix"),
+                   QStringLiteral("Write the form that runs as is: LF line ends, executable, starting the "
+                                  "native server found in the game folder."));
+    }
+
+protected:
+    bool write(const ServerProfile& profile, AppContext& context, const QCommandLineParser& parser) override
+    {
+        ShellScriptForm form;
+        if (parser.isSet(QStringLiteral("unix")))
+            form = { true, findNativeServer(context.gamePath) };
+        return gbln_MakeLinuxFile(profile, context, ShowWritten::No, form);
+    }
 };
 
 class CycleCommand : public CliCommand {
@@ -200,9 +235,7 @@ void addGenerateCommands(CommandList& commands)
     commands.push_back(std::make_unique<LaunchLineCommand>());
     commands.push_back(std::make_unique<ScriptCommand>(QStringLiteral("batch"),
         QStringLiteral("write the Windows batch file that starts the server"), &gbln_MakeBatchFile));
-    commands.push_back(std::make_unique<ScriptCommand>(QStringLiteral("shell"),
-        QStringLiteral("write the Linux shell script that starts the dedicated server"),
-        &gbln_MakeLinuxFile));
+    commands.push_back(std::make_unique<ShellCommand>());
     commands.push_back(std::make_unique<CycleCommand>());
 }
 

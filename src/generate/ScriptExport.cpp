@@ -3,9 +3,20 @@
 #include "generate/SavePathDialog.h"
 #include "support/AppContext.h"
 #include "support/errors/ErrorReporter.h"
+#include "support/errors/FortwrightError.h"
 #include "support/files/WholeFileBatch.h"
 
+#include <QDir>
+#include <QFile>
+
 namespace fw {
+
+namespace {
+
+constexpr QFile::Permissions kRunnableByAll = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+    | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
+
+} // namespace
 
 bool exportScript(const ServerProfile& profile, AppContext& ctx, ShowWritten show, const ScriptExport& script)
 {
@@ -20,6 +31,9 @@ bool exportScript(const ServerProfile& profile, AppContext& ctx, ShowWritten sho
         if (path.isEmpty())
             return false;
         writeFileWhole(path, script.text(path, *values));
+        if (script.executable && !QFile::setPermissions(path, kRunnableByAll))
+            throw FortwrightError(RuntimeError::PermissionDenied, kExecutableName,
+                QStringLiteral("Unable to make %1 executable").arg(QDir::toNativeSeparators(path)));
         script.saved(path);
         if (show == ShowWritten::Yes)
             showWrittenFile(ctx.services, path, NotepadFallback::Nothing);

@@ -21,6 +21,7 @@ struct ScriptExport {
     std::function<void(const ScriptValues&)> beforeDialog; // may be empty
     std::function<QByteArray(const QString& path, const ScriptValues&)> text;
     std::function<void(const QString& path)> saved;
+    bool executable = false; // saved runnable by everyone, writable by its owner
 };
 
 // Checks the name, asks for the path, writes the file whole, says so and shows it. False when

@@ -14,6 +14,7 @@
 #include "support/errors/ErrorReporter.h"
 #include "support/errors/SocketErrorMessages.h"
 #include "support/files/AnsiTextFile.h"
+#include "support/files/GameTree.h"
 #include "support/files/PathHelpers.h"
 #include "support/files/WholeFileBatch.h"
 #include "support/platform/Prompter.h"
@@ -112,7 +113,7 @@ std::optional<WrittenConfiguration> CreateMOHAAConfiguration(const ServerProfile
         if (exporting) {
             written.path = askSavePath(ctx.prompter, QStringLiteral("Save Configuration File"),
                 QStringLiteral("Server Configuration File (*.cfg)|*.cfg"),
-                addSlash(ctx.gamePath) + QStringLiteral("Main"));
+                addSlash(ctx.gamePath) + mainFolderName(ctx.gamePath));
             if (written.path.isEmpty())
                 return written;
         } else {

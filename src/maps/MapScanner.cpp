@@ -10,6 +10,7 @@
 #include "support/errors/ErrorReporter.h"
 #include "support/errors/FortwrightError.h"
 #include "support/files/DataFolder.h"
+#include "support/files/GameTree.h"
 #include "support/files/PathHelpers.h"
 #include "support/platform/Prompter.h"
 
@@ -68,7 +69,7 @@ bool MapScanner::gbln_ScanMaps(const QString& baseName)
     m_mapsListed = 0;
     try {
         QString gamePath = m_context.gamePath;
-        const QString folder = gstr_AddSlash(gamePath) + QStringLiteral("Main");
+        const QString folder = gstr_AddSlash(gamePath) + mainFolderName(gamePath);
         const QFileInfo folderInfo(folder);
         if (!folderInfo.isDir())
             return mainFolderMissing();

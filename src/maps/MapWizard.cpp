@@ -5,6 +5,7 @@
 #include "profile/ServerProfile.h"
 #include "support/AppContext.h"
 #include "support/errors/ErrorReporter.h"
+#include "support/files/GameTree.h"
 #include "support/files/PathHelpers.h"
 #include "support/platform/CFileDialog.h"
 #include "support/platform/Prompter.h"
@@ -131,7 +132,7 @@ MapWizard::Result MapWizard::finish()
     dialog.setDialogTitle(QStringLiteral("Save Advanced Map Cycle"));
     dialog.setFlags(FileDialogFlag::OverwritePrompt);
     dialog.setFilter(QStringLiteral("Map Cycle (*.cfg)|*.cfg"));
-    dialog.setInitialDir(addSlash(m_context.gamePath) + QStringLiteral("Main"));
+    dialog.setInitialDir(addSlash(m_context.gamePath) + mainFolderName(m_context.gamePath));
     dialog.setFileName(QString());
     if (!dialog.Show(false) || dialog.FileName().isEmpty())
         return Result::Stay;

@@ -16,10 +16,12 @@ namespace fw {
 
 using G = SettingGroup;
 
-ControlButtons::ControlButtons(const ServerProfile& profile, AppContext& ctx, ServerMessenger& messenger)
+ControlButtons::ControlButtons(
+    const ServerProfile& profile, AppContext& ctx, ServerMessenger& messenger, RunHosting hosting)
     : m_profile(profile)
     , m_ctx(ctx)
     , m_messenger(messenger)
+    , m_hosting(std::move(hosting))
 {
 }
 
@@ -41,10 +43,13 @@ bool ControlButtons::run(const std::function<void()>& minimise)
             + kEightBlanks);
         return false;
     }
+    // Never a second server on the same port: the running one goes first, or nothing happens.
+    if (!settleRunningServer(m_hosting, m_ctx))
+        return false;
 
     const std::optional<WrittenConfiguration> written = CreateMOHAAConfiguration(
         m_profile, m_ctx, ConfigurationTarget::GameMainFolder, configFileName(*name));
-    if (written && launchWrittenConfiguration(*written, m_profile, m_ctx, m_messenger)) {
+    if (written && launchWrittenConfiguration(*written, m_profile, m_ctx, m_messenger, m_hosting)) {
         if (minimise)
             minimise();
         return true;

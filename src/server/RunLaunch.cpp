@@ -9,10 +9,11 @@
 namespace fw {
 
 bool launchWrittenConfiguration(const WrittenConfiguration& written, const ServerProfile& profile,
-    AppContext& ctx, ServerMessenger& messenger)
+    AppContext& ctx, ServerMessenger& messenger, const RunHosting& hosting)
 {
     try {
-        launchServer(written.launch, profile, written.configName, ctx);
+        if (!startNativeServer(written.launch, profile, written.configName, ctx, hosting))
+            launchServer(written.launch, profile, written.configName, ctx, chosenServerProgram(ctx, hosting));
         if (leadingNumber(profile.text(SettingGroup::txtSeverMessageTime)) > 0)
             messenger.StartServerMessages();
         return true;

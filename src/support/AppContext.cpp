@@ -1,5 +1,6 @@
 #include "support/AppContext.h"
 
+#include "support/files/GameTree.h"
 #include "support/files/PathHelpers.h"
 
 namespace fw {
@@ -11,7 +12,7 @@ QString AppContext::dataPath(const QString& fileName) const
 
 QString AppContext::mainFile(const QString& fileName) const
 {
-    return addSlash(addSlash(gamePath) + QStringLiteral("Main")) + fileName;
+    return addSlash(addSlash(gamePath) + mainFolderName(gamePath)) + fileName;
 }
 
 } // namespace fw

@@ -16,6 +16,7 @@ public:
     void saveProfileAs() override { calls << QStringLiteral("save"); }
     void loadProfileFrom() override { calls << QStringLiteral("load"); }
     void exportShellScript() override { calls << QStringLiteral("shell"); }
+    void exportUnixShellScript() override { calls << QStringLiteral("unix shell"); }
     void exportBatchFile() override { calls << QStringLiteral("batch"); }
     void exportServerConfiguration() override { calls << QStringLiteral("config"); }
     void buildMapList() override { calls << QStringLiteral("maplist"); }
@@ -23,6 +24,7 @@ public:
     void showAbout() override { calls << QStringLiteral("about"); }
     void openMapWizard() override { calls << QStringLiteral("wizard"); }
     void showCheckList() override { calls << QStringLiteral("check"); }
+    void showServerConsole() override { calls << QStringLiteral("console"); }
 };
 
 struct Dispatch : ::testing::Test {
@@ -45,7 +47,7 @@ TEST_F(Dispatch, EveryCommandReachesItsAction)
     // Each line: a command's id, a tab, the action it reaches.
     const QStringList table
         = QString::fromLatin1(testData(u"command-actions.tsv"_s)).split(u'\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(table.size(), 16);
+    ASSERT_EQ(table.size(), 18);
     for (const QString& line : table)
         EXPECT_EQ(run(line.section(u'\t', 0, 0)), QStringList { line.section(u'\t', 1) })
             << line.toStdString();

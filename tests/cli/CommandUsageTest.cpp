@@ -37,7 +37,7 @@ TEST(CommandUsage, UsageMarksARequiredOutAndAnUnknownOptionIsNamed)
     // The arguments, the exit code, and the start of standard output for 0, of standard error otherwise.
     const std::tuple<QStringList, int, QString> cases[] = {
         { { "batch", "--help" }, 0, kUsage + "batch --out FILE [--profile FILE] [--force]\n" },
-        { { "shell", "--help" }, 0, kUsage + "shell --out FILE [--profile FILE] [--force]\n" },
+        { { "shell", "--help" }, 0, kUsage + "shell --out FILE [--profile FILE] [--force] [--unix]\n" },
         { { "cycle", "--help" }, 0, kUsage + "cycle --out FILE [--profile FILE] [--force]\n" },
         { { "config", "--help" }, 0,
             kUsage + "config [--profile FILE] [--name NAME] [--starting-map LINE] [--out FILE] [--force]\n" },

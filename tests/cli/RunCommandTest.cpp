@@ -15,6 +15,8 @@ TEST_F(RunCommand, StartsTheStandInServerAndSendsItTheStatusCommand)
 {
     test::ensureCoreApplication();
     ASSERT_EQ(QProcess::execute(test::builtProgram("fortwright-demo-game"), { game }), 0);
+    // Without a native server in the game folder, Run goes the documented way.
+    ASSERT_TRUE(QFile::remove(game + u"/omohaaded"_s));
     ListFiles::writeRotation(file(u"Maps.dat"_s), { { "mohdm1", "ffa team round", "" } });
     ListFiles::writeMessage(file(u"msg.txt"_s), u"hello"_s);
     set("txtAdministration", "1", "Demo Server");

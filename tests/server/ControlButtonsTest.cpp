@@ -96,6 +96,18 @@ TEST_F(ButtonsFixture, RunWritesTheConfigurationAndStartsTheServerFromTheGameFol
     EXPECT_EQ(t.services.started.size(), 2);
 }
 
+TEST_F(ButtonsFixture, RunStartsANativeServerFoundInTheGameFolderOnTheFileItWrote)
+{
+    const QString native = t.context.gamePath + u"/omohaaded"_s;
+    test::writeBytes(native, "#!/bin/sh\n");
+    QFile::setPermissions(native, QFile::permissions(native) | QFile::ExeOwner);
+    ASSERT_TRUE(buttons.run());
+    ASSERT_EQ(t.services.started.size(), 1);
+    EXPECT_EQ(t.services.started[0].program, native);
+    EXPECT_EQ(t.services.started[0].arguments.last(), u"test.cfg"_s);
+    EXPECT_TRUE(QFileInfo::exists(t.mainFile(t.services.started[0].arguments.last())));
+}
+
 TEST_F(ButtonsFixture, RunArmsMessagingAndReportsAFailedStart)
 {
     test::DatagramCapture capture; // where the status command goes

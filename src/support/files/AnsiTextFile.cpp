@@ -23,12 +23,13 @@ AnsiTextBuilder& AnsiTextBuilder::lines(const QStringList& texts)
     return *this;
 }
 
-QByteArray AnsiTextBuilder::bytes() const
+QByteArray AnsiTextBuilder::bytes(LineEnd end) const
 {
+    const char* lineEnd = end == LineEnd::CrLf ? "\r\n" : "\n";
     QByteArray out;
     for (const QString& l : m_lines) {
         out.append(toAnsi(l));
-        out.append("\r\n");
+        out.append(lineEnd);
     }
     return out;
 }

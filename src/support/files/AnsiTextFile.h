@@ -5,12 +5,15 @@
 
 namespace fw {
 
-// Composes a text file line by line; every line, blank ones included, ends with CR LF.
+enum class LineEnd { CrLf, Lf };
+
+// Composes a text file line by line; every line, blank ones included, ends with CR LF (or LF for
+// the files a Unix shell reads).
 class AnsiTextBuilder {
 public:
     AnsiTextBuilder& line(const QString& text = {});
     AnsiTextBuilder& lines(const QStringList& texts);
-    QByteArray bytes() const;
+    QByteArray bytes(LineEnd end = LineEnd::CrLf) const;
 
 private:
     QStringList m_lines;

@@ -1,0 +1,118 @@
+#include "CliRun.h"
+#include "profile/ListFiles.h"
+#include "server/hosting/ServerPidFile.h"
+#include "testkit/TestContext.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QUdpSocket>
+#include <csignal>
+#include <gtest/gtest.h>
+
+using namespace fw;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct HostingCommands : test::CliFolders {
+    void SetUp() override
+    {
+        test::ensureCoreApplication();
+        settings = path(u"registry.json"_s);
+        qputenv("FORTWRIGHT_SETTINGS", settings.toUtf8());
+    }
+    // Whatever the test left running is killed: the server is no child of this process.
+    void TearDown() override
+    {
+        if (const auto record = readPidFile(file(u"server.pid"_s)); record && recordIsAlive(*record))
+            ::kill(pid_t(record->pid), SIGKILL);
+        qunsetenv("FORTWRIGHT_SETTINGS");
+    }
+    QString settings;
+};
+
+bool waitFor(QProcess& process, const std::function<bool()>& done, int timeoutMs = 10000)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < timeoutMs)
+        process.waitForReadyRead(100);
+    return done();
+}
+
+} // namespace
+
+TEST_F(HostingCommands, ChoicesLiveInTheSettingsStoreNotTheProfile)
+{
+    set("txtAdministration", "1", "Demo");
+    const QByteArray profile = test::readBytes(file(u"Default.ini"_s));
+    const QString native = game + u"/omohaaded"_s;
+    test::writeBytes(native, "#!/bin/sh\n");
+    QFile::setPermissions(native, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QString mine = path(u"my-server"_s);
+    test::writeBytes(mine, "#!/bin/sh\n");
+
+    EXPECT_EQ(runInGame({ "server-program" }).out, u"program: %1\n"_s.arg(native))
+        << "found in the game folder";
+    test::expectRun(
+        runInGame({ "server-program", mine }), 1, u"%1 is not an executable program\n"_s.arg(mine));
+    QFile::setPermissions(mine, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(runInGame({ "server-program", mine }).out, u"program: %1 (chosen)\n"_s.arg(mine));
+    EXPECT_EQ(runInGame({ "launch-line" }).lines().constLast(), u"program: %1 (chosen)"_s.arg(mine));
+    EXPECT_EQ(runInGame({ "launch-line", "--server", native }).lines().constLast(),
+        u"program: %1 (chosen)"_s.arg(native))
+        << "--server wins for one command";
+    EXPECT_EQ(runInGame({ "server-program", "--clear" }).out, u"program: %1\n"_s.arg(native));
+
+    EXPECT_EQ(runInGame({ "restart-on-crash" }).out, u"off\n"_s);
+    EXPECT_EQ(runInGame({ "restart-on-crash", "on" }).out, u"on\n"_s);
+    EXPECT_EQ(runInGame({ "restart-on-crash" }).out, u"on\n"_s);
+    EXPECT_EQ(runInGame({ "restart-on-crash", "maybe" }).code, 2);
+    EXPECT_TRUE(test::readBytes(settings).contains("\"RestartOnCrash\""));
+    EXPECT_EQ(test::readBytes(file(u"Default.ini"_s)), profile) << "the profile stays byte for byte";
+}
+
+// The whole road through the built tool: run starts the native stand-in, streams its output,
+// passes a typed line on, status attaches from another process, and Ctrl-C stops the server.
+TEST_F(HostingCommands, RunSupervisesTheNativeServerAndCtrlCStopsIt)
+{
+    ASSERT_EQ(QProcess::execute(test::builtProgram("fortwright-demo-game"), { game }), 0);
+    ListFiles::writeRotation(file(u"Maps.dat"_s), { { "mohdm1", "ffa team round", "" } });
+    set("txtAdministration", "1", "Demo Server");
+    QUdpSocket probe; // a port nobody holds just now
+    ASSERT_TRUE(probe.bind(QHostAddress::AnyIPv4, 0));
+    const QString port = QString::number(probe.localPort());
+    probe.close();
+    set("txtAdministration", "16", port);
+    ASSERT_FALSE(HasFatalFailure());
+
+    QProcess cli;
+    cli.start(test::builtProgram("fortwright-cli"), inFolders({ u"run"_s }));
+    QString out;
+    QString err;
+    const auto sawOut = [&](const QString& text) {
+        return waitFor(cli, [&] {
+            out += QString::fromUtf8(cli.readAllStandardOutput());
+            err += QString::fromUtf8(cli.readAllStandardError());
+            return out.contains(text) || err.contains(text);
+        });
+    };
+    ASSERT_TRUE(sawOut(u"------ Server Initialization Complete ------"_s)) << err.toStdString();
+    EXPECT_TRUE(out.contains(u"argument 6: %1\n"_s.arg(port))) << out.toStdString();
+    cli.write("say typed here\n");
+    EXPECT_TRUE(sawOut(u"console: typed here"_s)) << out.toStdString();
+
+    const test::CliResult status = runInGame({ "status" });
+    EXPECT_TRUE(status.out.startsWith(u"running since "_s)) << status.out.toStdString();
+    EXPECT_TRUE(status.out.endsWith(u"\nlog: %1\n"_s.arg(file(u"server.log"_s))));
+
+    ::kill(pid_t(cli.processId()), SIGINT);
+    ASSERT_TRUE(cli.waitForFinished(15000));
+    err += QString::fromUtf8(cli.readAllStandardError());
+    EXPECT_EQ(cli.exitCode(), 0) << err.toStdString();
+    EXPECT_TRUE(err.contains(u"Server stopped at "_s) && err.contains(u"(exit status 0)"_s))
+        << err.toStdString();
+    EXPECT_EQ(runInGame({ "status" }).out.section(u'\n', 0, 0), u"not running"_s);
+}
