@@ -24,9 +24,6 @@
 #include <QUdpSocket>
 #include <csignal>
 
-using namespace fw;
-using namespace Qt::StringLiterals;
-
 namespace {
 
 QStringList numbered(int from, int count)

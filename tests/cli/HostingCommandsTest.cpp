@@ -9,10 +9,6 @@
 #include <QProcess>
 #include <QUdpSocket>
 #include <csignal>
-#include <gtest/gtest.h>
-
-using namespace fw;
-using namespace Qt::StringLiterals;
 
 namespace {
 

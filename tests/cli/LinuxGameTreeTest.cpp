@@ -7,10 +7,6 @@
 #include <QProcess>
 #include <QThread>
 #include <QUdpSocket>
-#include <gtest/gtest.h>
-
-using namespace fw;
-using namespace Qt::StringLiterals;
 
 using LinuxGameTree = test::CliFolders;
 

@@ -4,10 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <gtest/gtest.h>
-
-using namespace fw;
-using namespace Qt::StringLiterals;
 
 using UnixShellScript = test::CliFolders;
 

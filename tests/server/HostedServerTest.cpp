@@ -18,10 +18,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-using namespace fw;
-using namespace fw::test;
-using namespace Qt::StringLiterals;
-
 namespace {
 
 using Hosted = HostingFixture;

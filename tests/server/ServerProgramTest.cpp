@@ -7,10 +7,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <gtest/gtest.h>
-
-using namespace fw;
-using namespace Qt::StringLiterals;
 
 namespace {
 
