@@ -70,11 +70,13 @@ TEST_F(HostingCommands, ChoicesLiveInTheSettingsStoreNotTheProfile)
     EXPECT_EQ(test::readBytes(file(u"Default.ini"_s)), profile) << "the profile stays byte for byte";
 }
 
-// The whole road through the built tool: run starts the native stand-in, streams its output,
-// passes a typed line on, status attaches from another process, and Ctrl-C stops the server.
-TEST_F(HostingCommands, RunSupervisesTheNativeServerAndCtrlCStopsIt)
+// The whole road through the built tool on a Linux tree ("main" in lower case): scan and config
+// use that folder, run starts the native stand-in on the file it wrote there and streams its output,
+// a typed line reaches it, status attaches from another process, and Ctrl-C stops the server.
+TEST_F(HostingCommands, OnALinuxTreeRunSupervisesTheNativeServerAndCtrlCStopsIt)
 {
     ASSERT_EQ(QProcess::execute(test::builtProgram("fortwright-demo-game"), { game }), 0);
+    ASSERT_TRUE(QDir(game).rename(u"Main"_s, u"main"_s));
     ListFiles::writeRotation(file(u"Maps.dat"_s), { { "mohdm1", "ffa team round", "" } });
     set("txtAdministration", "1", "Demo Server");
     QUdpSocket probe; // a port nobody holds just now
@@ -82,7 +84,15 @@ TEST_F(HostingCommands, RunSupervisesTheNativeServerAndCtrlCStopsIt)
     const QString port = QString::number(probe.localPort());
     probe.close();
     set("txtAdministration", "16", port);
+    ASSERT_EQ(run({ "bans", "add", "10.0.0.9" }).code, 0);
     ASSERT_FALSE(HasFatalFailure());
+    const QString main = game + u"/main/"_s;
+    for (const char* command : { "scan", "config" })
+        EXPECT_EQ(runInGame({ command }).code, 0) << command;
+    QDir::setCurrent(QDir::tempPath());
+    EXPECT_TRUE(test::readBytes(data + u"/Main.efr"_s).contains("user-bridges.pk3,obj_bridges"));
+    EXPECT_TRUE(QFile::exists(main + u"Banned.cfg"_s) && QFile::exists(main + u"autoexec.cfg"_s));
+    ASSERT_TRUE(QFile::remove(main + u"demo_server.cfg"_s));
 
     QProcess cli;
     cli.start(test::builtProgram("fortwright-cli"), inFolders({ u"run"_s }));
@@ -97,6 +107,9 @@ TEST_F(HostingCommands, RunSupervisesTheNativeServerAndCtrlCStopsIt)
     };
     ASSERT_TRUE(sawOut(u"------ Server Initialization Complete ------"_s)) << err.toStdString();
     EXPECT_TRUE(out.contains(u"argument 6: %1\n"_s.arg(port))) << out.toStdString();
+    EXPECT_TRUE(out.contains(u"argument 23: demo_server.cfg\n"_s)) << "+exec names the file Run wrote";
+    EXPECT_TRUE(QFile::exists(main + u"demo_server.cfg"_s));
+    EXPECT_FALSE(QDir(game + u"/Main"_s).exists()) << "no second main folder";
     cli.write("say typed here\n");
     EXPECT_TRUE(sawOut(u"console: typed here"_s)) << out.toStdString();
 

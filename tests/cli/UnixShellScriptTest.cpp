@@ -1,5 +1,6 @@
 #include "CliRun.h"
 #include "testkit/TestContext.h"
+#include "testkit/TestData.h"
 
 #include <QDir>
 #include <QFile>
@@ -38,10 +39,6 @@ TEST_F(UnixShellScript, StartsTheNativeServerInTheGameFolderWithOneWordPerArgume
     const QStringList started = QString::fromLocal8Bit(test::readBytes(spaced + u"/started.txt"_s))
                                     .split(u'\n', Qt::SkipEmptyParts);
     EXPECT_EQ(started,
-        QStringList({ QDir(spaced).canonicalPath(), u"+set"_s, u"fs_basepath"_s, u"./"_s, u"+set"_s,
-            u"com_zoneMegs"_s, u"16"_s, u"+set"_s, u"sv_pure"_s, u"1"_s, u"+set"_s, u"com_hunkMegs"_s,
-            u"56"_s, u"+set"_s, u"com_soundmegs"_s, u"16"_s, u"+set"_s, u"vm_game"_s, u"2"_s, u"+set"_s,
-            u"vm_cgame"_s, u"2"_s, u"+set"_s, u"vm_ui"_s, u"2"_s, u"+set"_s, u"dedicated"_s, u"2"_s,
-            u"+set"_s, u"ttycon"_s, u"0"_s, u"+set"_s, u"net_port"_s, u"12203"_s, u"+exec"_s,
-            u"fw test.cfg"_s }));
+        (QStringList { QDir(spaced).canonicalPath() }
+            + QString::fromUtf8(testData(u"unix-script-arguments.txt"_s)).split(u'\n', Qt::SkipEmptyParts)));
 }

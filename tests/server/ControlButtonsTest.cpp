@@ -106,6 +106,14 @@ TEST_F(ButtonsFixture, RunStartsANativeServerFoundInTheGameFolderOnTheFileItWrot
     EXPECT_EQ(t.services.started[0].program, native);
     EXPECT_EQ(t.services.started[0].arguments.last(), u"test.cfg"_s);
     EXPECT_TRUE(QFileInfo::exists(t.mainFile(t.services.started[0].arguments.last())));
+
+    // A Windows server chosen for Run goes through wine, though a native one is there.
+    const QString windows = t.context.gamePath + u"/MOHAA_server.exe"_s;
+    test::writeBytes(windows, "MZ");
+    t.services.executablesOnPath = { u"wine"_s };
+    buttons.setServerProgram(windows);
+    ASSERT_TRUE(buttons.run());
+    EXPECT_EQ(t.services.started.value(1).arguments.value(0), QDir::toNativeSeparators(windows));
 }
 
 TEST_F(ButtonsFixture, RunArmsMessagingAndReportsAFailedStart)

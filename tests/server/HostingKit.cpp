@@ -42,7 +42,7 @@ std::unique_ptr<HostedServer> HostingFixture::makeServer()
     server->setLimits(limits);
     QObject::connect(server.get(), &HostedServer::statusChanged, [this](const HostStatus& status) {
         if (status.pid > 0)
-            remember(status.pid);
+            pids.insert(status.pid);
     });
     return server;
 }
@@ -63,14 +63,6 @@ void HostingFixture::setSwitch(const char* name, const QByteArray& value)
 {
     qputenv(name, value);
     switches.append(name);
-}
-
-bool holdsLine(const QStringList& lines, const QString& start)
-{
-    for (const QString& line : lines)
-        if (line.startsWith(start))
-            return true;
-    return false;
 }
 
 } // namespace fw::test

@@ -24,7 +24,6 @@ struct HostingFixture : ::testing::Test {
     static quint16 freePort();
     // Sets a stand-in switch (FORTWRIGHT_STANDIN_...) until the test ends.
     void setSwitch(const char* name, const QByteArray& value);
-    void remember(qint64 pid) { pids.insert(pid); }
 
     QTemporaryDir dir;
     QString dataDir;
@@ -35,8 +34,5 @@ struct HostingFixture : ::testing::Test {
     QSet<qint64> pids;
     QList<QByteArray> switches;
 };
-
-// Whether the lines hold one equal to or starting with the text.
-bool holdsLine(const QStringList& lines, const QString& start);
 
 } // namespace fw::test
