@@ -1,11 +1,8 @@
 #include "app/RunPreviewPanel.h"
 
 #include "app/ProfileModel.h"
-#include "generate/LaunchLine.h"
-#include "generate/LaunchValues.h"
 #include "profile/ServerProfile.h"
-#include "server/hosting/HostCommand.h"
-#include "server/hosting/ServerProgram.h"
+#include "server/hosting/RunPreview.h"
 #include "support/AppContext.h"
 #include "support/platform/Prompter.h"
 
@@ -19,27 +16,6 @@ namespace fw {
 namespace {
 
 enum Choice { FindIt, Chosen };
-
-// The command line Run starts for these settings, or why it starts none.
-QString previewOf(const ServerProfile& profile, const QString& gamePath, const QString& storedChoice)
-{
-    const ServerProgram program = chooseServerProgram(gamePath, storedChoice);
-    if (program.isEmpty())
-        return QStringLiteral("The game folder holds no server program: choose one.");
-    LaunchValues values;
-    try {
-        values = gatherLaunchValues(profile);
-    } catch (const std::exception&) {
-        return QStringLiteral("The server port is not a number.");
-    }
-    const QString name = profile.text(field::ConfigName).trimmed();
-    if (name.isEmpty())
-        return QStringLiteral("Give a configuration name to see the command line.");
-    const auto command = hostCommand(values, profile, launchConfigName(name), gamePath, program);
-    if (!command)
-        return QStringLiteral("No server type is selected: Run starts no server.");
-    return command->displayText();
-}
 
 } // namespace
 
@@ -127,7 +103,7 @@ void RunPreviewPanel::choiceActivated(int index)
 
 void RunPreviewPanel::refresh()
 {
-    const QString text = previewOf(m_model.profile(), m_ctx.gamePath, m_chosen);
+    const QString text = runCommandPreview(m_model.profile(), m_ctx.gamePath, m_chosen);
     if (text != m_preview->toPlainText())
         m_preview->setPlainText(text);
 }

@@ -15,6 +15,7 @@
 #include "profile/AdvancedCycle.h"
 #include "profile/ListFiles.h"
 #include "server/RunConfigName.h"
+#include "server/hosting/RunPreview.h"
 #include "server/hosting/ServerProgram.h"
 #include "support/files/PathHelpers.h"
 
@@ -113,7 +114,8 @@ public:
     }
     QString usageNote() const override
     {
-        return QStringLiteral("A second line names the program Run starts: \"program: PATH\".");
+        return QStringLiteral("A second line names the program Run starts (\"program: PATH\"), a third the "
+                              "whole command it runs there (\"starts: COMMAND\").");
     }
     QList<QCommandLineOption> options() const override { return { profileOption(), serverOption() }; }
 
@@ -128,7 +130,12 @@ protected:
             = buildLaunchLine(gatherLaunchValues(profile), profile, launchConfigName(*name));
         if (!line)
             CliSession::fail(QStringLiteral("No server type is selected: Run starts no server."));
-        session.out() << line->line << '\n' << programLine(session, program) << '\n';
+        session.out() << line->line << '\n'
+                      << programLine(session, program) << '\n'
+                      << QStringLiteral("starts: ")
+                      << runCommandPreview(
+                             profile, session.context().gamePath, programChoice(session, program))
+                      << '\n';
     }
 };
 

@@ -33,6 +33,32 @@ protected:
     }
 };
 
+// The stop for a server whose run has ended: the one Ctrl-C gives, from any later shell.
+class StopCommand : public CliCommand {
+public:
+    QStringList words() const override { return { QStringLiteral("stop") }; }
+    QString summary() const override
+    {
+        return QStringLiteral(
+            "stop the server Fortwright started: quit, then SIGTERM after 10 s, then SIGKILL");
+    }
+
+protected:
+    void run(CliSession& session, const QCommandLineParser&, const QStringList&) override
+    {
+        const AppContext& ctx = session.context();
+        HostedServer server(HostFiles::inDataFolder(ctx.dataDir), ctx.clock);
+        if (!server.attach()) {
+            session.out() << QStringLiteral("not running") << '\n';
+            return;
+        }
+        const qint64 pid = server.status().pid;
+        if (!server.stopAndWait())
+            CliSession::fail(QStringLiteral("The server (PID %1) is still running after SIGKILL").arg(pid));
+        session.out() << statusText(server.status()) << '\n';
+    }
+};
+
 class ServerProgramCommand : public CliCommand {
 public:
     QStringList words() const override { return { QStringLiteral("server-program") }; }
@@ -99,6 +125,7 @@ protected:
 void addHostingCommands(CommandList& commands)
 {
     commands.push_back(std::make_unique<StatusCommand>());
+    commands.push_back(std::make_unique<StopCommand>());
     commands.push_back(std::make_unique<ServerProgramCommand>());
     commands.push_back(std::make_unique<RestartOnCrashCommand>());
 }

@@ -29,11 +29,15 @@ QString serverOverride(const QCommandLineParser& parser)
     return program.absoluteFilePath();
 }
 
+QString programChoice(CliSession& session, const QString& override)
+{
+    return override.isEmpty() ? HostSettings(session.context().settingsStorePath).serverProgram() : override;
+}
+
 QString programLine(CliSession& session, const QString& override)
 {
     const AppContext& ctx = session.context();
-    const QString choice
-        = override.isEmpty() ? HostSettings(ctx.settingsStorePath).serverProgram() : override;
+    const QString choice = programChoice(session, override);
     if (ctx.gamePath.isEmpty() && choice.isEmpty())
         return QStringLiteral("program: ") + kServerProgram;
     const ServerProgram program = chooseServerProgram(ctx.gamePath, choice);

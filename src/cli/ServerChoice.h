@@ -15,6 +15,10 @@ QCommandLineOption serverOption();
 // otherwise); empty when the option is not given.
 QString serverOverride(const QCommandLineParser& parser);
 
+// The program the user chose for this command: the override, else the stored choice (empty for
+// the search).
+QString programChoice(CliSession& session, const QString& override);
+
 // "program: PATH", with "(through wine)" or "(chosen)" where that applies: what Run starts for the
 // session's game folder, given the override (empty for none).
 QString programLine(CliSession& session, const QString& override);
