@@ -35,11 +35,11 @@ TEST_F(GenerateCommandsTest, MapListAndLaunchLineFollowTheSavedProfile)
     set("optGameType", "-", "3");
     const CliResult line = runInGame({ "launch-line" });
     expectRun(line, 0, QString());
-    ASSERT_EQ(line.lines().size(), 2) << line.out.toStdString();
+    ASSERT_EQ(line.lines().size(), 3) << line.out.toStdString();
     EXPECT_EQ(line.lines().constFirst(),
         u"MOHAA_server.exe +set dedicated 2 +set net_port 12203 +set sv_pure 1 +set vm_game 0 "
         "+set com_hunkmegs 56 +set com_zonemegs 16 +set g_gametype 4 +exec my_server.cfg"_s);
-    EXPECT_TRUE(line.lines().constLast().startsWith(u"program: "_s)) << "then the program Run starts";
+    EXPECT_TRUE(line.lines().at(1).startsWith(u"program: "_s)) << "then the program Run starts";
 }
 
 TEST_F(GenerateCommandsTest, ConfigWritesWhereRunWritesOrWhereOutSays)

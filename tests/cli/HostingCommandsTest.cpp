@@ -56,10 +56,13 @@ TEST_F(HostingCommands, ChoicesLiveInTheSettingsStoreNotTheProfile)
         runInGame({ "server-program", mine }), 1, u"%1 is not an executable program\n"_s.arg(mine));
     QFile::setPermissions(mine, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_EQ(runInGame({ "server-program", mine }).out, u"program: %1 (chosen)\n"_s.arg(mine));
-    EXPECT_EQ(runInGame({ "launch-line" }).lines().constLast(), u"program: %1 (chosen)"_s.arg(mine));
-    EXPECT_EQ(runInGame({ "launch-line", "--server", native }).lines().constLast(),
-        u"program: %1 (chosen)"_s.arg(native))
-        << "--server wins for one command";
+    EXPECT_EQ(runInGame({ "launch-line" }).lines().at(1), u"program: %1 (chosen)"_s.arg(mine));
+    const QStringList once = runInGame({ "launch-line", "--server", native }).lines();
+    EXPECT_EQ(once.mid(1),
+        QStringList({ u"program: %1 (chosen)"_s.arg(native),
+            u"starts: %1 %2"_s.arg(native,
+                once.constFirst().section(u' ', 1).replace(u"+exec Demo.cfg"_s, u"+exec demo.cfg"_s)) }))
+        << "--server wins for one command; a native server execs the lower-cased file Run writes";
     EXPECT_EQ(runInGame({ "server-program", "--clear" }).out, u"program: %1\n"_s.arg(native));
 
     EXPECT_EQ(runInGame({ "restart-on-crash" }).out, u"off\n"_s);
@@ -72,8 +75,9 @@ TEST_F(HostingCommands, ChoicesLiveInTheSettingsStoreNotTheProfile)
 
 // The whole road through the built tool on a Linux tree ("main" in lower case): scan and config
 // use that folder, run starts the native stand-in on the file it wrote there and streams its output,
-// a typed line reaches it, status attaches from another process, and Ctrl-C stops the server.
-TEST_F(HostingCommands, OnALinuxTreeRunSupervisesTheNativeServerAndCtrlCStopsIt)
+// a typed line reaches it, status attaches from another process, Ctrl-C stops the server, and
+// `stop` ends one whose run was killed.
+TEST_F(HostingCommands, OnALinuxTreeRunSupervisesTheNativeServerAndCtrlCOrStopEndsIt)
 {
     ASSERT_EQ(QProcess::execute(test::builtProgram("fortwright-demo-game"), { game }), 0);
     ASSERT_TRUE(QDir(game).rename(u"Main"_s, u"main"_s));
@@ -124,4 +128,16 @@ TEST_F(HostingCommands, OnALinuxTreeRunSupervisesTheNativeServerAndCtrlCStopsIt)
     EXPECT_TRUE(err.contains(u"Server stopped at "_s) && err.contains(u"(exit status 0)"_s))
         << err.toStdString();
     EXPECT_EQ(runInGame({ "status" }).out.section(u'\n', 0, 0), u"not running"_s);
+
+    // A server outlives a run that was killed, and `stop` ends it from a later shell.
+    out.clear();
+    cli.start(test::builtProgram("fortwright-cli"), inFolders({ u"run"_s }));
+    ASSERT_TRUE(sawOut(u"------ Server Initialization Complete ------"_s)) << err.toStdString();
+    cli.kill();
+    ASSERT_TRUE(cli.waitForFinished(5000));
+    EXPECT_TRUE(runInGame({ "status" }).out.startsWith(u"running since "_s));
+    const test::CliResult stop = runInGame({ "stop" });
+    EXPECT_EQ(stop.code, 0) << stop.err.toStdString();
+    EXPECT_TRUE(stop.out.startsWith(u"stopped"_s)) << stop.out.toStdString();
+    EXPECT_EQ(runInGame({ "stop" }).out, u"not running\n"_s);
 }
