@@ -1,5 +1,7 @@
 #include "profile/AppState.h"
 
+#include "support/settings/ApplicationStore.h"
+
 namespace fw {
 namespace {
 
@@ -10,7 +12,7 @@ const QString kSection = QStringLiteral("Fortwright");
 AppState::AppState(const QString& storePath)
     : m_settings(storePath)
 {
-    m_settings.Init(QStringLiteral("_DezeveRovorare"), QStringLiteral("Fortwright"));
+    m_settings.Init(kStoreCompanyName, kStoreApplicationName);
 }
 
 QVariant AppState::get(const QString& key, const QVariant& fallback) const

@@ -1,6 +1,6 @@
 #include "server/hosting/HostSettings.h"
 
-#include "support/settings/CAppSettings.h"
+#include "support/settings/ApplicationStore.h"
 
 namespace fw {
 namespace {
@@ -8,16 +8,6 @@ namespace {
 const QString kSection = QStringLiteral("Hosting");
 const QString kServerProgram = QStringLiteral("ServerProgram");
 const QString kRestartOnCrash = QStringLiteral("RestartOnCrash");
-
-// The same application key as AppState's, so both live in one store file.
-struct HostingStore {
-    explicit HostingStore(const QString& storePath)
-        : settings(storePath)
-    {
-        settings.Init(QStringLiteral("_DezeveRovorare"), QStringLiteral("Fortwright"));
-    }
-    CAppSettings settings;
-};
 
 } // namespace
 
@@ -28,18 +18,18 @@ HostSettings::HostSettings(QString storePath)
 
 QString HostSettings::serverProgram() const
 {
-    return HostingStore(m_storePath).settings.GetSetting(kSection, kServerProgram, QString()).toString();
+    return ApplicationStore(m_storePath).settings.GetSetting(kSection, kServerProgram, QString()).toString();
 }
 
 void HostSettings::setServerProgram(const QString& path)
 {
     // An empty value means "find it", as if never set.
-    HostingStore(m_storePath).settings.SaveSetting(kSection, kServerProgram, path);
+    ApplicationStore(m_storePath).settings.SaveSetting(kSection, kServerProgram, path);
 }
 
 bool HostSettings::restartOnCrash() const
 {
-    return HostingStore(m_storePath)
+    return ApplicationStore(m_storePath)
                .settings.GetSetting(kSection, kRestartOnCrash, QStringLiteral("False"))
                .toString()
         == QLatin1String("True");
@@ -47,7 +37,7 @@ bool HostSettings::restartOnCrash() const
 
 void HostSettings::setRestartOnCrash(bool on)
 {
-    HostingStore(m_storePath).settings.SaveSetting(kSection, kRestartOnCrash, on);
+    ApplicationStore(m_storePath).settings.SaveSetting(kSection, kRestartOnCrash, on);
 }
 
 } // namespace fw
