@@ -1,9 +1,9 @@
 #include "cli/ConsoleScanProgress.h"
 
 #include "cli/ConsolePrompter.h"
+#include "support/platform/OperatingSystem.h"
 
 #include <QFile>
-#include <unistd.h>
 
 namespace fw::cli {
 
@@ -46,7 +46,7 @@ void ConsoleScanProgress::update()
 bool writesToTerminal(const QTextStream& stream)
 {
     const auto* file = qobject_cast<const QFile*>(stream.device());
-    return file && file->handle() >= 0 && isatty(file->handle());
+    return file && os::isTerminal(file->handle());
 }
 
 } // namespace fw::cli

@@ -2,9 +2,9 @@
 
 #include "server/hosting/HostedServer.h"
 #include "support/errors/FortwrightError.h"
+#include "support/platform/OperatingSystem.h"
 
 #include <QSocketNotifier>
-#include <unistd.h>
 
 namespace fw::cli {
 
@@ -28,14 +28,14 @@ ServerConsole::~ServerConsole() = default;
 
 void ServerConsole::forwardInput()
 {
-    m_input = std::make_unique<QSocketNotifier>(STDIN_FILENO, QSocketNotifier::Read);
+    m_input = std::make_unique<QSocketNotifier>(0 /* standard input */, QSocketNotifier::Read);
     connect(m_input.get(), &QSocketNotifier::activated, this, &ServerConsole::readInput);
 }
 
 void ServerConsole::readInput()
 {
     char bytes[4096];
-    const ssize_t n = ::read(STDIN_FILENO, bytes, sizeof bytes);
+    const qint64 n = os::readStandardInput(bytes, sizeof bytes);
     if (n <= 0) {
         m_input->setEnabled(false);
         return;

@@ -5,9 +5,9 @@
 #include "server/hosting/PortProbe.h"
 #include "server/hosting/RestartBackoff.h"
 #include "server/hosting/ServerPidFile.h"
-#include "server/hosting/ServerSpawn.h"
 #include "support/errors/FortwrightError.h"
 #include "support/platform/Clock.h"
+#include "support/platform/OperatingSystem.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -16,8 +16,6 @@
 #include <QFileInfo>
 #include <QThread>
 #include <QTimer>
-#include <csignal>
-#include <sys/wait.h>
 
 namespace fw {
 namespace {
@@ -180,7 +178,7 @@ struct HostedServer::Impl {
         } else if (status.state != HostState::Crashed && !stopRequested) {
             // SIGTERM and SIGINT end the server cleanly, with the same shutdown line.
             const int signal = crashSignal(line);
-            if (signal != 0 && signal != SIGTERM && signal != SIGINT)
+            if (signal != 0 && !os::isRequestedStopSignal(signal))
                 setState(HostState::Crashed, -1, signal > 0 ? signal : 0);
         }
     }
@@ -191,13 +189,11 @@ struct HostedServer::Impl {
         if (!alive())
             return true;
         if (ownChild) {
-            int wstatus = 0;
-            const pid_t done = ::waitpid(pid_t(record.pid), &wstatus, WNOHANG);
-            if (done == 0)
+            const os::ProcessEnd end = os::reapIfEnded(record.pid);
+            if (end.state == os::ProcessEnd::State::Running)
                 return false;
-            if (done == pid_t(record.pid)) {
-                ended(WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : -1,
-                    WIFSIGNALED(wstatus) ? WTERMSIG(wstatus) : 0);
+            if (end.state == os::ProcessEnd::State::Ended) {
+                ended(end.exitStatus, end.signal);
                 return true;
             }
             ownChild = false; // reaped elsewhere: judge by the process table from now on
@@ -303,7 +299,7 @@ struct HostedServer::Impl {
         const QString busy = udpPortBusy(netIpArgument(command.arguments), port);
         if (!busy.isEmpty())
             throw hostingError(busy);
-        if (!makeCommandFifo(files.commandFifo, &error))
+        if (!os::makeCommandFifo(files.commandFifo, &error))
             throw hostingError(error);
         rotateLogIfLarge(files.logFile, limits.logLimit, limits.logFiles);
         follower.skipToEnd();
@@ -314,10 +310,11 @@ struct HostedServer::Impl {
                               .arg(command.displayText(), stamp(clock.now()))
                               .toUtf8());
         }
-        const qint64 pid = spawnServer(command, files.commandFifo, files.logFile, &error);
+        const qint64 pid = os::spawnDetached(
+            command.program, command.arguments, command.workingDir, files.commandFifo, files.logFile, &error);
         if (pid <= 0)
             throw hostingError(error);
-        record = { pid, processStartTime(pid).value_or(0), command, port, clock.now(), {} };
+        record = { pid, os::processStartTime(pid).value_or(0), command, port, clock.now(), {} };
         ownChild = true;
         stopRequested = false;
         writePidFile(files.pidFile, record);
@@ -359,10 +356,9 @@ bool HostedServer::attach()
     if (!record)
         return false;
     // A child of this very process (a supervisor that went away) can still be reaped here.
-    int wstatus = 0;
-    const pid_t reaped = ::waitpid(pid_t(record->pid), &wstatus, WNOHANG);
-    const bool child = reaped == 0 || reaped == pid_t(record->pid);
-    if (reaped == pid_t(record->pid) || !recordIsAlive(*record)) {
+    const os::ProcessEnd end = os::reapIfEnded(record->pid);
+    const bool child = end.state != os::ProcessEnd::State::NotAChild;
+    if (end.state == os::ProcessEnd::State::Ended || !recordIsAlive(*record)) {
         QFile::remove(d->files.pidFile);
         return false;
     }
@@ -412,7 +408,7 @@ void HostedServer::send(const QString& line)
 {
     if (line.contains(QLatin1Char('\n')) || line.contains(QLatin1Char('\r')))
         throw hostingError(QStringLiteral("A server command is one line: it cannot hold a line break."));
-    if (!d->alive() || !writeToFifo(d->files.commandFifo, line.toUtf8() + '\n'))
+    if (!d->alive() || !os::writeToFifo(d->files.commandFifo, line.toUtf8() + '\n'))
         throw hostingError(
             QStringLiteral("The server is not running, so it cannot take the command \"%1\".").arg(line));
 }
@@ -422,17 +418,17 @@ void HostedServer::stop(std::chrono::milliseconds grace)
     if (!d->alive())
         return;
     d->stopRequested = true;
-    writeToFifo(d->files.commandFifo, "quit\n");
+    os::writeToFifo(d->files.commandFifo, "quit\n");
     const qint64 pid = d->record.pid;
     const auto stillThisServer
         = [this, pid] { return d->alive() && d->record.pid == pid && !d->checkEnded(); };
     QTimer::singleShot(grace, this, [this, stillThisServer] {
         if (!stillThisServer())
             return;
-        ::kill(pid_t(d->record.pid), SIGTERM);
+        os::terminateProcess(d->record.pid);
         QTimer::singleShot(d->limits.killWait, this, [this, stillThisServer] {
             if (stillThisServer())
-                ::kill(pid_t(d->record.pid), SIGKILL);
+                os::killProcess(d->record.pid);
         });
     });
     d->poll.start(int(d->limits.pollInterval.count()));

@@ -1,9 +1,6 @@
 #include "server/hosting/LogFollower.h"
 
-#include <QFile>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <QFileInfo>
 
 namespace fw {
 
@@ -29,25 +26,21 @@ LogFollower::LogFollower(QString path)
 {
 }
 
-LogFollower::~LogFollower()
-{
-    if (m_fd >= 0)
-        ::close(m_fd);
-}
+LogFollower::~LogFollower() = default;
 
 bool LogFollower::ensureOpen()
 {
-    if (m_fd < 0)
-        m_fd = ::open(QFile::encodeName(m_path).constData(), O_RDONLY | O_CLOEXEC);
-    return m_fd >= 0;
+    if (!m_file) {
+        qint64 size = 0;
+        QString error;
+        m_file = os::openForReading(m_path, size, error);
+    }
+    return bool(m_file);
 }
 
 qint64 LogFollower::size() const
 {
-    struct stat info { };
-    if (::stat(QFile::encodeName(m_path).constData(), &info) != 0)
-        return 0;
-    return info.st_size;
+    return QFileInfo(m_path).size();
 }
 
 void LogFollower::skipToEnd()
@@ -76,12 +69,12 @@ QStringList LogFollower::readNew(qint64 maxBytes)
     m_more = false;
     if (!ensureOpen())
         return {};
-    struct stat info { };
-    if (::fstat(m_fd, &info) != 0)
+    const qint64 size = os::currentSize(*m_file);
+    if (size < 0)
         return {};
-    if (info.st_size < m_offset)
+    if (size < m_offset)
         restartAtBeginning();
-    qint64 available = info.st_size - m_offset;
+    qint64 available = size - m_offset;
     if (maxBytes >= 0 && available > maxBytes) {
         available = maxBytes;
         m_more = true;
@@ -90,14 +83,7 @@ QStringList LogFollower::readNew(qint64 maxBytes)
     m_partial.clear();
     const qsizetype first = bytes.size();
     bytes.resize(first + qsizetype(available));
-    qsizetype got = 0;
-    while (first + got < bytes.size()) {
-        const ssize_t n = ::pread(
-            m_fd, bytes.data() + first + got, size_t(bytes.size() - first - got), off_t(m_offset + got));
-        if (n <= 0)
-            break;
-        got += n;
-    }
+    const qint64 got = os::readAt(*m_file, bytes.data() + first, m_offset, available);
     bytes.resize(first + got);
     m_offset += got;
     const qsizetype lastBreak = bytes.lastIndexOf('\n');

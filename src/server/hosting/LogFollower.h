@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/platform/OperatingSystem.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -33,7 +35,7 @@ private:
     bool ensureOpen();
 
     QString m_path;
-    int m_fd = -1;
+    os::OpenReadHandle m_file;
     qint64 m_offset = 0;
     QByteArray m_partial;
     bool m_more = false;

@@ -1,5 +1,7 @@
 #include "server/hosting/ServerPidFile.h"
 
+#include "support/platform/OperatingSystem.h"
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -8,30 +10,9 @@
 
 namespace fw {
 
-std::optional<quint64> processStartTime(qint64 pid)
-{
-    if (pid <= 0)
-        return std::nullopt;
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const QByteArray text = stat.readAll();
-    // The name (field 2) is in parentheses and may hold blanks or parentheses itself, so the
-    // fields are counted from the last ')': the state is field 3, the start time field 22.
-    const qsizetype close = text.lastIndexOf(')');
-    if (close < 0)
-        return std::nullopt;
-    const QList<QByteArray> fields = text.mid(close + 2).split(' ');
-    if (fields.size() < 20 || fields.at(0) == "Z" || fields.at(0) == "X")
-        return std::nullopt;
-    bool ok = false;
-    const quint64 start = fields.at(19).toULongLong(&ok);
-    return ok ? std::optional<quint64>(start) : std::nullopt;
-}
-
 bool recordIsAlive(const ServerPidRecord& record)
 {
-    const std::optional<quint64> start = processStartTime(record.pid);
+    const std::optional<quint64> start = os::processStartTime(record.pid);
     return start && *start == record.startTime;
 }
 

@@ -20,9 +20,6 @@ struct ServerPidRecord {
     QDateTime readyAt; // invalid until the server said it is ready
 };
 
-// The start time of a live process (zombies count as gone), or nothing.
-std::optional<quint64> processStartTime(qint64 pid);
-
 // Whether the record names a process that is alive and is the one that was started.
 bool recordIsAlive(const ServerPidRecord& record);
 

@@ -62,6 +62,48 @@ bool syncFileContents(const QStringList& files);
 // Makes the names in the folders of files durable after the renames.
 void syncFolderEntries(const QStringList& files);
 
+// Native servers: a process started to outlive the program, fed through a FIFO, its output
+// appended to a log.
+
+// Makes the FIFO the server reads its commands from (a file of another kind at that path is
+// replaced). False, with the reason, when it cannot.
+bool makeCommandFifo(const QString& path, QString* error);
+// Starts program with arguments as a child in a session of its own, in workingDir, with every
+// signal at its default: standard input is the FIFO, opened for reading and writing so that the
+// server never sees the end of its input while writers come and go; standard output and error
+// are appended to the log, so nothing breaks when the program goes. The PID, or 0 with the reason.
+qint64 spawnDetached(const QString& program, const QStringList& arguments, const QString& workingDir,
+    const QString& inputFifo, const QString& logPath, QString* error);
+// Writes bytes into the FIFO without blocking; false when no server holds it open.
+bool writeToFifo(const QString& fifoPath, const QByteArray& bytes);
+
+// What became of a process: still running, ended (reaped here, with how), or not a child of this
+// process (judge it by processStartTime).
+struct ProcessEnd {
+    enum class State { Running, Ended, NotAChild } state = State::NotAChild;
+    int exitStatus = -1; // when it exited
+    int signal = 0; // when a signal ended it
+};
+ProcessEnd reapIfEnded(qint64 pid);
+// The process's start time as the system counts it, which tells it from a later process given
+// the same PID; nothing when no such process lives.
+std::optional<quint64> processStartTime(qint64 pid);
+// Asks the process to end (SIGTERM), or ends it outright (SIGKILL).
+void terminateProcess(qint64 pid);
+void killProcess(qint64 pid);
+// Whether a server's "Received signal N" names a stop that was asked for (SIGTERM, SIGINT)
+// rather than a crash.
+bool isRequestedStopSignal(int signal);
+
+// The size of an open file now, which a log that is being appended to or truncated changes; -1
+// when it cannot be told.
+qint64 currentSize(ReadHandle& handle);
+
+// The console: whether a handle is a terminal, and up to length bytes of standard input (0 at its
+// end or on a failure).
+bool isTerminal(int handle);
+qint64 readStandardInput(char* into, qint64 length);
+
 // Lets the C library read the local time zone once instead of at each time conversion.
 void cacheLocalTimeZone();
 

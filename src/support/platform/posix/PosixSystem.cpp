@@ -111,6 +111,12 @@ qint64 readAt(ReadHandle& handle, char* into, qint64 from, qint64 length)
     return got;
 }
 
+qint64 currentSize(ReadHandle& handle)
+{
+    struct stat status { };
+    return ::fstat(handle.descriptor, &status) == 0 ? qint64(status.st_size) : -1;
+}
+
 namespace {
 
 bool syncPath(const QString& path, int flags, int (*sync)(int))

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <algorithm>
+#include <io.h>
 
 namespace fw::os {
 
@@ -87,6 +88,22 @@ OpenReadHandle openForReading(const QString& path, qint64& size, QString& error)
 qint64 readAt(ReadHandle& handle, char* into, qint64 from, qint64 length)
 {
     return handle.file.seek(from) ? std::max<qint64>(handle.file.read(into, length), 0) : 0;
+}
+
+qint64 currentSize(ReadHandle& handle)
+{
+    return handle.file.size();
+}
+
+bool isTerminal(int handle)
+{
+    return handle >= 0 && _isatty(handle);
+}
+
+qint64 readStandardInput(char* into, qint64 length)
+{
+    const int n = _read(0, into, unsigned(length));
+    return n > 0 ? n : 0;
 }
 
 bool syncFileContents(const QStringList& files)

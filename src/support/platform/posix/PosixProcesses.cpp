@@ -1,4 +1,4 @@
-#include "server/hosting/ServerSpawn.h"
+#include "support/platform/OperatingSystem.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -8,12 +8,13 @@
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
 extern char** environ;
 
-namespace fw {
+namespace fw::os {
 namespace {
 
 QString systemError(int code)
@@ -55,8 +56,8 @@ bool makeCommandFifo(const QString& path, QString* error)
     return true;
 }
 
-qint64 spawnServer(
-    const HostCommand& command, const QString& fifoPath, const QString& logPath, QString* error)
+qint64 spawnDetached(const QString& program, const QStringList& arguments, const QString& workingDir,
+    const QString& inputFifo, const QString& logPath, QString* error)
 {
     const int log
         = ::open(QFile::encodeName(logPath).constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
@@ -65,19 +66,19 @@ qint64 spawnServer(
         return 0;
     }
     SpawnSetup setup;
-    const QByteArray fifo = QFile::encodeName(fifoPath);
-    const QByteArray folder = QFile::encodeName(command.workingDir);
+    const QByteArray fifo = QFile::encodeName(inputFifo);
+    const QByteArray folder = QFile::encodeName(workingDir);
     posix_spawn_file_actions_addopen(&setup.actions, STDIN_FILENO, fifo.constData(), O_RDWR, 0);
     posix_spawn_file_actions_adddup2(&setup.actions, log, STDOUT_FILENO);
     posix_spawn_file_actions_adddup2(&setup.actions, log, STDERR_FILENO);
 #if defined(__GLIBC__) && (__GLIBC__ > 2 || __GLIBC_MINOR__ >= 34)
-    // Nothing else of Fortwright's (sockets, the display) leaks into the server.
+    // Nothing else of the program's (sockets, the display) leaks into the server.
     posix_spawn_file_actions_addclosefrom_np(&setup.actions, STDERR_FILENO + 1);
 #endif
     if (!folder.isEmpty())
         posix_spawn_file_actions_addchdir_np(&setup.actions, folder.constData());
 
-    // Ignored signals stay ignored across exec, and Fortwright's mask would be inherited.
+    // Ignored signals stay ignored across exec, and the program's mask would be inherited.
     sigset_t defaults;
     sigfillset(&defaults);
     sigdelset(&defaults, SIGKILL);
@@ -91,8 +92,8 @@ qint64 spawnServer(
 
     std::vector<QByteArray> words;
     // Resolved before the working folder changes, which happens first in the child.
-    words.push_back(QFile::encodeName(QFileInfo(command.program).absoluteFilePath()));
-    for (const QString& argument : command.arguments)
+    words.push_back(QFile::encodeName(QFileInfo(program).absoluteFilePath()));
+    for (const QString& argument : arguments)
         words.push_back(argument.toLocal8Bit());
     std::vector<char*> argv;
     for (QByteArray& word : words)
@@ -104,7 +105,7 @@ qint64 spawnServer(
         &pid, words.front().constData(), &setup.actions, &setup.attributes, argv.data(), environ);
     ::close(log);
     if (failed != 0) {
-        *error = QStringLiteral("Cannot start %1: %2").arg(command.program, systemError(failed));
+        *error = QStringLiteral("Cannot start %1: %2").arg(program, systemError(failed));
         return 0;
     }
     return pid;
@@ -129,4 +130,66 @@ bool writeToFifo(const QString& fifoPath, const QByteArray& bytes)
     return written == bytes.size();
 }
 
-} // namespace fw
+ProcessEnd reapIfEnded(qint64 pid)
+{
+    int wstatus = 0;
+    const pid_t done = ::waitpid(pid_t(pid), &wstatus, WNOHANG);
+    if (done == 0)
+        return { ProcessEnd::State::Running };
+    if (done != pid_t(pid))
+        return {};
+    return { ProcessEnd::State::Ended, WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : -1,
+        WIFSIGNALED(wstatus) ? WTERMSIG(wstatus) : 0 };
+}
+
+std::optional<quint64> processStartTime(qint64 pid)
+{
+    if (pid <= 0)
+        return std::nullopt;
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray text = stat.readAll();
+    // The name (field 2) is in parentheses and may hold blanks or parentheses itself, so the
+    // fields are counted from the last ')': the state is field 3, the start time field 22.
+    const qsizetype close = text.lastIndexOf(')');
+    if (close < 0)
+        return std::nullopt;
+    const QList<QByteArray> fields = text.mid(close + 2).split(' ');
+    if (fields.size() < 20 || fields.at(0) == "Z" || fields.at(0) == "X")
+        return std::nullopt;
+    bool ok = false;
+    const quint64 start = fields.at(19).toULongLong(&ok);
+    return ok ? std::optional<quint64>(start) : std::nullopt;
+}
+
+void terminateProcess(qint64 pid)
+{
+    ::kill(pid_t(pid), SIGTERM);
+}
+
+void killProcess(qint64 pid)
+{
+    ::kill(pid_t(pid), SIGKILL);
+}
+
+bool isRequestedStopSignal(int signal)
+{
+    return signal == SIGTERM || signal == SIGINT;
+}
+
+bool isTerminal(int handle)
+{
+    return handle >= 0 && ::isatty(handle);
+}
+
+qint64 readStandardInput(char* into, qint64 length)
+{
+    ssize_t n = 0;
+    do
+        n = ::read(STDIN_FILENO, into, size_t(length));
+    while (n < 0 && errno == EINTR);
+    return n > 0 ? n : 0;
+}
+
+} // namespace fw::os
