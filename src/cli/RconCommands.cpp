@@ -8,9 +8,9 @@
 namespace fw::cli {
 namespace {
 
-const QString kPasswordNote = QStringLiteral(
-    "The password comes from the environment variable FORTWRIGHT_RCON_PASSWORD when it is set, else "
-    "from the profile's Rcon Pass; never from an argument.");
+const QString kPasswordNote = QStringLiteral("The password comes from the environment variable "
+                                             "FORTWRIGHT_RCON_PASSWORD when it is set and not empty, else "
+                                             "from the profile's Rcon Pass; never from an argument.");
 
 // What the three share: their options, and reading the password only where one is needed.
 class RconCommandBase : public CliCommand {
