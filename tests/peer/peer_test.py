@@ -162,8 +162,8 @@ def variables_then_players(code, out, err):
 
 
 def refused_password(code, out, err):
-    if code != 1 or "password" not in err.lower():
-        return f"exit {code}, no message naming the password on stderr"
+    if code != 1 or "refused the rcon password" not in err or out:
+        return f"exit {code}, or no message saying the password was refused on stderr alone"
     return None
 
 
@@ -208,6 +208,7 @@ def main():
     cli = os.path.abspath(sys.argv[1])
     loopback_only()
     work = tempfile.mkdtemp(prefix="fortwright-peer-")
+    os.mkdir(f"{work}/data")
     server = None
     try:
         began = time.monotonic()
@@ -221,6 +222,8 @@ def main():
                 time.sleep(1)  # the bots enter the game on the server's next frames
             result, seconds = run_cli(cli, work, args, framing, password)
             problem = check(result.returncode, result.stdout, result.stderr)
+            if "\x01" in result.stdout or result.stdout.startswith(("print", "statusResponse")):
+                problem = "the reply's framing shows in the output"
             failures += problem is not None
             print(f"{'ok  ' if problem is None else 'FAIL'} {what} ({framing}, {seconds:.2f} s)")
             print(f"  $ fortwright-cli {' '.join(args)} --framing {framing}  -> exit {result.returncode}")
