@@ -7,6 +7,9 @@ root_dir="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 preset="${FORTWRIGHT_PRESET:-default}"
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libqt6svg6 libzip-dev libgtest-dev xvfb xauth zip python3
     desktop-file-utils appstream dpkg-dev)
+# Packages only some runs need, such as CI's real server for the peer suite.
+read -ra extra_packages <<<"${FORTWRIGHT_EXTRA_PACKAGES:-}"
+packages+=("${extra_packages[@]}")
 
 missing=()
 for pkg in "${packages[@]}"; do
