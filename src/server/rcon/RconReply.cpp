@@ -38,7 +38,8 @@ bool ReplyAssembler::add(const QByteArray& datagram)
     if (!datagram.startsWith(kOutOfBand))
         return false;
     QByteArrayView body = QByteArrayView(datagram).sliced(kOutOfBand.size());
-    if (body.startsWith('\x01'))
+    // The MOHAA family puts a direction byte here; which one depends on the server's build.
+    if (body.startsWith('\x01') || body.startsWith('\x02'))
         body = body.sliced(1);
     if (body.startsWith(kPrintHead))
         body = body.sliced(kPrintHead.size());
