@@ -5,7 +5,8 @@ Runs fortwright-cli's rcon, players and query against a real dedicated server no
 Debian's openarena-server (ioquake3). Server, relay and client share one network namespace holding
 loopback alone, so no packet can leave the machine. The Quake 3 framing talks to the server
 directly; the MOHAA framing goes through a relay that drops the fifth byte of each request and puts
-the direction byte in front of each reply, as a MOHAA server does.
+the direction byte in front of each reply, as a MOHAA server does. Last, the server executes
+Fortwright's configuration, to confirm what the pre-flight check predicts of it.
 """
 import ctypes
 import os
@@ -116,17 +117,59 @@ class Relay(threading.Thread):
                     self.front.sendto(OOB + b"\x01" + data[4:], self.client)
 
 
-def run_cli(cli, work, args, framing, password=PASSWORD):
-    port = RELAY_PORT if framing == "mohaa" else SERVER_PORT
+def cli_run(cli, work, args, password=""):
     home = f"{work}/home"
     env = {"PATH": os.environ["PATH"], "HOME": home, "XDG_CONFIG_HOME": f"{home}/.config",
            "XDG_DATA_HOME": f"{home}/.local/share", "FORTWRIGHT_SETTINGS": f"{work}/data/registry.json",
            "FORTWRIGHT_RCON_PASSWORD": password, "LANG": "C.UTF-8"}
     env.update({k: v for k, v in os.environ.items() if k.startswith(("ASAN_", "UBSAN_", "LSAN_"))})
-    command = [cli, "--data-dir", f"{work}/data", *args, "--host", HOST, "--port", str(port), "--framing", framing]
+    command = [cli, "--data-dir", f"{work}/data", *args]
+    return subprocess.run(command, capture_output=True, text=True, errors="replace", env=env, timeout=30)
+
+
+def run_cli(cli, work, args, framing, password=PASSWORD):
+    port = RELAY_PORT if framing == "mohaa" else SERVER_PORT
     started = time.monotonic()
-    result = subprocess.run(command, capture_output=True, text=True, errors="replace", env=env, timeout=30)
+    result = cli_run(cli, work, [*args, "--host", HOST, "--port", str(port), "--framing", framing], password)
     return result, time.monotonic() - started
+
+
+def check_predictions_hold(cli, work):
+    """What the pre-flight check predicts for three settings, against what the server does with
+    Fortwright's configuration and a message line. Returns the problems found."""
+    game = f"{work}/game"
+    subprocess.run([os.path.join(os.path.dirname(cli), "fortwright-demo-game"), game],
+                   check=True, capture_output=True)
+    line = "Visit http://example.org // tonight"
+    settings = [("0", 'be "nice; echo FW_QUOTE_RAN'), ("1", "fw"), ("13", PASSWORD)]
+    settings += [(index, "x" * 95) for index in ("2", "3", "4", "6", "7", "8", "9", "10", "11")]
+    for index, value in settings:
+        cli_run(cli, work, ["--game-dir", game, "profile", "set", "txtAdministration", index, value])
+    cli_run(cli, work, ["message", "set", line])
+    found = cli_run(cli, work, ["--game-dir", game, "check"]).stdout
+    print(shown(found))
+    predicted = re.search(r'run the rest of the line as commands: "echo (\w+)"', found)
+    players_see = re.search(r"players will see: (.*?)\t", found)
+    problems = []
+    if not predicted or "Info string length exceeded" not in found or not players_see:
+        return ["the check did not predict the quote's command, the info overflow and the say cut"]
+    os.makedirs(f"{work}/oa-home/baseoa", exist_ok=True)
+    written = cli_run(cli, work, ["--game-dir", game, "config", "--force", "--out", f"{work}/oa-home/baseoa/fw.cfg"])
+    if written.returncode != 0:
+        return [f"config failed: {written.stderr}"]
+    log_before = len(open(f"{work}/server.log", errors="replace").read())
+    run_cli(cli, work, ["rcon", "exec", "fw.cfg"], "quake3")
+    time.sleep(1)  # exec queues the file's lines for the server's next frames
+    log = open(f"{work}/server.log", errors="replace").read()[log_before:]
+    if not re.search(rf"^{predicted.group(1)}\s*$", log, re.M):
+        problems.append(f"the server did not run the predicted echo {predicted.group(1)}:\n{shown(log)}")
+    if "Info string length exceeded" not in log:
+        problems.append("the server did not report the info string overflow")
+    # echo prints its arguments as the server's tokenizer leaves them, which say shares.
+    echoed, _ = run_cli(cli, work, ["rcon", "echo " + line], "quake3")
+    if echoed.stdout.strip() != players_see.group(1):
+        problems.append(f"the server made {echoed.stdout.strip()!r} of the line, not {players_see.group(1)!r}")
+    return problems
 
 
 def lines_of(text):
@@ -230,10 +273,15 @@ def main():
             print(shown(result.stdout) + (shown(result.stderr) if result.stderr else ""), end="")
             if problem:
                 print(f"  problem: {problem}")
+        problems = check_predictions_hold(cli, work)
+        failures += bool(problems)
+        print(f"{'FAIL' if problems else 'ok  '} the check's quote, info-size and say-cut predictions hold")
+        for problem in problems:
+            print(f"  problem: {problem}")
         if relay.fifth_bytes - {2}:
             failures += 1
             print(f"FAIL the MOHAA framing's fifth byte was {sorted(relay.fifth_bytes)}, not 0x02")
-        print(f"{len(CASES) - failures} of {len(CASES)} cases passed in {time.monotonic() - began:.1f} s")
+        print(f"{failures} failures in {len(CASES) + 1} cases in {time.monotonic() - began:.1f} s")
         return 1 if failures else 0
     finally:
         if server:
