@@ -71,6 +71,8 @@ FrmServerConsole::FrmServerConsole(QWidget* parent)
     m_output->setObjectName(QStringLiteral("txtServerOutput"));
     m_command->setObjectName(QStringLiteral("txtServerCommand"));
     m_rcon->setObjectName(QStringLiteral("txtRconCommand"));
+    m_rcon->setToolTip(QStringLiteral("Sent over rcon with the profile's Rcon Pass; Up and Down step through "
+                                      "earlier commands"));
 
     connect(m_restart, &QCheckBox::toggled, this, &FrmServerConsole::restartOnCrashChanged);
     connect(m_stop, &QPushButton::clicked, this, &FrmServerConsole::stopRequested);
@@ -97,6 +99,11 @@ FrmServerConsole::FrmServerConsole(QWidget* parent)
     split->setStretchFactor(1, 3);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
+    // Above the line the server Fortwright runs here; below it rcon, which reaches any server.
+    auto* rule = new QFrame;
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+    layout->addWidget(rule);
     layout->addWidget(m_target);
     layout->addWidget(m_status);
     layout->addWidget(split, 1);

@@ -1,5 +1,7 @@
 #include "app/PlayerTableView.h"
 
+#include "app/ListRowHeight.h"
+
 #include <QAction>
 #include <QHeaderView>
 
@@ -29,6 +31,9 @@ PlayerTableView::PlayerTableView(QWidget* parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setAlternatingRowColors(true);
     verticalHeader()->hide();
+    useListRowHeight(this);
+    // Three players in view at the least, so a small window still shows a table.
+    setMinimumHeight(horizontalHeader()->sizeHint().height() + 3 * listRowHeight(*this) + 2 * frameWidth());
     QHeaderView* header = horizontalHeader();
     header->setSectionResizeMode(QHeaderView::ResizeToContents);
     header->setSectionResizeMode(NameColumn, QHeaderView::Stretch);

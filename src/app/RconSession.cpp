@@ -28,7 +28,6 @@ RconSession::RconSession(FrmServerConsole& console, const ServerProfile& profile
     RconTargetBar& bar = *console.rconTarget();
     bar.setValues(m_settings.host(), m_settings.port(), m_settings.framing(), m_settings.refreshSeconds());
     aim();
-    console.statusHeader()->showWaiting(m_client.target().address());
     m_refresh.setInterval(m_settings.refreshSeconds() * 1000);
     connect(&m_refresh, &QTimer::timeout, this, &RconSession::refresh);
 
@@ -77,7 +76,15 @@ void RconSession::showInView(bool inView)
 
 void RconSession::aim()
 {
-    m_client.setTarget(m_settings.targetFor(m_profile));
+    const RconTarget target = m_settings.targetFor(m_profile);
+    // Another server: what the last one said is no longer shown as if it were this one's.
+    if (!m_aimed || target != m_client.target()) {
+        m_aimed = true;
+        m_client.setTarget(target);
+        m_lastStatus = {};
+        m_console.statusHeader()->showWaiting(target.address());
+        m_console.players()->setPlayers({});
+    }
     m_client.setPassword(rconPasswordOf(m_profile));
     m_console.rconTarget()->setProfileTarget(rconTargetFor(m_profile));
     m_console.showRconAddress(m_client.target().address());

@@ -49,6 +49,7 @@ private:
     RconTargetSettings m_settings;
     RconClient m_client;
     QTimer m_refresh;
+    bool m_aimed = false;
     quint64 m_statusId = 0;
     quint64 m_playersId = 0;
     // The user's commands, which the output shows with their replies, and whether each has been

@@ -41,7 +41,8 @@ RconTargetBar::RconTargetBar(QWidget* parent)
     m_port->setToolTip(
         QStringLiteral("The server's UDP port; empty for the profile's (net_port, else 12203)"));
     m_port->setValidator(new QIntValidator(1, 65535, m_port));
-    m_port->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("655350__")));
+    // Room for any port and the frame around it, however narrow the window.
+    m_port->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("65535")) + 24);
     m_framing->setObjectName(QStringLiteral("cboRconFraming"));
     m_framing->addItem(QStringLiteral("MOHAA"), int(RconFraming::Mohaa));
     m_framing->addItem(QStringLiteral("Quake 3"), int(RconFraming::Quake3));
@@ -73,7 +74,7 @@ RconTargetBar::RconTargetBar(QWidget* parent)
     row->addWidget(buddyLabel(QStringLiteral("Rcon &host:"), m_host));
     row->addWidget(m_host, 2);
     row->addWidget(buddyLabel(QStringLiteral("P&ort:"), m_port));
-    row->addWidget(m_port, 1);
+    row->addWidget(m_port);
     row->addWidget(buddyLabel(QStringLiteral("Fr&aming:"), m_framing));
     row->addWidget(m_framing);
     row->addSpacing(12);

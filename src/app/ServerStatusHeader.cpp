@@ -52,6 +52,10 @@ void ServerStatusHeader::showWaiting(const QString& address)
     m_name->setText(address);
     m_details->setText(QStringLiteral("Waiting for the server's first answer"));
     m_answer->clear();
+    m_answer->setToolTip(QString());
+    m_answeredAt.clear();
+    m_answered = true;
+    showAnswerColour();
 }
 
 void ServerStatusHeader::showSummary(const ServerSummary& summary, const QString& answeredAt)

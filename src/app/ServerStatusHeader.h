@@ -17,7 +17,7 @@ class ServerStatusHeader : public QFrame {
 public:
     explicit ServerStatusHeader(QWidget* parent = nullptr);
 
-    // Before any answer: whom it is waiting for.
+    // Before any answer from this target: whom it is waiting for.
     void showWaiting(const QString& address);
     void showSummary(const ServerSummary& summary, const QString& answeredAt);
     // What was shown stays, marked as old; message says why (a tooltip).
