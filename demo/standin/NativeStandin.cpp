@@ -1,7 +1,8 @@
 // fortwright-standin-omohaaded: stands in for a native dedicated server (OpenMoHAA's omohaaded)
 // as far as supervising one needs. It prints its start-up lines and the ready line, executes
 // "status", "say TEXT", "quit", "crash" and "flood N" read from standard input, shows the datagrams
-// that reach its UDP port, and on SIGTERM or SIGINT shuts down as the real one does (exit 1).
+// that reach its UDP port and answers rcon and getstatus as the real one does (RconResponder), and on SIGTERM
+// or SIGINT shuts down as the real one does (exit 1).
 //
 // Environment, for tests and benchmarks:
 //   FORTWRIGHT_STANDIN_EXIT=N         exit with status N right after the start-up lines
@@ -9,9 +10,14 @@
 //   FORTWRIGHT_STANDIN_IGNORE_QUIT=1  answer "quit" without quitting
 //   FORTWRIGHT_STANDIN_LINES=N        print N numbered lines as fast as it can after the ready line
 //   FORTWRIGHT_STANDIN_READY_MS=N     wait N ms before the ready line
+// and those of RconResponder.h (the rcon password, the rate limit).
+
+#include "standin/CommandLineSetting.h"
+#include "standin/RconResponder.h"
 
 #include <arpa/inet.h>
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -62,16 +68,6 @@ void flood(long count)
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
 }
 
-std::string setting(int argc, char** argv, const char* name, const std::string& fallback)
-{
-    std::string value = fallback;
-    for (int i = 1; i + 2 < argc; ++i) {
-        if (strcasecmp(argv[i], "+set") == 0 && strcasecmp(argv[i + 1], name) == 0)
-            value = argv[i + 2];
-    }
-    return value;
-}
-
 // Like the real server: the configured port, or one of the nine after it when that is taken.
 int openPort(const std::string& address, int port)
 {
@@ -96,7 +92,13 @@ int openPort(const std::string& address, int port)
     return -1;
 }
 
-void showDatagram(int socket)
+long long steadyMs()
+{
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+void showDatagram(int socket, fw::demo::RconResponder& rcon)
 {
     char bytes[2048];
     sockaddr_in from {};
@@ -118,6 +120,9 @@ void showDatagram(int socket)
     char address[INET_ADDRSTRLEN] = {};
     inet_ntop(AF_INET, &from.sin_addr, address, sizeof address);
     std::printf("datagram from %s:%d: %s\n", address, ntohs(from.sin_port), text.c_str());
+    for (const std::string& reply :
+        rcon.answer(std::string(bytes, static_cast<size_t>(n)), address, steadyMs()))
+        ::sendto(socket, reply.data(), reply.size(), 0, reinterpret_cast<sockaddr*>(&from), length);
 }
 
 // Executes one console line; false when the server is to end.
@@ -167,9 +172,10 @@ int main(int argc, char** argv)
         std::printf("Exiting at once as told (status %ld)\n", exitStatus);
         return static_cast<int>(exitStatus);
     }
-    const std::string map = setting(argc, argv, "map", "obj/obj_team1");
-    const int socket = openPort(setting(argc, argv, "net_ip", ""),
-        static_cast<int>(std::strtol(setting(argc, argv, "net_port", "12203").c_str(), nullptr, 10)));
+    const std::string map = fw::demo::commandLineSetting(argc, argv, "map", "obj/obj_team1");
+    const int socket = openPort(fw::demo::commandLineSetting(argc, argv, "net_ip", ""),
+        static_cast<int>(
+            std::strtol(fw::demo::commandLineSetting(argc, argv, "net_port", "12203").c_str(), nullptr, 10)));
     const long readyDelay = envNumber("FORTWRIGHT_STANDIN_READY_MS", 0);
     if (readyDelay > 0)
         ::usleep(static_cast<useconds_t>(readyDelay) * 1000);
@@ -180,6 +186,7 @@ int main(int argc, char** argv)
     if (lines > 0)
         flood(lines);
 
+    auto rcon = fw::demo::RconResponder::fromCommandLine(argc, argv);
     const bool ignoreQuit = envNumber("FORTWRIGHT_STANDIN_IGNORE_QUIT", 0) != 0;
     std::string pending;
     bool inputOpen = true;
@@ -188,7 +195,7 @@ int main(int argc, char** argv)
         if (::poll(watched, inputOpen ? 2 : 1, -1) < 0)
             continue; // a signal: the loop's test sees it
         if (socket >= 0 && (watched[0].revents & POLLIN))
-            showDatagram(socket);
+            showDatagram(socket, rcon);
         if (inputOpen && (watched[1].revents & (POLLIN | POLLHUP))) {
             char bytes[4096];
             const ssize_t n = ::read(STDIN_FILENO, bytes, sizeof bytes);

@@ -12,6 +12,24 @@ namespace {
 
 constexpr quint16 kDefaultPort = 27960;
 
+// The words of a command line, which may come one per argument or several in one, as a shell
+// script passes them.
+QStringList commandWords(const QStringList& arguments)
+{
+    return arguments.join(QLatin1Char(' ')).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+
+RconResponder responderFor(const QStringList& commandLine)
+{
+    std::vector<std::string> words;
+    for (const QString& word : commandWords(commandLine))
+        words.push_back(word.toStdString());
+    std::vector<const char*> argv;
+    for (const std::string& word : words)
+        argv.push_back(word.c_str());
+    return RconResponder::fromCommandLine(int(argv.size()), argv.data());
+}
+
 } // namespace
 
 StandinServer::StandinServer(QStringList commandLine, QTextStream& out, QTextStream& err)
@@ -19,14 +37,15 @@ StandinServer::StandinServer(QStringList commandLine, QTextStream& out, QTextStr
     , m_out(out)
     , m_err(err)
     , m_logPath(QDir::current().filePath(QStringLiteral("standin-server.log")))
+    , m_rcon(responderFor(m_commandLine))
 {
+    m_started.start();
     connect(&m_socket, &QUdpSocket::readyRead, this, &StandinServer::readDatagrams);
 }
 
 quint16 StandinServer::netPort(const QStringList& arguments)
 {
-    // The words may come one per argument or several in one, as a shell script passes them.
-    const QStringList words = arguments.join(QLatin1Char(' ')).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    const QStringList words = commandWords(arguments);
     quint16 port = kDefaultPort;
     for (qsizetype i = 0; i + 2 < words.size(); ++i) {
         if (words.at(i).compare(QLatin1String("+set"), Qt::CaseInsensitive) != 0
@@ -70,6 +89,12 @@ void StandinServer::readDatagrams()
                 .arg(sender.toString())
                 .arg(datagram.senderPort())
                 .arg(readableDatagram(datagram.data())));
+        const QByteArray bytes = datagram.data();
+        for (const std::string& reply :
+            m_rcon.answer(bytes.toStdString(), sender.toString().toStdString(), m_started.elapsed())) {
+            m_socket.writeDatagram(
+                QByteArray::fromStdString(reply), datagram.senderAddress(), quint16(datagram.senderPort()));
+        }
     }
 }
 

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "standin/RconResponder.h"
+
+#include <QElapsedTimer>
 #include <QObject>
 #include <QStringList>
 #include <QTextStream>
@@ -8,7 +11,8 @@
 namespace fw::demo {
 
 // Stands in for the game's dedicated server: records how it was started in standin-server.log
-// in its working folder and shows every datagram that reaches its port.
+// in its working folder, shows every datagram that reaches its port and answers rcon and
+// getstatus as a real one does (see RconResponder).
 class StandinServer : public QObject {
     Q_OBJECT
 
@@ -32,6 +36,8 @@ private:
     QTextStream& m_err;
     QString m_logPath;
     QUdpSocket m_socket;
+    RconResponder m_rcon;
+    QElapsedTimer m_started;
 };
 
 } // namespace fw::demo

@@ -4,6 +4,7 @@
 #include "app/PlayerTableView.h"
 #include "app/RconTargetBar.h"
 #include "app/ServerStatusHeader.h"
+#include "server/rcon/GameTypeName.h"
 #include "server/rcon/ServerSummary.h"
 #include "support/AppContext.h"
 #include "support/platform/Clock.h"
@@ -142,7 +143,9 @@ void RconSession::statusAnswered(const RconReply& reply)
         return;
     }
     m_lastStatus = *status;
-    header.showSummary(summarise(*status, m_client.target().framing), timeText(m_clock.now()));
+    const ServerSummary summary = summaryOf(*status);
+    header.showSummary(
+        summary, gameTypeName(summary.gameType, m_client.target().framing), timeText(m_clock.now()));
     // Without the password getstatus's players are all there is; with it, rcon status follows.
     if (m_playersId == 0)
         m_console.players()->setPlayers(status->players);

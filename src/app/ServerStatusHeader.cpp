@@ -15,7 +15,7 @@ const QString kSeparator = QStringLiteral("  \u00b7  ");
 
 QString playersText(const ServerSummary& summary)
 {
-    const QString max = summary.maxPlayers < 0 ? QStringLiteral("?") : QString::number(summary.maxPlayers);
+    const QString max = summary.maxPlayers <= 0 ? QStringLiteral("?") : QString::number(summary.maxPlayers);
     return QStringLiteral("%1/%2 players").arg(summary.players).arg(max);
 }
 
@@ -58,10 +58,12 @@ void ServerStatusHeader::showWaiting(const QString& address)
     showAnswerColour();
 }
 
-void ServerStatusHeader::showSummary(const ServerSummary& summary, const QString& answeredAt)
+void ServerStatusHeader::showSummary(
+    const ServerSummary& summary, const QString& gameType, const QString& answeredAt)
 {
-    m_name->setText(summary.name.isEmpty() ? QStringLiteral("(no name)") : summary.name);
-    QStringList details { summary.map, playersText(summary), summary.gameType };
+    const QString name = plainName(summary.name).trimmed();
+    m_name->setText(name.isEmpty() ? QStringLiteral("(no name)") : name);
+    QStringList details { summary.map, playersText(summary), gameType };
     details.removeAll(QString());
     m_details->setText(details.join(kSeparator));
     m_answeredAt = answeredAt;

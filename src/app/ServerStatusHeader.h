@@ -19,7 +19,8 @@ public:
 
     // Before any answer from this target: whom it is waiting for.
     void showWaiting(const QString& address);
-    void showSummary(const ServerSummary& summary, const QString& answeredAt);
+    // gameType as people read it (gameTypeName).
+    void showSummary(const ServerSummary& summary, const QString& gameType, const QString& answeredAt);
     // What was shown stays, marked as old; message says why (a tooltip).
     void showNoAnswer(const QString& message);
 

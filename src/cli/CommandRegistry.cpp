@@ -9,6 +9,7 @@
 #include "cli/MapCommands.h"
 #include "cli/MessageCommands.h"
 #include "cli/ProfileCommands.h"
+#include "cli/RconCommands.h"
 #include "cli/RotationListCommands.h"
 #include "cli/RunCommand.h"
 
@@ -26,6 +27,7 @@ CommandList makeCommands()
     addGenerateCommands(commands);
     commands.push_back(std::make_unique<RunCommand>());
     addHostingCommands(commands);
+    addRconCommands(commands);
     commands.push_back(std::make_unique<CheckCommand>());
     commands.push_back(std::make_unique<LocalIpCommand>());
     return commands;

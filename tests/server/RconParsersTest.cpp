@@ -1,4 +1,7 @@
+#include "profile/ServerProfile.h"
 #include "server/rcon/PlayerCommands.h"
+#include "server/rcon/RconTarget.h"
+#include "server/rcon/ServerSummary.h"
 #include "server/rcon/StatusParsers.h"
 #include "testkit/TestData.h"
 
@@ -46,11 +49,39 @@ TEST(RconParsers, GetstatusGivesTheVariablesInOrderAndPlayersOfEitherLineForm)
     const QList<Player> mohaaPlayers { { -1, {}, u"48"_s, u"Some Player"_s, {}, {} },
         { -1, {}, u"999"_s, u"^1Red \"Baron\""_s, {}, {} } };
     EXPECT_EQ(status->players, mohaaPlayers);
+    const ServerSummary summary = summaryOf(*status);
+    EXPECT_EQ(summary.name, u"My ^2Server"_s);
+    EXPECT_EQ(summary.map, u"obj/obj_team1"_s);
+    EXPECT_EQ(summary.players, 2);
+    EXPECT_EQ(summary.maxPlayers, 20);
 
     const auto quake = parseServerStatus(u"statusResponse\n\\mapname\\oa_dm1\n3 0 \"Sarge\"\n"_s);
     ASSERT_TRUE(quake);
     EXPECT_EQ(quake->players, (QList<Player> { { -1, u"3"_s, u"0"_s, u"Sarge"_s, {}, {} } }));
     EXPECT_FALSE(parseServerStatus(u"print\nnot a status\n"_s));
+}
+
+TEST(RconTarget, TheProfilesAddressAndPortElseThisComputerAndTheDefaultPort)
+{
+    struct Case {
+        QString ip, port, host;
+        quint16 expectedPort;
+    };
+    const Case cases[] = {
+        { {}, {}, u"127.0.0.1"_s, 12203 },
+        { u" 0.0.0.0 "_s, u"28000"_s, u"127.0.0.1"_s, 28000 },
+        { u"192.0.2.7"_s, u"not a port"_s, u"192.0.2.7"_s, 12203 },
+        { u"game.example"_s, u"70000"_s, u"game.example"_s, 12203 },
+    };
+    for (const Case& c : cases) {
+        ServerProfile profile;
+        profile.setValue(G::txtAdministration, 15, c.ip);
+        profile.setValue(G::txtAdministration, 16, c.port);
+        const RconTarget target = rconTargetFor(profile);
+        EXPECT_EQ(target.host, c.host) << c.ip.toStdString();
+        EXPECT_EQ(target.port, c.expectedPort) << c.port.toStdString();
+        EXPECT_EQ(target.framing, RconFraming::Mohaa);
+    }
 }
 
 TEST(RconParsers, PlayerActionsAreTheVisibleCommands)

@@ -23,12 +23,12 @@ QString refusalMessage(const QString& text)
 {
     const QString said = text.trimmed();
     if (said == kBadPassword)
-        return QStringLiteral("The server refused the rcon password (%1). Check the Rcon Pass field: it "
-                              "must match the server's rconPassword exactly, case included.")
+        return QStringLiteral("The server refused the rcon password (%1). It must match the server's "
+                              "rconPassword exactly, case included.")
             .arg(kBadPassword);
     if (said == kNoPassword)
-        return QStringLiteral("The server has no rcon password (%1), so it takes no rcon commands. Set "
-                              "one (Rcon Pass) and restart the server.")
+        return QStringLiteral("The server has no rcon password (%1), so it takes no rcon commands. Give "
+                              "it one (Rcon Pass in the profile) and restart it.")
             .arg(kNoPassword);
     return {};
 }

@@ -1,22 +1,20 @@
 #pragma once
 
 #include "server/rcon/Player.h"
-#include "server/rcon/RconTarget.h"
 
 namespace fw {
 
-// A getstatus answer as people read it: colour codes taken off, the game type named.
+// What a header shows of a server, from its getstatus answer.
 struct ServerSummary {
-    QString name;
+    QString name; // sv_hostname, colour codes included
     QString map;
-    int players = 0;
-    // -1 when the server does not say.
-    int maxPlayers = -1;
+    // OpenMoHAA's g_gametypestring when given, else the g_gametype number.
     QString gameType;
+    int players = 0;
+    // 0 when the server does not say.
+    int maxPlayers = 0;
 };
 
-// The game type by the name the server gives (g_gametypestring), else by the number's name in
-// the framing's family (the MOHAA names the Game tab shows, or ioquake3's), else the number.
-ServerSummary summarise(const ServerStatus& status, RconFraming framing);
+ServerSummary summaryOf(const ServerStatus& status);
 
 } // namespace fw
