@@ -137,8 +137,7 @@ void FrmServerConsole::showState(const QString& text, bool running)
 
 void FrmServerConsole::showRconAddress(const QString& address)
 {
-    m_rcon->setPlaceholderText(QStringLiteral(
-        "An rcon command for %1, e.g. status or say Hello; Up and Down step through earlier ones")
+    m_rcon->setPlaceholderText(QStringLiteral("An rcon command for %1, e.g. status or say Hello")
                                    .arg(address.isEmpty() ? QStringLiteral("the server") : address));
 }
 

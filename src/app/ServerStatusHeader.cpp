@@ -37,6 +37,7 @@ ServerStatusHeader::ServerStatusHeader(QWidget* parent)
     m_name->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_details->setObjectName(QStringLiteral("lblRconServerDetails"));
     m_details->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_details->setWordWrap(true);
     m_answer->setObjectName(QStringLiteral("lblRconLastAnswer"));
     m_answer->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
@@ -76,6 +77,9 @@ void ServerStatusHeader::showSummary(
 void ServerStatusHeader::showNoAnswer(const QString& message)
 {
     m_answered = false;
+    // Nothing to show yet: the reason takes the place of the details.
+    if (m_answeredAt.isEmpty())
+        m_details->setText(message);
     m_answer->setText(m_answeredAt.isEmpty() ? QStringLiteral("No answer")
                                              : QStringLiteral("No answer (last %1)").arg(m_answeredAt));
     m_answer->setToolTip(message);

@@ -21,7 +21,8 @@ public:
     void showWaiting(const QString& address);
     // gameType as people read it (gameTypeName).
     void showSummary(const ServerSummary& summary, const QString& gameType, const QString& answeredAt);
-    // What was shown stays, marked as old; message says why (a tooltip).
+    // What was shown stays, marked as old, and message says why in a tooltip; before any answer
+    // the message is shown in full.
     void showNoAnswer(const QString& message);
 
 protected:

@@ -140,4 +140,6 @@ TEST_F(RconConsoleTest, TheConsoleShowsTheServerAndItsPlayersAsksBeforeAKickAndA
         << "the old server is gone";
     EXPECT_EQ(table.rowCount(), 0);
     EXPECT_TRUE(QTest::qWaitFor([&] { return label(u"lblRconLastAnswer"_s) == u"No answer"_s; }, 5000));
+    EXPECT_TRUE(label(u"lblRconServerDetails"_s)
+                    .startsWith(u"No answer from 127.0.0.1:%1 within 2 s"_s.arg(silent.localPort())));
 }
