@@ -69,8 +69,8 @@ std::optional<QString> playerActionCommand(PlayerAction action, const Player& pl
     switch (action) {
     case PlayerAction::Kick: {
         const QString title = QStringLiteral("Kick Player");
-        const std::optional<QString> reason = typed(prompter,
-            QStringLiteral("Why is %1 being kicked? (optional, the player sees it)").arg(who), title);
+        const std::optional<QString> reason
+            = typed(prompter, QStringLiteral("Reason for kicking %1 (optional):").arg(who), title);
         if (!reason)
             return std::nullopt;
         const QString command = kickCommand(player.slot, *reason);

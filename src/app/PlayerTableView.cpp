@@ -42,6 +42,9 @@ PlayerTableView::PlayerTableView(QWidget* parent)
     addPlayerAction(PlayerAction::Ban, QStringLiteral("actRconBan"), QStringLiteral("&Ban address..."));
     addPlayerAction(
         PlayerAction::Message, QStringLiteral("actRconTell"), QStringLiteral("Private &message..."));
+    auto* apart = new QAction(this);
+    apart->setSeparator(true);
+    QWidget::addAction(apart);
     addPlayerAction(PlayerAction::SayToAll, QStringLiteral("actRconSay"), QStringLiteral("&Say to all..."));
     connect(this, &QTableWidget::itemSelectionChanged, this, &PlayerTableView::enableActions);
     enableActions();

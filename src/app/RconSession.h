@@ -29,11 +29,12 @@ public:
         RconTimings timings = {}, QObject* parent = nullptr);
 
     RconClient& client() { return m_client; }
+    // Asks for the status and the players now (one refresh at a time), e.g. when a server is ready.
+    void refresh();
 
 private:
     void showInView(bool inView);
     void aim();
-    void refresh();
     void send(const QString& command);
     void takeAction(PlayerAction action, const Player& player);
     void answered(const RconReply& reply);

@@ -122,6 +122,9 @@ void ServerHosting::statusChanged(const HostStatus& status)
         showConsole();
     if (m_console)
         m_console->showState(statusText(status), takesCommands(status));
+    // A server that has just become ready answers now: the console need not wait for its next turn.
+    if (status.state == HostState::Running && m_rcon && m_console->isInView())
+        m_rcon->refresh();
     emit stateTextChanged(stateLine(status));
 }
 
