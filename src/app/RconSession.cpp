@@ -100,6 +100,8 @@ void RconSession::refresh()
     m_statusId = m_client.query();
     if (!rconPasswordOf(m_profile).isEmpty())
         m_playersId = m_client.command(kPlayersCommand);
+    else
+        sayFallback(QStringLiteral("The profile has no Rcon Pass."));
 }
 
 void RconSession::send(const QString& command)
@@ -161,14 +163,19 @@ void RconSession::playersAnswered(const RconReply& reply)
         return;
     }
     m_console.players()->setPlayers(m_lastStatus.players);
-    if (!m_saidFallback && reply.outcome != RconReply::Outcome::NoAnswer) {
-        m_saidFallback = true;
-        const QString why = reply.ok() ? QStringLiteral("its answer held no player table.") : reply.message;
-        m_console.appendNotice(
-            QStringLiteral("rcon status: %1 The players shown come from getstatus, without slots "
-                           "or addresses, so only Say to all works on them.")
-                .arg(why));
-    }
+    if (reply.outcome != RconReply::Outcome::NoAnswer)
+        sayFallback(reply.ok() ? QStringLiteral("rcon status held no player table.")
+                               : QStringLiteral("rcon status: ") + reply.message);
+}
+
+void RconSession::sayFallback(const QString& why)
+{
+    if (m_saidFallback)
+        return;
+    m_saidFallback = true;
+    m_console.appendNotice(why
+        + QStringLiteral(" The players shown come from getstatus, without slots or addresses, so only Say to "
+                         "all works on them."));
 }
 
 void RconSession::showReply(const RconReply& reply)

@@ -40,6 +40,8 @@ private:
     void answered(const RconReply& reply);
     void statusAnswered(const RconReply& reply);
     void playersAnswered(const RconReply& reply);
+    // Once, until a player table is read again: why the players have no slots.
+    void sayFallback(const QString& why);
     void showCommand(quint64 id);
     void showReply(const RconReply& reply);
 
