@@ -32,22 +32,17 @@ RconSession::RconSession(FrmServerConsole& console, const ServerProfile& profile
     m_refresh.setInterval(m_settings.refreshSeconds() * 1000);
     connect(&m_refresh, &QTimer::timeout, this, &RconSession::refresh);
 
-    // A changed target is asked at once, so the user sees whether it answers.
     connect(&bar, &RconTargetBar::hostChanged, this, [this](const QString& host) {
-        if (host == m_settings.host())
-            return;
         m_settings.setHost(host);
-        refresh();
+        retarget();
     });
     connect(&bar, &RconTargetBar::portChanged, this, [this](quint16 port) {
-        if (port == m_settings.port())
-            return;
         m_settings.setPort(port);
-        refresh();
+        retarget();
     });
     connect(&bar, &RconTargetBar::framingChanged, this, [this](RconFraming framing) {
         m_settings.setFraming(framing);
-        refresh();
+        retarget();
     });
     connect(&bar, &RconTargetBar::refreshSecondsChanged, this, [this](int seconds) {
         m_settings.setRefreshSeconds(seconds);
@@ -89,6 +84,16 @@ void RconSession::aim()
     m_client.setPassword(rconPasswordOf(m_profile));
     m_console.rconTarget()->setProfileTarget(rconTargetFor(m_profile));
     m_console.showRconAddress(m_client.target().address());
+}
+
+void RconSession::retarget()
+{
+    if (m_settings.targetFor(m_profile) == m_client.target())
+        return;
+    // The answers still owed by the last target are no longer this one's to show.
+    m_statusId = 0;
+    m_playersId = 0;
+    refresh();
 }
 
 void RconSession::refresh()
@@ -141,7 +146,7 @@ void RconSession::statusAnswered(const RconReply& reply)
     ServerStatusHeader& header = *m_console.statusHeader();
     const std::optional<ServerStatus> status = reply.ok() ? parseServerStatus(reply.text) : std::nullopt;
     if (!status) {
-        header.showNoAnswer(reply.ok() ? QStringLiteral("The answer was no status") : reply.message);
+        header.showNoAnswer(reply.ok() ? QStringLiteral("The answer to getstatus held no status.") : reply.message);
         return;
     }
     m_lastStatus = *status;

@@ -35,6 +35,8 @@ public:
 private:
     void showInView(bool inView);
     void aim();
+    // A changed target is asked at once, so the user sees whether it answers.
+    void retarget();
     void send(const QString& command);
     void takeAction(PlayerAction action, const Player& player);
     void answered(const RconReply& reply);
