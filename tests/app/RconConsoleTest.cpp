@@ -143,3 +143,21 @@ TEST_F(RconConsoleTest, TheConsoleShowsTheServerAndItsPlayersAsksBeforeAKickAndA
     EXPECT_TRUE(label(u"lblRconServerDetails"_s)
                     .startsWith(u"No answer from 127.0.0.1:%1 within 2 s"_s.arg(silent.localPort())));
 }
+
+TEST_F(RconConsoleTest, WithoutAnRconPassTheTableListsGetstatusPlayersAndOnlySayToAllIsOffered)
+{
+    FakeServer server;
+    find<QLineEdit>(u"txtAdministration_16"_s)->setText(QString::number(server.socket.localPort()));
+    window.hosting().showConsole();
+    FrmServerConsole& console = *window.hosting().console();
+    PlayerTableView& table = *console.players();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return table.rowCount() == 2; }, 5000));
+    EXPECT_EQ(rows(table), (QStringList { u"|Some Player||48|"_s, u"|Late Joiner||999|"_s }));
+    EXPECT_EQ(server.requests, QStringList { u"getstatus"_s }) << "no rcon without a password";
+    table.selectRow(0);
+    EXPECT_FALSE(table.action(PlayerAction::Kick)->isEnabled());
+    EXPECT_FALSE(table.action(PlayerAction::Ban)->isEnabled());
+    EXPECT_TRUE(table.action(PlayerAction::SayToAll)->isEnabled());
+    console.output()->flush();
+    EXPECT_TRUE(console.output()->toPlainText().startsWith(u"[Fortwright] The profile has no Rcon Pass."_s));
+}
