@@ -91,7 +91,7 @@ FrmMain::FrmMain(AppContext& context, QWidget* parent)
               return m_maps->catalogue().isEmpty() ? nullptr : &m_maps->catalogue();
           },
           this))
-    , m_hosting(std::make_unique<ServerHosting>(context, this))
+    , m_hosting(std::make_unique<ServerHosting>(context, m_model.profile(), this))
     , m_runPreview(new RunPreviewPanel(m_model, context))
     , m_messenger(std::make_unique<ServerMessenger>(m_model.profile(), context))
     , m_controls(std::make_unique<ControlButtons>(

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QMessageBox>
 
 namespace fw {
@@ -124,6 +125,16 @@ QString QtPrompter::chooseFile(const FileDialogRequest& request)
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
+}
+
+std::optional<QString> QtPrompter::askText(const TextQuestion& question)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(
+        m_parent, question.title, question.text, QLineEdit::Normal, question.initial, &ok);
+    if (!ok)
+        return std::nullopt;
+    return text;
 }
 
 } // namespace fw

@@ -14,6 +14,7 @@ public:
 
     Answer show(const MessageBox& box) override;
     QString chooseFile(const FileDialogRequest& request) override;
+    std::optional<QString> askText(const TextQuestion& question) override;
 
 private:
     QWidget* m_parent;

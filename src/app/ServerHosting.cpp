@@ -1,6 +1,7 @@
 #include "app/ServerHosting.h"
 
 #include "app/FrmServerConsole.h"
+#include "app/RconSession.h"
 #include "support/AppContext.h"
 #include "support/errors/FortwrightError.h"
 
@@ -30,8 +31,10 @@ QString stateLine(const HostStatus& status)
 
 } // namespace
 
-ServerHosting::ServerHosting(AppContext& ctx, QWidget* mainWindow)
-    : m_mainWindow(mainWindow)
+ServerHosting::ServerHosting(AppContext& ctx, const ServerProfile& profile, QWidget* mainWindow)
+    : m_context(ctx)
+    , m_profile(profile)
+    , m_mainWindow(mainWindow)
     , m_settings(ctx.settingsStorePath)
     , m_server(HostFiles::inDataFolder(ctx.dataDir), ctx.clock)
 {
@@ -41,7 +44,8 @@ ServerHosting::ServerHosting(AppContext& ctx, QWidget* mainWindow)
 
 ServerHosting::~ServerHosting()
 {
-    // The console goes first: its connections reach the server.
+    // The console goes first (its rcon before it): its connections reach the server.
+    m_rcon.reset();
     m_console.reset();
 }
 
@@ -85,6 +89,7 @@ void ServerHosting::makeConsole()
     const HostStatus status = m_server.status();
     console->showState(statusText(status), takesCommands(status));
     console->setRestartOnCrash(m_settings.restartOnCrash());
+    m_rcon = std::make_unique<RconSession>(*console, m_profile, m_context);
     connect(&m_server, &HostedServer::output, console, &FrmServerConsole::appendOutput);
     connect(&m_server, &HostedServer::notice, console, &FrmServerConsole::appendNotice);
     connect(console, &FrmServerConsole::commandEntered, this, &ServerHosting::send);
@@ -117,6 +122,9 @@ void ServerHosting::statusChanged(const HostStatus& status)
         showConsole();
     if (m_console)
         m_console->showState(statusText(status), takesCommands(status));
+    // A server that has just become ready answers now: the console need not wait for its next turn.
+    if (status.state == HostState::Running && m_rcon && m_console->isInView())
+        m_rcon->refresh();
     emit stateTextChanged(stateLine(status));
 }
 

@@ -38,6 +38,7 @@ ScriptedPrompter::~ScriptedPrompter()
 {
     EXPECT_TRUE(m_answers.isEmpty()) << m_answers.size() << " queued answer(s) were never asked for";
     EXPECT_TRUE(m_paths.isEmpty()) << m_paths.size() << " queued file choice(s) were never asked for";
+    EXPECT_TRUE(m_typed.isEmpty()) << m_typed.size() << " queued typed line(s) were never asked for";
 }
 
 ScriptedPrompter& ScriptedPrompter::answer(Answer a)
@@ -49,6 +50,12 @@ ScriptedPrompter& ScriptedPrompter::answer(Answer a)
 ScriptedPrompter& ScriptedPrompter::choose(const QString& path)
 {
     m_paths.enqueue(path);
+    return *this;
+}
+
+ScriptedPrompter& ScriptedPrompter::type(std::optional<QString> text)
+{
+    m_typed.enqueue(std::move(text));
     return *this;
 }
 
@@ -74,6 +81,16 @@ QString ScriptedPrompter::chooseFile(const FileDialogRequest& request)
     return m_paths.dequeue();
 }
 
+std::optional<QString> ScriptedPrompter::askText(const TextQuestion& question)
+{
+    m_textQuestions.append(question);
+    if (m_typed.isEmpty()) {
+        ADD_FAILURE() << "Unexpected text question: " << question.text.toStdString();
+        return std::nullopt;
+    }
+    return m_typed.dequeue();
+}
+
 QStringList ScriptedPrompter::texts() const
 {
     QStringList out;
@@ -86,6 +103,7 @@ void ScriptedPrompter::clear()
 {
     m_boxes.clear();
     m_dialogs.clear();
+    m_textQuestions.clear();
 }
 
 } // namespace test

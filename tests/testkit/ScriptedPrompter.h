@@ -47,18 +47,24 @@ public:
     ScriptedPrompter& answer(Answer a);
     // The path a file dialog returns; an empty text cancels it.
     ScriptedPrompter& choose(const QString& path);
+    // The line a text question returns; nothing cancels it.
+    ScriptedPrompter& type(std::optional<QString> text);
 
     Answer show(const MessageBox& box) override;
     QString chooseFile(const FileDialogRequest& request) override;
+    std::optional<QString> askText(const TextQuestion& question) override;
 
     const Boxes& boxes() const { return m_boxes; }
     const Dialogs& dialogs() const { return m_dialogs; }
+    const QList<TextQuestion>& textQuestions() const { return m_textQuestions; }
     QStringList texts() const;
     void clear();
 
 private:
     QQueue<Answer> m_answers;
     QQueue<QString> m_paths;
+    QQueue<std::optional<QString>> m_typed;
+    QList<TextQuestion> m_textQuestions;
     Boxes m_boxes;
     Dialogs m_dialogs;
 };

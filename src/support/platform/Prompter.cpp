@@ -4,6 +4,11 @@
 
 namespace fw {
 
+std::optional<QString> Prompter::askText(const TextQuestion&)
+{
+    return std::nullopt;
+}
+
 void Prompter::inform(const QString& text, const QString& title)
 {
     show({ text, title, MessageIcon::Information, MessageButtons::Ok, Answer::Ok });

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <initializer_list>
+#include <optional>
 
 namespace fw {
 
@@ -35,6 +36,13 @@ struct FileDialogRequest {
     int filterIndex = 0; // the pair selected at start, 1 for the first; 0 leaves the choice to the dialog
 };
 
+// A line of text to type, e.g. a reason; the text given to start from.
+struct TextQuestion {
+    QString text;
+    QString title = kAppTitle;
+    QString initial;
+};
+
 // Every message box and file dialog of the program goes through this interface, so workflows run
 // with scripted answers in tests and without a window in the command-line tool.
 class Prompter {
@@ -44,6 +52,9 @@ public:
     virtual Answer show(const MessageBox& box) = 0;
     // The chosen full path, or the empty text when the dialog was cancelled.
     virtual QString chooseFile(const FileDialogRequest& request) = 0;
+    // The typed line (possibly empty), or nothing when the user cancelled. A prompter that
+    // cannot ask (no one to type) cancels.
+    virtual std::optional<QString> askText(const TextQuestion& question);
 
     void inform(const QString& text, const QString& title = kAppTitle);
     void warn(const QString& text, const QString& title = kAppTitle);
