@@ -1,8 +1,9 @@
 // fortwright-standin-omohaaded: stands in for a native dedicated server (OpenMoHAA's omohaaded)
 // as far as supervising one needs. It prints its start-up lines and the ready line, executes
-// "status", "say TEXT", "quit", "crash" and "flood N" read from standard input, shows the datagrams
-// that reach its UDP port and answers rcon and getstatus as the real one does (RconResponder), and on SIGTERM
-// or SIGINT shuts down as the real one does (exit 1).
+// "status", "say TEXT", "quit", "crash" and "flood N" read from standard input, answers rcon and
+// getstatus on its UDP port as the real one does (RconResponder), showing each rcon command without
+// its password and any other datagram byte for byte, and on SIGTERM or SIGINT shuts down as the real
+// one does (exit 1).
 //
 // Environment, for tests and benchmarks:
 //   FORTWRIGHT_STANDIN_EXIT=N         exit with status N right after the start-up lines
@@ -106,6 +107,25 @@ void showDatagram(int socket, fw::demo::RconResponder& rcon)
     const ssize_t n = ::recvfrom(socket, bytes, sizeof bytes, 0, reinterpret_cast<sockaddr*>(&from), &length);
     if (n <= 0)
         return;
+    char address[INET_ADDRSTRLEN] = {};
+    inet_ntop(AF_INET, &from.sin_addr, address, sizeof address);
+    for (const std::string& reply :
+        rcon.answer(std::string(bytes, static_cast<size_t>(n)), address, steadyMs()))
+        ::sendto(socket, reply.data(), reply.size(), 0, reinterpret_cast<sockaddr*>(&from), length);
+
+    // As a real server: an rcon command is shown without its password, a query not at all.
+    std::string body(bytes, static_cast<size_t>(n));
+    if (body.rfind("\xFF\xFF\xFF\xFF", 0) == 0) {
+        body.erase(0, body.size() > 4 && (body[4] == '\x02' || body[4] == '\x01') ? 5 : 4);
+        if (body.rfind("getstatus", 0) == 0 || body.rfind("getinfo", 0) == 0)
+            return;
+        if (body.rfind("rcon ", 0) == 0) {
+            const size_t command = body.find(' ', 5);
+            std::printf("Rcon from %s:%d: %s\n", address, ntohs(from.sin_port),
+                command == std::string::npos ? "" : body.c_str() + command + 1);
+            return;
+        }
+    }
     std::string text;
     for (ssize_t i = 0; i < n; ++i) {
         const unsigned char c = static_cast<unsigned char>(bytes[i]);
@@ -117,12 +137,7 @@ void showDatagram(int socket, fw::demo::RconResponder& rcon)
             text += escaped;
         }
     }
-    char address[INET_ADDRSTRLEN] = {};
-    inet_ntop(AF_INET, &from.sin_addr, address, sizeof address);
     std::printf("datagram from %s:%d: %s\n", address, ntohs(from.sin_port), text.c_str());
-    for (const std::string& reply :
-        rcon.answer(std::string(bytes, static_cast<size_t>(n)), address, steadyMs()))
-        ::sendto(socket, reply.data(), reply.size(), 0, reinterpret_cast<sockaddr*>(&from), length);
 }
 
 // Executes one console line; false when the server is to end.
