@@ -146,7 +146,8 @@ void RconSession::statusAnswered(const RconReply& reply)
     ServerStatusHeader& header = *m_console.statusHeader();
     const std::optional<ServerStatus> status = reply.ok() ? parseServerStatus(reply.text) : std::nullopt;
     if (!status) {
-        header.showNoAnswer(reply.ok() ? QStringLiteral("The answer to getstatus held no status.") : reply.message);
+        header.showNoAnswer(
+            reply.ok() ? QStringLiteral("The answer to getstatus held no status.") : reply.message);
         return;
     }
     m_lastStatus = *status;
