@@ -50,10 +50,8 @@ TEST(RconParsers, GetstatusGivesTheVariablesInOrderAndPlayersOfEitherLineForm)
         { -1, {}, u"999"_s, u"^1Red \"Baron\""_s, {}, {} } };
     EXPECT_EQ(status->players, mohaaPlayers);
     const ServerSummary summary = summaryOf(*status);
-    EXPECT_EQ(summary.name, u"My ^2Server"_s);
-    EXPECT_EQ(summary.map, u"obj/obj_team1"_s);
-    EXPECT_EQ(summary.players, 2);
-    EXPECT_EQ(summary.maxPlayers, 20);
+    EXPECT_EQ(std::tuple(summary.name, summary.map, summary.players, summary.maxPlayers),
+        std::tuple(u"My ^2Server"_s, u"obj/obj_team1"_s, 2, 20));
 
     const auto quake = parseServerStatus(u"statusResponse\n\\mapname\\oa_dm1\n3 0 \"Sarge\"\n"_s);
     ASSERT_TRUE(quake);
@@ -63,24 +61,20 @@ TEST(RconParsers, GetstatusGivesTheVariablesInOrderAndPlayersOfEitherLineForm)
 
 TEST(RconTarget, TheProfilesAddressAndPortElseThisComputerAndTheDefaultPort)
 {
-    struct Case {
-        QString ip, port, host;
-        quint16 expectedPort;
-    };
-    const Case cases[] = {
+    const std::tuple<QString, QString, QString, quint16> cases[] = {
         { {}, {}, u"127.0.0.1"_s, 12203 },
         { u" 0.0.0.0 "_s, u"28000"_s, u"127.0.0.1"_s, 28000 },
         { u"192.0.2.7"_s, u"not a port"_s, u"192.0.2.7"_s, 12203 },
         { u"game.example"_s, u"70000"_s, u"game.example"_s, 12203 },
     };
-    for (const Case& c : cases) {
+    for (const auto& [ip, port, host, expectedPort] : cases) {
         ServerProfile profile;
-        profile.setValue(G::txtAdministration, 15, c.ip);
-        profile.setValue(G::txtAdministration, 16, c.port);
+        profile.setValue(G::txtAdministration, 15, ip);
+        profile.setValue(G::txtAdministration, 16, port);
         const RconTarget target = rconTargetFor(profile);
-        EXPECT_EQ(target.host, c.host) << c.ip.toStdString();
-        EXPECT_EQ(target.port, c.expectedPort) << c.port.toStdString();
-        EXPECT_EQ(target.framing, RconFraming::Mohaa);
+        EXPECT_EQ(std::tuple(target.host, target.port, target.framing),
+            std::tuple(host, expectedPort, RconFraming::Mohaa))
+            << ip.toStdString();
     }
 }
 
