@@ -55,6 +55,13 @@ private:
     QElapsedTimer m_started;
 };
 
+// What a user learns from a reply, to compare whole: its outcome, the server's text, the message.
+using Seen = std::tuple<RconReply::Outcome, QString, QString>;
+Seen seen(const RconReply& reply)
+{
+    return { reply.outcome, reply.text, reply.message };
+}
+
 // Every answer the client gives, in the order given.
 struct Answers {
     explicit Answers(RconClient& client)
@@ -86,8 +93,7 @@ TEST(RconClient, RequestsCarryTheFramingOfTheirTarget)
     RconClient client(server.target(RconFraming::Quake3), u"pw"_s);
     const RconReply reply = queryAndWait(client);
     EXPECT_EQ(server.requests, QList<QByteArray> { kFour + "getstatus" });
-    EXPECT_TRUE(reply.ok());
-    EXPECT_EQ(reply.text, u"statusResponse\n\\mapname\\m\n"_s);
+    EXPECT_EQ(seen(reply), (Seen { RconReply::Outcome::Answered, u"statusResponse\n\\mapname\\m\n"_s, {} }));
 }
 
 TEST(RconClient, JoinsDatagramsInOrderUntilTheLineStaysQuiet)
@@ -99,10 +105,8 @@ TEST(RconClient, JoinsDatagramsInOrderUntilTheLineStaysQuiet)
         { 60, kFour + '\x02' + "print\nthird\n" }, { 700, printed("late\n") } };
     RconClient client(server.target(), u"pw"_s, { .quietGapMs = 120, .timeoutMs = 1000 });
     const RconReply reply = commandAndWait(client, u"cvarlist"_s);
-    EXPECT_TRUE(reply.ok());
     EXPECT_EQ(reply.request, u"cvarlist"_s);
-    EXPECT_EQ(reply.text, u"first second third\n"_s);
-    EXPECT_TRUE(reply.message.isEmpty());
+    EXPECT_EQ(seen(reply), (Seen { RconReply::Outcome::Answered, u"first second third\n"_s, {} }));
 }
 
 TEST(RconClient, SilenceEndsInTheNoAnswerMessage)
@@ -112,8 +116,8 @@ TEST(RconClient, SilenceEndsInTheNoAnswerMessage)
     FakeServer server;
     RconClient client(server.target(), u"pw"_s, { .quietGapMs = 50, .timeoutMs = 300 });
     const RconReply reply = commandAndWait(client, u"status"_s);
-    EXPECT_EQ(reply.outcome, RconReply::Outcome::NoAnswer);
-    EXPECT_EQ(reply.message, noAnswerMessage(server.target(), 300));
+    EXPECT_EQ(
+        seen(reply), (Seen { RconReply::Outcome::NoAnswer, {}, noAnswerMessage(server.target(), 300) }));
     EXPECT_EQ(server.requests.size(), 1);
 }
 
@@ -146,11 +150,9 @@ TEST(RconClient, ALineBreakIsRefusedBeforeAnythingIsSentAndTheQueueGoesOn)
     const quint64 broken = client.command(u"say one\nquit"_s);
     const quint64 fine = client.command(u"say two"_s);
     ASSERT_TRUE(answers.waitFor(2));
-    EXPECT_EQ(answers.list[0].id, broken);
-    EXPECT_EQ(answers.list[0].outcome, RconReply::Outcome::NotSent);
-    EXPECT_EQ(answers.list[0].message, commandRefusal(u"x\ry"_s));
-    EXPECT_EQ(answers.list[1].id, fine);
-    EXPECT_TRUE(answers.list[1].ok());
+    EXPECT_EQ(QList<quint64>({ answers.list[0].id, answers.list[1].id }), QList<quint64>({ broken, fine }));
+    EXPECT_EQ(seen(answers.list[0]), (Seen { RconReply::Outcome::NotSent, {}, commandRefusal(u"x\ry"_s) }));
+    EXPECT_EQ(seen(answers.list[1]), (Seen { RconReply::Outcome::Answered, u"ok\n"_s, {} }));
     EXPECT_EQ(server.requests, QList<QByteArray> { kFour + "\x02rcon pw say two" });
 }
 
@@ -161,7 +163,7 @@ TEST(RconRateLimit, ABurstThenOnePerPeriodWithEveryRequestBookedNoneDropped)
     QList<qint64> at;
     for (int i = 0; i < 12; ++i)
         at.append(limit.reserve(5000));
-    EXPECT_EQ(at, (QList<qint64> { 5000, 5000, 5000, 5000, 5000, 5000, 5000, 5000, 5000, 5000, 6000, 7000 }));
+    EXPECT_EQ(at, QList<qint64>(10, 5000) << 6000 << 7000);
     // Half a period later the refill has covered half a request: the next waits for the rest.
     EXPECT_EQ(limit.reserve(5500), 8000);
     // After a long quiet the whole burst is back, and no more than it.
@@ -180,8 +182,7 @@ TEST(RconClient, QueuedCommandsWaitForTheRateLimitAndAllGetAnswers)
     for (int i = 0; i < 4; ++i)
         client.command(u"status"_s);
     ASSERT_TRUE(answers.waitFor(4));
-    for (const RconReply& reply : answers.list)
-        EXPECT_TRUE(reply.ok());
+    EXPECT_TRUE(std::ranges::all_of(answers.list, &RconReply::ok));
     ASSERT_EQ(server.arrivals.size(), 4);
     EXPECT_GE(server.arrivals[2] - server.arrivals[0], 200);
     EXPECT_GE(server.arrivals[3] - server.arrivals[0], 400);
