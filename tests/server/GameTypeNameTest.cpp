@@ -2,12 +2,7 @@
 
 TEST(GameTypeName, TheHeaderNamesTheGameTypeAsTheServersFamilyNumbersIt)
 {
-    struct Case {
-        QString given;
-        RconFraming framing;
-        QString shown;
-    };
-    const Case cases[] = {
+    const std::tuple<QString, RconFraming, QString> cases[] = {
         { u"4"_s, RconFraming::Mohaa, u"Objective"_s },
         { u"1"_s, RconFraming::Mohaa, u"Free for All"_s },
         { u"4"_s, RconFraming::Quake3, u"Capture the Flag"_s },
@@ -16,6 +11,6 @@ TEST(GameTypeName, TheHeaderNamesTheGameTypeAsTheServersFamilyNumbersIt)
         { u"^2Objective-Match"_s, RconFraming::Mohaa, u"Objective-Match"_s },
         { QString(), RconFraming::Mohaa, QString() },
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(gameTypeName(c.given, c.framing), c.shown) << c.given.toStdString();
+    for (const auto& [given, framing, shown] : cases)
+        EXPECT_EQ(gameTypeName(given, framing), shown) << given.toStdString();
 }
