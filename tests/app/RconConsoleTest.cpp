@@ -8,6 +8,7 @@
 #include "profile/FieldId.h"
 #include "server/rcon/RconTargetSettings.h"
 #include "support/platform/Clock.h"
+#include "testkit/TestData.h"
 
 #include <QAction>
 #include <QLabel>
@@ -48,11 +49,7 @@ struct FakeServer {
             return u"print\nBad rconpassword.\n"_s;
         const QString command = request.mid(12);
         if (command == u"status"_s)
-            return u"print\nmap: obj/obj_team1\n"
-                   "num score ping name            lastmsg address               qport rate\n"
-                   "--- ----- ---- --------------- ------- --------------------- ----- -----\n"
-                   "  0     5   48 Some Player          33 203.0.113.9:12203     1234 25000\n"
-                   "  3     0 CNCT ^2Late^7 Joiner         0 198.51.100.7:12203     4321 25000\n"_s;
+            return u"print\n"_s + QString::fromLatin1(testData(u"rcon-status-openmohaa.txt"_s));
         return u"print\ndone: "_s + command + u'\n';
     }
     int count(const QString& request) const { return int(requests.count(request)); }
@@ -88,14 +85,14 @@ TEST_F(RconConsoleTest, TheConsoleShowsTheServerAndItsPlayersAsksBeforeAKickAndA
     PlayerTableView& table = *console.players();
     ConsoleOutputView& output = *console.output();
 
-    ASSERT_TRUE(
-        QTest::qWaitFor([&] { return table.rowCount() == 2 && !table.item(0, 0)->text().isEmpty(); }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return table.rowCount() == 3; }, 5000))
+        << "status's table, not getstatus's";
     EXPECT_EQ(label(u"lblRconServerName"_s), u"My Server"_s);
     EXPECT_EQ(label(u"lblRconServerDetails"_s), u"obj/obj_team1  \u00b7  2/20 players  \u00b7  Objective"_s);
     EXPECT_EQ(label(u"lblRconLastAnswer"_s), u"Last answer "_s + timeText(t.clock.at));
     EXPECT_EQ(rows(table),
-        (QStringList {
-            u"0|Some Player|5|48|203.0.113.9:12203"_s, u"3|Late Joiner|0|CNCT|198.51.100.7:12203"_s }));
+        (QStringList { u"0|Some Player|5|48|203.0.113.9:12203"_s, u"1|Red Baron|12|CNCT|198.51.100.7:12203"_s,
+            u"12|Two  Blanks|-3|ZMBI|loopback"_s }));
 
     table.selectRow(0);
     t.prompter.type(u"camping"_s).answer(Answer::No);
